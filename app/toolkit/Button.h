@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/toolkit/Listener.h"
+#include "app/toolkit/Rgb.h"
+
+namespace toolkit {
+
+// A command button: caption (may hold CR LF for two lines), back colour,
+// enabled and visible flags, and a click handler that press() runs at once.
+class Button {
+public:
+    explicit Button(std::string caption = {}, Rgb backColour = palette::kTabGrey);
+
+    const std::string& caption() const { return m_caption; }
+    void setCaption(std::string caption);
+    Rgb backColour() const { return m_backColour; }
+    void setBackColour(Rgb colour);
+    bool isEnabled() const { return m_enabled; }
+    void setEnabled(bool enabled);
+    bool isVisible() const { return m_visible; }
+    void setVisible(bool visible);
+
+    void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    // Runs the click handler inside the caller, as a click by the user would.
+    // A disabled button ignores presses, as it ignores clicks.
+    void press();
+
+    void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
+
+private:
+    std::string m_caption;
+    Rgb m_backColour = palette::kTabGrey;
+    bool m_enabled = true;
+    bool m_visible = true;
+    std::function<void()> m_onClick;
+    Listener m_view;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/toolkit/Host.h"
+
+namespace toolkit {
+
+// The Host for tests and the command line: nothing is shown, every call is
+// recorded in order, and each capability can be told to fail.
+class HeadlessHost final : public Host {
+public:
+    enum class Kind { Message, Clipboard, StartProgram, OpenUrl, Tip };
+    struct Call {
+        Kind kind;
+        std::string text;   // message text, clipboard text, path, URL, tip text
+        std::string title;  // message or tip window title
+        bool succeeded = true;
+        int openMs = 0;  // tip: how long it stayed open before it closed itself
+    };
+
+    void showMessage(std::string_view text, std::string_view title) override;
+    void yield() override;
+    bool setClipboardText(std::string_view text) override;
+    bool startProgram(const std::string& path) override;
+    bool openUrl(const std::string& url) override;
+    void showTip(TipWindow& tip) override;
+
+    const std::vector<Call>& calls() const { return m_calls; }
+    std::vector<Call> callsOf(Kind kind) const;
+    void clearCalls() { m_calls.clear(); }
+    const std::string& clipboard() const { return m_clipboard; }
+    int yieldCount() const { return m_yields; }
+
+    void failClipboard(bool fail) { m_failClipboard = fail; }
+    void failStartProgram(bool fail) { m_failStartProgram = fail; }
+    void failOpenUrl(bool fail) { m_failOpenUrl = fail; }
+    // Runs inside every yield, as an event arriving while a handler yields.
+    void setOnYield(std::function<void()> action) { m_onYield = std::move(action); }
+    // Runs while a message box is up, before the user "presses OK".
+    void setOnMessage(std::function<void()> action) { m_onMessage = std::move(action); }
+
+private:
+    std::vector<Call> m_calls;
+    std::string m_clipboard;
+    int m_yields = 0;
+    bool m_failClipboard = false;
+    bool m_failStartProgram = false;
+    bool m_failOpenUrl = false;
+    std::function<void()> m_onYield;
+    std::function<void()> m_onMessage;
+};
+
+}  // namespace toolkit

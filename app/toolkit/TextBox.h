@@ -1,0 +1,55 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/toolkit/Listener.h"
+#include "app/toolkit/Rgb.h"
+
+namespace toolkit {
+
+// A multi-line text box. Its text is its condition, with CR LF line breaks.
+//
+// A view may let the user edit the text directly; it then calls
+// markEditedInView() and the text is fetched from the view only when somebody
+// reads it, so typing into a box holding megabytes stays cheap.
+class TextBox {
+public:
+    explicit TextBox(std::string text = {}) : m_text(std::move(text)) {}
+    TextBox(const TextBox&) = delete;
+    TextBox& operator=(const TextBox&) = delete;
+
+    const std::string& text() const;
+    void setText(std::string text);
+    Rgb textColour() const { return m_textColour; }
+    void setTextColour(Rgb colour);
+    bool isReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool readOnly);
+    // Width in the form's layout units (the progress bar's fill is a text box).
+    int width() const { return m_width; }
+    void setWidth(int width);
+
+    void setDoubleClickHandler(std::function<void()> handler) {
+        m_onDoubleClick = std::move(handler);
+    }
+    void doubleClick() {
+        if (m_onDoubleClick) m_onDoubleClick();
+    }
+
+    void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
+    // `fetch` returns the view's text with CR LF line breaks.
+    void setViewSource(std::function<std::string()> fetch) { m_fetch = std::move(fetch); }
+    void markEditedInView() { m_isStale = true; }
+
+private:
+    mutable std::string m_text;
+    mutable bool m_isStale = false;
+    Rgb m_textColour = palette::kBlack;
+    bool m_readOnly = false;
+    int m_width = 0;
+    std::function<void()> m_onDoubleClick;
+    std::function<std::string()> m_fetch;
+    Listener m_view;
+};
+
+}  // namespace toolkit

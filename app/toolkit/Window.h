@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/toolkit/Listener.h"
+#include "app/toolkit/Timer.h"
+
+namespace toolkit {
+
+// A window of the program: title, geometry and its load state. Unloading a
+// window stops its timers, so no tick of a closed window ever runs.
+class Window {
+public:
+    explicit Window(std::string title) : m_title(std::move(title)) {}
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
+
+    const std::string& title() const { return m_title; }
+    bool isLoaded() const { return m_loaded; }
+    void load();
+    void unload();
+
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    void setGeometry(int left, int top, int width, int height);
+
+    void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
+
+protected:
+    // Timers that stop with the window.
+    void addTimer(Timer& timer) { m_timers.push_back(&timer); }
+    // What the window does when it loads, after it is marked loaded.
+    virtual void onLoad() {}
+
+private:
+    std::string m_title;
+    bool m_loaded = false;
+    int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    std::vector<Timer*> m_timers;
+    Listener m_view;
+};
+
+}  // namespace toolkit

@@ -1,0 +1,35 @@
+#include "engine/CandidateTable.h"
+
+namespace engine {
+
+void CandidateTable::generate(const std::function<void()>& yieldPerRow) {
+    int row = 1;
+    for (int a = 1; a <= 11; ++a)
+        for (int b = a + 1; b <= 11; ++b)
+            for (int c = b + 1; c <= 11; ++c)
+                for (int d = c + 1; d <= 11; ++d)
+                    for (int e = d + 1; e <= 11; ++e) {
+                        m_cells[row] = {0, a, b, c, d, e, 0};
+                        m_masks[row] = static_cast<BetMask>((1u << (a - 1)) | (1u << (b - 1)) |
+                                                            (1u << (c - 1)) | (1u << (d - 1)) |
+                                                            (1u << (e - 1)));
+                        ++row;
+                        if (yieldPerRow) yieldPerRow();
+                    }
+}
+
+void CandidateTable::killRows(const RowSet& rows) {
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (rows.test(row)) kill(row);
+    }
+}
+
+CandidateTable::RowSet CandidateTable::aliveRows() const {
+    RowSet alive;
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (!isKilled(row)) alive.set(row);
+    }
+    return alive;
+}
+
+}  // namespace engine

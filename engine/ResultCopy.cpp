@@ -1,0 +1,17 @@
+#include "engine/ResultCopy.h"
+
+#include "app/toolkit/Host.h"
+#include "app/toolkit/TipWindow.h"
+
+namespace engine {
+
+void copyResult(std::string_view text, toolkit::Host& host) {
+    if (!host.setClipboardText(text)) {
+        host.showMessage(kCopyFailedText, kCopyFailedTitle);
+        return;
+    }
+    toolkit::TipWindow tip;
+    host.showTip(tip);
+}
+
+}  // namespace engine

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "app/toolkit/Button.h"
+#include "app/toolkit/CheckBox.h"
+#include "app/toolkit/Frame.h"
+#include "app/toolkit/Label.h"
+#include "app/toolkit/ListBox.h"
+#include "app/toolkit/TextBox.h"
+#include "engine/Publication.h"
+
+namespace engine {
+
+// The result column of a main window: where a run publishes its survivors and
+// from where they are copied. `ResultText` is what the copy button copies; it
+// changes only when a run publishes.
+class ResultPanel {
+public:
+    static constexpr int kProgressTrackWidth = 3000;
+
+    explicit ResultPanel(std::string copyCaption);
+
+    toolkit::ListBox Li_out;
+    toolkit::TextBox T_dd_by;
+    toolkit::Label dadi_zhushu{"0"};
+    toolkit::CheckBox Check_out_douhao{"号码之间逗号隔开"};
+    toolkit::Button C_guolv_ks{"【开始缩水】"};
+    toolkit::Button C_copy;
+    toolkit::Frame Frame_jindu{"正在过滤中，请稍等。。。"};
+    // Item 0 is the white track, item 1 the red fill.
+    std::array<toolkit::TextBox, 2> T_jindutiao;
+    std::string ResultText;
+
+    // ',' when Check_out_douhao is ticked, ' ' otherwise; read when publishing.
+    char separator() const { return Check_out_douhao.isTicked() ? ',' : ' '; }
+    // Replaces the list, the text box, the count and ResultText in one go.
+    void show(Publication publication);
+    // Sets the red fill to `fraction` of the track.
+    void setProgress(double fraction);
+    std::size_t count() const { return Li_out.size(); }
+};
+
+}  // namespace engine
