@@ -1,0 +1,32 @@
+#include "app/qt/ButtonView.h"
+
+#include "app/qt/QtColours.h"
+#include "app/toolkit/Button.h"
+
+namespace gui {
+
+ButtonView::ButtonView(toolkit::Button& button, QWidget* parent)
+    : QPushButton(parent), m_button(button) {
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QPushButton::clicked, this, [this] { m_button.press(); });
+    m_button.setViewListener([this] { sync(); });
+    sync();
+}
+
+ButtonView::~ButtonView() { m_button.setViewListener({}); }
+
+void ButtonView::sync() {
+    QString text = toQString(m_button.caption());
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setText(text);
+    setAccessibleName(oneLine(m_button.caption()));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Button, toQColor(m_button.backColour()));
+    colours.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(colours);
+    setEnabled(m_button.isEnabled());
+    setVisible(m_button.isVisible());
+}
+
+}  // namespace gui

@@ -1,0 +1,59 @@
+#include "app/qt/QtHost.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QUrl>
+
+#include "app/qt/TipDialog.h"
+#include "app/toolkit/TipWindow.h"
+
+namespace gui {
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void QtHost::showMessage(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::NoIcon, fromView(title), fromView(text), QMessageBox::Ok,
+                    m_window);
+    box.exec();
+}
+
+void QtHost::yield() { QCoreApplication::processEvents(); }
+
+// Qt does not report a clipboard it could not take, so the text is read back.
+bool QtHost::setClipboardText(std::string_view text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return false;
+    const QString wanted = fromView(text);
+    clipboard->clear();
+    clipboard->setText(wanted);
+    return clipboard->text() == wanted;
+}
+
+bool QtHost::startProgram(const std::string& path) {
+    const QString program = QString::fromStdString(path);
+    const QFileInfo file(program);
+    if (!file.isFile() || !file.isExecutable()) return false;
+    return QProcess::startDetached(program, {});
+}
+
+bool QtHost::openUrl(const std::string& url) {
+    const QUrl address(QString::fromStdString(url));
+    return address.isValid() && QDesktopServices::openUrl(address);
+}
+
+void QtHost::showTip(toolkit::TipWindow& tip) {
+    TipDialog dialog(tip, m_window);
+    tip.load();
+    if (tip.isLoaded()) dialog.exec();
+}
+
+}  // namespace gui

@@ -1,0 +1,72 @@
+#include "app/qt/ResultColumnView.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/qt/ButtonView.h"
+#include "app/qt/CheckBoxView.h"
+#include "app/qt/FrameView.h"
+#include "app/qt/LabelView.h"
+#include "app/qt/ListBoxView.h"
+#include "app/qt/ProgressFillView.h"
+#include "app/qt/TextBoxView.h"
+#include "engine/ResultPanel.h"
+
+namespace gui {
+
+ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
+    : QWidget(parent) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    m_list = new ListBoxView(result.Li_out, this);
+    m_list->setObjectName(QStringLiteral("Li_out"));
+    m_list->setAccessibleName(QStringLiteral("Li_out"));
+    m_list->setAccessibleDescription(QStringLiteral("缩水结果，每行一注"));
+    column->addWidget(m_list, 3);
+
+    auto* text = new TextBoxView(result.T_dd_by, this);
+    text->setObjectName(QStringLiteral("T_dd_by"));
+    text->setAccessibleName(QStringLiteral("T_dd_by"));
+    text->setAccessibleDescription(QStringLiteral("缩水结果文本，复制号码时复制的内容"));
+    text->setMaximumHeight(90);
+    column->addWidget(text, 1);
+
+    auto* commas = new CheckBoxView(result.Check_out_douhao, this);
+    commas->setObjectName(QStringLiteral("Check_out_douhao"));
+    column->addWidget(commas);
+
+    auto* countRow = new QHBoxLayout;
+    auto* countCaption = new QLabel(QStringLiteral("最后注数："), this);
+    auto* count = new LabelView(result.dadi_zhushu, this);
+    count->setObjectName(QStringLiteral("dadi_zhushu"));
+    count->setAccessibleName(QStringLiteral("最后注数"));
+    QFont countFont = count->font();
+    countFont.setBold(true);
+    countFont.setPointSize(countFont.pointSize() + 3);
+    count->setFont(countFont);
+    countCaption->setBuddy(count);
+    countRow->addWidget(countCaption);
+    countRow->addWidget(count, 1);
+    column->addLayout(countRow);
+
+    auto* start = new ButtonView(result.C_guolv_ks, this);
+    start->setObjectName(QStringLiteral("C_guolv_ks"));
+    start->setMinimumHeight(40);
+    column->addWidget(start);
+
+    auto* copy = new ButtonView(result.C_copy, this);
+    copy->setObjectName(QStringLiteral("C_copy"));
+    copy->setMinimumHeight(30);
+    column->addWidget(copy);
+
+    auto* progress = new FrameView(result.Frame_jindu, this);
+    progress->setObjectName(QStringLiteral("Frame_jindu"));
+    auto* progressLayout = new QVBoxLayout(progress);
+    progressLayout->addWidget(new ProgressFillView(result.T_jindutiao[0], result.T_jindutiao[1],
+                                                   progress));
+    column->addWidget(progress);
+}
+
+}  // namespace gui

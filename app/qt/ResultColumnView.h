@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+namespace engine {
+class ResultPanel;
+}
+
+namespace gui {
+
+class ListBoxView;
+
+// The right-hand column of a main window: the result list and text, the comma
+// option, the count, the start and copy buttons, and the (hidden) progress
+// frame. Extra buttons of an edition go below them with addButtonRow().
+class ResultColumnView final : public QWidget {
+    Q_OBJECT
+public:
+    ResultColumnView(engine::ResultPanel& result, QWidget* parent = nullptr);
+
+    ListBoxView* list() const { return m_list; }
+
+private:
+    ListBoxView* m_list = nullptr;
+};
+
+}  // namespace gui

@@ -1,0 +1,27 @@
+#include "app/qt/TipDialog.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/qt/QtColours.h"
+#include "app/toolkit/TipWindow.h"
+
+namespace gui {
+
+TipDialog::TipDialog(toolkit::TipWindow& tip, QWidget* parent)
+    : QDialog(parent), m_tip(tip), m_timer(tip.Timer1, this) {
+    setWindowTitle(toQString(tip.title()));
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    auto* message = new QLabel(toQString(tip.message.caption()), this);
+    message->setAlignment(Qt::AlignCenter);
+    message->setMinimumSize(200, 60);
+    layout->addWidget(message);
+    m_tip.setViewListener([this] {
+        if (!m_tip.isLoaded()) accept();
+    });
+}
+
+TipDialog::~TipDialog() { m_tip.setViewListener({}); }
+
+}  // namespace gui

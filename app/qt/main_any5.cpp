@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "any5/panels/MainForm.h"
+#include "app/qt/Any5Window.h"
+#include "app/qt/Application.h"
+#include "app/qt/QtHost.h"
+
+int main(int argc, char** argv) {
+    if (!gui::hasDisplay()) return gui::reportNoDisplay("quorvel_any5");
+    QApplication application(argc, argv);
+    gui::setUpApplication(application);
+
+    gui::QtHost host;
+    any5::MainForm form(host);
+    form.load();
+    gui::Any5Window window(form);
+    host.setWindow(&window);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,107 @@
+#include "app/qt/Any5Window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "any5/panels/MainForm.h"
+#include "app/qt/QtHost.h"
+#include "app/qt/ResultColumnView.h"
+
+namespace {
+
+// Depth-first search of the accessibility tree for a named object of a role.
+QAccessibleInterface* findAccessible(QAccessibleInterface* node, QAccessible::Role role,
+                                     const QString& name) {
+    if (node == nullptr) return nullptr;
+    if (node->role() == role && node->text(QAccessible::Name) == name) return node;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (auto* found = findAccessible(node->child(i), role, name)) return found;
+    }
+    return nullptr;
+}
+
+class Any5WindowTest : public ::testing::Test {
+protected:
+    Any5WindowTest() {
+        form.load();
+        host.setWindow(&window);
+        window.show();
+    }
+
+    QPushButton* button(const char* name) const {
+        return window.findChild<QPushButton*>(QLatin1String(name));
+    }
+
+    gui::QtHost host;
+    any5::MainForm form{host};
+    gui::Any5Window window{form};
+};
+
+TEST_F(Any5WindowTest, ClickingStartLists462BetsAndTheCount) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("11选5Quorvel  任5版 2014.10.30"));
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("Li_out"));
+    auto* count = window.findChild<QLabel*>(QStringLiteral("dadi_zhushu"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->text(), QStringLiteral("0"));
+
+    QTest::mouseClick(button("C_guolv_ks"), Qt::LeftButton);
+    ASSERT_EQ(list->count(), 462);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("01 02 03 04 05"));
+    EXPECT_EQ(list->item(461)->text(), QStringLiteral("07 08 09 10 11"));
+    EXPECT_EQ(count->text(), QStringLiteral("462"));
+    EXPECT_TRUE(button("C_guolv_ks")->isEnabled());
+    EXPECT_FALSE(window.findChild<QWidget*>(QStringLiteral("Frame_jindu"))->isVisible());
+}
+
+TEST_F(Any5WindowTest, CopyPutsTheResultOnTheClipboardAndTheTipClosesItself) {
+    QTest::mouseClick(button("C_guolv_ks"), Qt::LeftButton);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(button("C_copy"), Qt::LeftButton);  // returns once the tip is gone
+    EXPECT_GE(clock.elapsed(), 400);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), form.result.ResultText);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count(QStringLiteral("\r\n")), 461);
+}
+
+TEST_F(Any5WindowTest, AScreenReaderCanPressStartAndReadTheCount) {
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
+    auto* start = findAccessible(root, QAccessible::Button, QStringLiteral("【开始缩水】"));
+    ASSERT_NE(start, nullptr);
+    ASSERT_NE(start->actionInterface(), nullptr);
+    start->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    auto* label = window.findChild<QLabel*>(QStringLiteral("dadi_zhushu"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return label->text() == QStringLiteral("462"); }, 2000));
+
+    auto* count = findAccessible(root, QAccessible::StaticText, QStringLiteral("最后注数"));
+    ASSERT_NE(count, nullptr);
+    EXPECT_EQ(count->text(QAccessible::Description), QStringLiteral("462"));
+
+    auto* list = findAccessible(root, QAccessible::List, QStringLiteral("Li_out"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->childCount(), 462);
+    EXPECT_NE(findAccessible(root, QAccessible::Button, QStringLiteral("复制号码")), nullptr);
+    EXPECT_NE(findAccessible(root, QAccessible::CheckBox, QStringLiteral("号码之间逗号隔开")),
+              nullptr);
+}
+
+TEST_F(Any5WindowTest, FitsA1366By768Screen) {
+    const QSize wanted = window.minimumSizeHint().expandedTo(window.minimumSize());
+    EXPECT_LE(wanted.width(), 1366);
+    EXPECT_LE(wanted.height(), 768 - 40);  // room for a task bar and the title bar
+    EXPECT_LE(window.width(), 1366);
+    EXPECT_LE(window.height(), 768 - 40);
+}
+
+}  // namespace

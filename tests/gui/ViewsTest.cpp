@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "app/qt/ButtonArrayView.h"
+#include "app/qt/ButtonView.h"
+#include "app/qt/CheckBoxView.h"
+#include "app/qt/QtColours.h"
+#include "app/qt/TextBoxView.h"
+#include "app/qt/TimerBinding.h"
+#include "app/toolkit/ButtonArray.h"
+#include "app/toolkit/CheckBox.h"
+#include "app/toolkit/TextBox.h"
+#include "app/toolkit/Timer.h"
+
+namespace {
+
+TEST(ButtonView, ShowsTheControlsExactColourAndForwardsClicks) {
+    toolkit::ButtonArray numbers("C_tsm_sha", toolkit::twoDigitCaptions(1, 11));
+    numbers.setClickHandler([&](std::size_t i) {
+        const bool selected = numbers[i].backColour() == toolkit::palette::kYellow;
+        numbers[i].setBackColour(selected ? toolkit::palette::kCream : toolkit::palette::kYellow);
+    });
+    gui::ButtonArrayView panel(QStringLiteral("通杀码"), numbers, 11);
+    panel.show();
+    auto* eleven = panel.findChild<gui::ButtonView*>(QStringLiteral("C_tsm_sha_10"));
+    ASSERT_NE(eleven, nullptr);
+    EXPECT_EQ(eleven->text(), QStringLiteral("11"));
+    EXPECT_EQ(gui::toRgb(eleven->palette().color(QPalette::Button)), toolkit::palette::kCream);
+
+    QTest::mouseClick(eleven, Qt::LeftButton);
+    EXPECT_EQ(numbers[10].backColour(), toolkit::palette::kYellow);
+    EXPECT_EQ(gui::toRgb(eleven->palette().color(QPalette::Button)), toolkit::palette::kYellow);
+    EXPECT_EQ(panel.accessibleName(), QStringLiteral("通杀码"));
+}
+
+TEST(ButtonView, TwoLineCaptionsShowOnTwoLinesAndReadAsOne) {
+    toolkit::Button pair("01\r\n02");
+    gui::ButtonView view(pair);
+    EXPECT_EQ(view.text(), QStringLiteral("01\n02"));
+    EXPECT_EQ(view.accessibleName(), QStringLiteral("01 02"));
+    pair.setEnabled(false);
+    EXPECT_FALSE(view.isEnabled());
+}
+
+TEST(TextBoxView, PastedLineEndsReachTheLogicAsCrLf) {
+    toolkit::TextBox box("输入格式标准：\r\n01 02 03\r\n");
+    gui::TextBoxView view(box);
+    EXPECT_EQ(view.toPlainText(), QStringLiteral("输入格式标准：\n01 02 03\n"));
+
+    view.selectAll();
+    view.insertPlainText(QStringLiteral("01 02 03\n04 05 06\r07 08 09\r\n10 11 01"));
+    EXPECT_EQ(box.text(), "01 02 03\r\n04 05 06\r\n07 08 09\r\n10 11 01");
+
+    QTest::keyClicks(&view, QStringLiteral(" x"));
+    EXPECT_EQ(box.text(), "01 02 03\r\n04 05 06\r\n07 08 09\r\n10 11 01 x");
+}
+
+TEST(TextBoxView, DoubleClickReachesTheHandlerAndColourFollows) {
+    toolkit::TextBox box("提示：");
+    box.setDoubleClickHandler([&] { box.setText({}); });
+    gui::TextBoxView view(box);
+    view.show();
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton);
+    EXPECT_EQ(view.toPlainText(), QString());
+    box.setTextColour(toolkit::palette::kHintGrey);
+    EXPECT_EQ(gui::toRgb(view.palette().color(QPalette::Text)), toolkit::palette::kHintGrey);
+}
+
+TEST(CheckBoxView, ClickTicksTheControlWhichRaisesItsClick) {
+    toolkit::CheckBox commas("号码之间逗号隔开");
+    int clicks = 0;
+    commas.setClickHandler([&] { ++clicks; });
+    gui::CheckBoxView view(commas);
+    view.show();
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(5, view.height() / 2));
+    EXPECT_TRUE(commas.isTicked());
+    EXPECT_EQ(clicks, 1);
+    commas.setTicked(false);
+    EXPECT_FALSE(view.isChecked());
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(TimerBinding, TicksWhileEnabledAndStopsWhenDisabled) {
+    toolkit::Timer timer(20, false);
+    int ticks = 0;
+    timer.setTickHandler([&] {
+        ++ticks;
+        timer.setEnabled(false);
+    });
+    gui::TimerBinding binding(timer);
+    QTest::qWait(60);
+    EXPECT_EQ(ticks, 0);
+    timer.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 1; }, 1000));
+    QTest::qWait(80);
+    EXPECT_EQ(ticks, 1);
+}
+
+}  // namespace
