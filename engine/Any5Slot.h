@@ -28,6 +28,8 @@ enum class Any5Slot : std::size_t {
 
 inline constexpr std::size_t kAny5SlotCount = 18;
 
-constexpr std::size_t slotIndex(Any5Slot slot) { return static_cast<std::size_t>(slot); }
+constexpr std::size_t slotIndex(Any5Slot slot) {
+    return static_cast<std::size_t>(slot);
+}
 
 }  // namespace engine

@@ -1,6 +1,5 @@
 #include "engine/FilterRun.h"
 
-
 #include "app/toolkit/Host.h"
 
 namespace engine {
@@ -32,7 +31,8 @@ void FilterRun::run() {
         m_host.showMessage(kFailedText, kFailedTitle);
         return;
     }
-    if (m_result.count() == 0) m_host.showMessage(kNothingLeftText, kNothingLeftTitle);
+    if (m_result.count() == 0)
+        m_host.showMessage(kNothingLeftText, kNothingLeftTitle);
     m_result.setProgress(1.0);
     m_result.C_guolv_ks.setEnabled(true);
 }

@@ -19,6 +19,8 @@ void MainForm::onLoad() {
     result.dadi_zhushu.setCaption("0");
 }
 
-void MainForm::copy() { engine::copyResult(result.ResultText, m_host); }
+void MainForm::copy() {
+    engine::copyResult(result.ResultText, m_host);
+}
 
 }  // namespace any5

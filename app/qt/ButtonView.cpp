@@ -14,7 +14,9 @@ ButtonView::ButtonView(toolkit::Button& button, QWidget* parent)
     sync();
 }
 
-ButtonView::~ButtonView() { m_button.setViewListener({}); }
+ButtonView::~ButtonView() {
+    m_button.setViewListener({});
+}
 
 void ButtonView::sync() {
     QString text = toQString(m_button.caption());

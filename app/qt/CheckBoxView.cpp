@@ -14,7 +14,9 @@ CheckBoxView::CheckBoxView(toolkit::CheckBox& box, QWidget* parent)
     sync();
 }
 
-CheckBoxView::~CheckBoxView() { m_box.setViewListener({}); }
+CheckBoxView::~CheckBoxView() {
+    m_box.setViewListener({});
+}
 
 void CheckBoxView::sync() {
     const QSignalBlocker blocker(this);

@@ -12,8 +12,12 @@ FrameView::FrameView(toolkit::Frame& frame, QWidget* parent)
     sync();
 }
 
-FrameView::~FrameView() { m_frame.setViewListener({}); }
+FrameView::~FrameView() {
+    m_frame.setViewListener({});
+}
 
-void FrameView::sync() { setVisible(m_frame.isVisible()); }
+void FrameView::sync() {
+    setVisible(m_frame.isVisible());
+}
 
 }  // namespace gui

@@ -10,7 +10,9 @@ LabelView::LabelView(toolkit::Label& label, QWidget* parent) : QLabel(parent), m
     sync();
 }
 
-LabelView::~LabelView() { m_label.setViewListener({}); }
+LabelView::~LabelView() {
+    m_label.setViewListener({});
+}
 
 void LabelView::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);

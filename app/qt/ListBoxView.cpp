@@ -14,7 +14,9 @@ ListBoxView::ListBoxView(toolkit::ListBox& list, QWidget* parent)
     refill();
 }
 
-ListBoxView::~ListBoxView() { m_list.setViewListener({}); }
+ListBoxView::~ListBoxView() {
+    m_list.setViewListener({});
+}
 
 void ListBoxView::follow(toolkit::ListBox::Change change) {
     switch (change) {
@@ -33,7 +35,8 @@ void ListBoxView::follow(toolkit::ListBox::Change change) {
 void ListBoxView::refill() {
     QStringList items;
     items.reserve(static_cast<qsizetype>(m_list.size()));
-    for (const auto& item : m_list.items()) items.push_back(toQString(item));
+    for (const auto& item : m_list.items())
+        items.push_back(toQString(item));
     setUpdatesEnabled(false);
     clear();
     addItems(items);

@@ -16,7 +16,9 @@ inline toolkit::Rgb toRgb(const QColor& colour) {
     return static_cast<toolkit::Rgb>((colour.red() << 16) | (colour.green() << 8) | colour.blue());
 }
 
-inline QString toQString(const std::string& text) { return QString::fromStdString(text); }
+inline QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // A caption as one line, for accessible names: "01\r\n02" => "01 02".
 QString oneLine(const std::string& caption);

@@ -15,8 +15,7 @@
 
 namespace gui {
 
-ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
-    : QWidget(parent) {
+ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
 
@@ -64,8 +63,8 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     auto* progress = new FrameView(result.Frame_jindu, this);
     progress->setObjectName(QStringLiteral("Frame_jindu"));
     auto* progressLayout = new QVBoxLayout(progress);
-    progressLayout->addWidget(new ProgressFillView(result.T_jindutiao[0], result.T_jindutiao[1],
-                                                   progress));
+    progressLayout->addWidget(
+        new ProgressFillView(result.T_jindutiao[0], result.T_jindutiao[1], progress));
     column->addWidget(progress);
 }
 

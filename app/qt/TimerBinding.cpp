@@ -11,7 +11,9 @@ TimerBinding::TimerBinding(toolkit::Timer& timer, QObject* parent)
     sync();
 }
 
-TimerBinding::~TimerBinding() { m_timer.setViewListener({}); }
+TimerBinding::~TimerBinding() {
+    m_timer.setViewListener({});
+}
 
 void TimerBinding::sync() {
     if (m_timer.isEnabled() && m_timer.intervalMs() > 0) {

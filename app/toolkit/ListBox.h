@@ -26,7 +26,8 @@ public:
 
 private:
     void notify(Change change) const {
-        if (m_onChanged) m_onChanged(change);
+        if (m_onChanged)
+            m_onChanged(change);
     }
 
     std::vector<std::string> m_items;

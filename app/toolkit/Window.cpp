@@ -3,16 +3,19 @@
 namespace toolkit {
 
 void Window::load() {
-    if (m_loaded) return;
+    if (m_loaded)
+        return;
     m_loaded = true;
     onLoad();
     m_view.notify();
 }
 
 void Window::unload() {
-    if (!m_loaded) return;
+    if (!m_loaded)
+        return;
     m_loaded = false;
-    for (Timer* timer : m_timers) timer->setEnabled(false);
+    for (Timer* timer : m_timers)
+        timer->setEnabled(false);
     m_view.notify();
 }
 

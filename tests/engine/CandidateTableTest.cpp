@@ -14,7 +14,8 @@ using engine::CandidateTable;
 std::string rowText(const CandidateTable& table, int row) {
     std::string text;
     for (int k = 1; k <= 5; ++k) {
-        if (k > 1) text += ' ';
+        if (k > 1)
+            text += ' ';
         text += std::to_string(table.number(row, k));
     }
     return text;
@@ -33,8 +34,8 @@ TEST(CandidateTable, RowsFollowTheLexicographicOrder) {
     CandidateTable table;
     table.generate();
     const std::pair<int, const char*> expected[] = {
-        {1, "1 2 3 4 5"},     {2, "1 2 3 4 6"},     {7, "1 2 3 4 11"},  {210, "1 8 9 10 11"},
-        {211, "2 3 4 5 6"},   {337, "3 4 5 6 7"},   {462, "7 8 9 10 11"},
+        {1, "1 2 3 4 5"},   {2, "1 2 3 4 6"},   {7, "1 2 3 4 11"},    {210, "1 8 9 10 11"},
+        {211, "2 3 4 5 6"}, {337, "3 4 5 6 7"}, {462, "7 8 9 10 11"},
     };
     for (const auto& [row, bet] : expected) {
         SCOPED_TRACE(row);
@@ -64,7 +65,8 @@ TEST(CandidateTable, HoldsEveryFiveSetOnceAscendingAliveWithItsMask) {
         seen.insert(mask);
     }
     EXPECT_EQ(seen.size(), 462u);
-    for (int column = 0; column <= 6; ++column) EXPECT_EQ(table.cell(0, column), 0);
+    for (int column = 0; column <= 6; ++column)
+        EXPECT_EQ(table.cell(0, column), 0);
 }
 
 TEST(CandidateTable, GenerationYieldsOncePerRowAndRevivesKilledRows) {

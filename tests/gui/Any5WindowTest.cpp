@@ -21,10 +21,13 @@ namespace {
 // Depth-first search of the accessibility tree for a named object of a role.
 QAccessibleInterface* findAccessible(QAccessibleInterface* node, QAccessible::Role role,
                                      const QString& name) {
-    if (node == nullptr) return nullptr;
-    if (node->role() == role && node->text(QAccessible::Name) == name) return node;
+    if (node == nullptr)
+        return nullptr;
+    if (node->role() == role && node->text(QAccessible::Name) == name)
+        return node;
     for (int i = 0; i < node->childCount(); ++i) {
-        if (auto* found = findAccessible(node->child(i), role, name)) return found;
+        if (auto* found = findAccessible(node->child(i), role, name))
+            return found;
     }
     return nullptr;
 }

@@ -18,11 +18,13 @@ TEST(LineBreaks, EveryKindOfLineEndBecomesCrLfAndBack) {
         {"windows stays", "01 02\r\n03 04", "01 02\r\n03 04", "01 02\n03 04"},
         {"mixed and trailing", "a\n\r\nb\r", "a\r\n\r\nb\r\n", "a\n\nb\n"},
         {"lf cr is two breaks", "a\n\rb", "a\r\n\r\nb", "a\n\nb"},
-        {"paragraph separator", "a\xE2\x80\xA9"
-                                "b",
+        {"paragraph separator",
+         "a\xE2\x80\xA9"
+         "b",
          "a\r\nb", "a\nb"},
-        {"line separator", "a\xE2\x80\xA8"
-                           "b",
+        {"line separator",
+         "a\xE2\x80\xA8"
+         "b",
          "a\r\nb", "a\nb"},
         {"other three-byte text untouched", "\xE2\x80\x94", "\xE2\x80\x94", "\xE2\x80\x94"},
         {"lone lead byte at the end", "a\xE2", "a\xE2", "a\xE2"},
