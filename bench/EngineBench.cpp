@@ -33,7 +33,8 @@ BENCHMARK(BM_Generate)->Unit(benchmark::kMicrosecond);
 void BM_Publish462(benchmark::State& state) {
     engine::CandidateTable table;
     table.generate();
-    for (auto _ : state) benchmark::DoNotOptimize(engine::publishAlive(table, ' '));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine::publishAlive(table, ' '));
 }
 BENCHMARK(BM_Publish462)->Unit(benchmark::kMicrosecond);
 

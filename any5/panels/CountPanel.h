@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "app/toolkit/ButtonArray.h"
+#include "app/toolkit/OptionGroup.h"
+
+namespace any5 {
+
+// The frame "奇偶，质合，大小": green count buttons of big, odd and prime
+// numbers and the big-number range option that sets BigNumberList.
+class CountPanel {
+public:
+    static constexpr const char* kBigFrom7 = "07.08.09.10.11";
+    static constexpr const char* kBigFrom6 = "06.07.08.09.10.11";
+
+    CountPanel();
+    CountPanel(const CountPanel&) = delete;
+    CountPanel& operator=(const CountPanel&) = delete;
+
+    toolkit::ButtonArray C_dahao_geshu{"C_dahao_geshu", toolkit::plainCaptions(0, 5)};
+    toolkit::ButtonArray C_jishu_geshu{"C_jishu_geshu", toolkit::plainCaptions(0, 5)};
+    toolkit::ButtonArray C_zhihe_geshu{"C_zhihe_geshu", toolkit::plainCaptions(0, 5)};
+    toolkit::OptionGroup Op_dahao_fanwei{"Op_dahao_fanwei", {"大7~11", "大6~11"}};
+    // The big numbers, read by the count stage when a run reaches it.
+    std::string BigNumberList = kBigFrom7;
+};
+
+}  // namespace any5

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/CandidateTable.h"
+
+namespace any5::stages {
+
+// Run patterns of the consecutive-number panel, as bits of BetShape::runs.
+enum RunPattern : std::uint8_t {
+    kNoRun = 1 << 0,       // 不连: no neighbour pair, 11-01 included
+    kTwoRun = 1 << 1,      // 两连: at least one neighbour pair
+    kTwoTwoRuns = 1 << 2,  // 两个两连: at least two neighbour pairs
+    kThreeRun = 1 << 3,    // 三连
+    kFourRun = 1 << 4,     // 四连
+    kFiveRun = 1 << 5,     // 五连
+};
+
+// Everything the shape conditions judge about one bet, fixed by its five
+// numbers. Looked up by the bet's mask, so each stage does constant work per
+// row. Counts of big numbers depend on the chosen range and are not here.
+struct BetShape {
+    std::uint8_t sum = 0;                // 15..45
+    std::uint8_t span = 0;               // largest minus smallest, 4..10
+    std::uint8_t smallest = 0;           // 1..7
+    std::uint8_t largest = 0;            // 5..11
+    std::array<std::uint8_t, 4> gaps{};  // c2-c1, c3-c2, c4-c3, c5-c4
+    std::uint8_t oddCount = 0;
+    std::uint8_t primeCount = 0;  // 01 counts as prime
+    std::uint8_t runs = 0;        // RunPattern bits the bet shows
+};
+
+// The shape of a bet; `mask` must hold exactly five of the eleven numbers.
+const BetShape& betShape(engine::BetMask mask);
+
+// The numbers of a five-number mask, ascending.
+std::array<int, 5> numbersOf(engine::BetMask mask);
+
+}  // namespace any5::stages

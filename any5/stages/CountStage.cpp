@@ -1,0 +1,31 @@
+#include "any5/stages/CountStage.h"
+
+#include <bit>
+
+#include "any5/stages/RowScan.h"
+#include "any5/stages/Selection.h"
+
+namespace any5::stages {
+namespace {
+
+bool breaks(std::uint64_t allowed, int count) {
+    return allowed != 0 && ((allowed >> count) & 1u) == 0;
+}
+
+}  // namespace
+
+RowSet CountStage::rowsToKill(const engine::CandidateTable& table) const {
+    const auto odd = selectedValues(m_odd, toolkit::palette::kGreen);
+    const auto big = selectedValues(m_big, toolkit::palette::kGreen);
+    const auto prime = selectedValues(m_prime, toolkit::palette::kGreen);
+    if (odd == 0 && big == 0 && prime == 0)
+        return {};
+    const engine::BetMask bigNumbers = numbersInList(m_bigNumbers);
+    return rowsWhere(table, [&](engine::BetMask mask, const BetShape& shape) {
+        const int bigCount = std::popcount(static_cast<unsigned>(mask & bigNumbers));
+        return breaks(odd, shape.oddCount) || breaks(big, bigCount) ||
+               breaks(prime, shape.primeCount);
+    });
+}
+
+}  // namespace any5::stages

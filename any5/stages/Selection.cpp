@@ -1,0 +1,51 @@
+#include "any5/stages/Selection.h"
+
+namespace any5::stages {
+
+int captionValue(std::string_view caption) {
+    if (caption.empty() || caption.size() > 2)
+        return -1;
+    int value = 0;
+    for (char c : caption) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+engine::BetMask selectedNumbers(const toolkit::ButtonArray& buttons, toolkit::Rgb selected) {
+    engine::BetMask mask = 0;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i].backColour() != selected)
+            continue;
+        const int n = captionValue(buttons[i].caption());
+        if (n >= 1 && n <= 11)
+            mask |= static_cast<engine::BetMask>(1u << (n - 1));
+    }
+    return mask;
+}
+
+std::uint64_t selectedValues(const toolkit::ButtonArray& buttons, toolkit::Rgb selected) {
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i].backColour() != selected)
+            continue;
+        const int value = captionValue(buttons[i].caption());
+        if (value >= 0 && value < 64)
+            bits |= std::uint64_t{1} << value;
+    }
+    return bits;
+}
+
+engine::BetMask numbersInList(std::string_view list) {
+    engine::BetMask mask = 0;
+    for (int n = 1; n <= 11; ++n) {
+        const char token[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+        if (list.find(std::string_view(token, 2)) != std::string_view::npos)
+            mask |= static_cast<engine::BetMask>(1u << (n - 1));
+    }
+    return mask;
+}
+
+}  // namespace any5::stages
