@@ -1,0 +1,17 @@
+#include "any5/panels/PairCaptions.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(PairCaptions, FiftyFivePairsInLexicographicOrderOnTwoLines) {
+    const auto captions = any5::pairCaptions();
+    ASSERT_EQ(captions.size(), 55u);
+    EXPECT_EQ(captions[0], "01\r\n02");
+    EXPECT_EQ(captions[1], "01\r\n03");
+    EXPECT_EQ(captions[9], "01\r\n11");
+    EXPECT_EQ(captions[10], "02\r\n03");
+    EXPECT_EQ(captions[54], "10\r\n11");
+}
+
+}  // namespace
