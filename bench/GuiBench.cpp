@@ -26,8 +26,7 @@ void BM_ClickToList(benchmark::State& state) {
     auto* list = window.findChild<QListWidget*>(QStringLiteral("Li_out"));
     for (auto _ : state) {
         QTest::mouseClick(start, Qt::LeftButton);
-        if (list->count() != 462)
-            state.SkipWithError("the list did not get 462 items");
+        if (list->count() != 462) state.SkipWithError("the list did not get 462 items");
     }
 }
 BENCHMARK(BM_ClickToList)->Unit(benchmark::kMillisecond)->MinTime(2.0);

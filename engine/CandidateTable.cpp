@@ -14,23 +14,20 @@ void CandidateTable::generate(const std::function<void()>& yieldPerRow) {
                                                             (1u << (c - 1)) | (1u << (d - 1)) |
                                                             (1u << (e - 1)));
                         ++row;
-                        if (yieldPerRow)
-                            yieldPerRow();
+                        if (yieldPerRow) yieldPerRow();
                     }
 }
 
 void CandidateTable::killRows(const RowSet& rows) {
     for (int row = 1; row <= kRowCount; ++row) {
-        if (rows.test(row))
-            kill(row);
+        if (rows[row]) kill(row);
     }
 }
 
 CandidateTable::RowSet CandidateTable::aliveRows() const {
     RowSet alive;
     for (int row = 1; row <= kRowCount; ++row) {
-        if (!isKilled(row))
-            alive.set(row);
+        if (!isKilled(row)) alive.set(row);
     }
     return alive;
 }

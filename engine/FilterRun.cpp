@@ -31,8 +31,7 @@ void FilterRun::run() {
         m_host.showMessage(kFailedText, kFailedTitle);
         return;
     }
-    if (m_result.count() == 0)
-        m_host.showMessage(kNothingLeftText, kNothingLeftTitle);
+    if (m_result.count() == 0) m_host.showMessage(kNothingLeftText, kNothingLeftTitle);
     m_result.setProgress(1.0);
     m_result.C_guolv_ks.setEnabled(true);
 }

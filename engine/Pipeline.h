@@ -22,8 +22,7 @@ public:
 
     std::size_t slotCount() const { return m_slots.size(); }
     void install(std::size_t slot, std::unique_ptr<Stage> stage) {
-        if (slot >= m_slots.size())
-            throw std::out_of_range("pipeline slot");
+        if (slot >= m_slots.size()) throw std::out_of_range("pipeline slot");
         m_slots[slot] = std::move(stage);
     }
     const Stage* stage(std::size_t slot) const { return m_slots.at(slot).get(); }
@@ -31,8 +30,9 @@ public:
     // Applies every stage in slot order to a freshly generated table.
     void apply(Table& table) const {
         for (const auto& stage : m_slots) {
-            if (stage)
-                table.killRows(stage->rowsToKill(table));
+            if (!stage) continue;
+            const auto rows = stage->rowsToKill(table);
+            if (rows.any()) table.killRows(rows);
         }
     }
 

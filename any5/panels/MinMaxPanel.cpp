@@ -14,8 +14,7 @@ MinMaxPanel::MinMaxPanel(toolkit::Host& host) : m_host(host) {
 
 void MinMaxPanel::click(toolkit::ButtonArray& array, std::size_t index) {
     toggle(array[index], toolkit::palette::kGreen);
-    if (!isFeasible())
-        m_host.showMessage(kInfeasibleText, kInfeasibleTitle);
+    if (!isFeasible()) m_host.showMessage(kInfeasibleText, kInfeasibleTitle);
 }
 
 // The scratch table is filled without yielding: the check takes microseconds,
@@ -23,11 +22,9 @@ void MinMaxPanel::click(toolkit::ButtonArray& array, std::size_t index) {
 bool MinMaxPanel::isFeasible() {
     const auto selection = stages::MinMaxSelection::read(C_min, C_max);
     const auto& table = m_scratch.regenerate();
-    if (selection.isEmpty())
-        return true;
+    if (selection.isEmpty()) return true;
     for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row) {
-        if (selection.allows(stages::betShape(table.mask(row))))
-            return true;
+        if (selection.allows(stages::betShape(table.mask(row)))) return true;
     }
     return false;
 }

@@ -19,18 +19,15 @@ RowSet BankerGroupStage::rowsToKill(const engine::CandidateTable& table) const {
     int used = 0;
     for (int k = 0; k < kGroups; ++k) {
         const auto numbers = selectedNumbers(*m_numbers[k], toolkit::palette::kGreen);
-        if (numbers == 0)
-            continue;  // a group without bankers imposes nothing
+        if (numbers == 0) continue;  // a group without bankers imposes nothing
         const auto counts = selectedValues(*m_counts[k], toolkit::palette::kGreen);
         groups[used++] = {numbers, counts == 0 ? kAtLeastOne : counts};
     }
-    if (used == 0)
-        return {};
+    if (used == 0) return {};
     return rowsWhere(table, [&](engine::BetMask mask, const BetShape&) {
         for (int k = 0; k < used; ++k) {
             const int hits = std::popcount(static_cast<unsigned>(mask & groups[k].numbers));
-            if (((groups[k].counts >> hits) & 1u) == 0)
-                return true;
+            if (((groups[k].counts >> hits) & 1u) == 0) return true;
         }
         return false;
     });

@@ -19,19 +19,15 @@ std::uint8_t runsOf(const std::array<int, 5>& c) {
     const bool wrap = c[0] == 1 && c[4] == 11;
     const int pairs = linearPairs + (wrap ? 1 : 0);
     std::uint8_t runs = 0;
-    if (pairs == 0)
-        runs |= kNoRun;
-    if (pairs >= 1)
-        runs |= kTwoRun;
-    if (pairs >= 2)
-        runs |= kTwoTwoRuns;
+    if (pairs == 0) runs |= kNoRun;
+    if (pairs >= 1) runs |= kTwoRun;
+    if (pairs >= 2) runs |= kTwoTwoRuns;
     if (c[2] - c[0] == 2 || c[3] - c[1] == 2 || c[4] - c[2] == 2 ||
         (wrap && (c[1] - c[0] == 1 || c[4] - c[3] == 1)))
         runs |= kThreeRun;
     if (c[3] - c[0] == 3 || c[4] - c[1] == 3 || (wrap && (c[2] - c[0] == 2 || c[4] - c[2] == 2)))
         runs |= kFourRun;
-    if (c[4] - c[0] == 4 || (wrap && (c[3] - c[0] == 3 || c[4] - c[1] == 3)))
-        runs |= kFiveRun;
+    if (c[4] - c[0] == 4 || (wrap && (c[3] - c[0] == 3 || c[4] - c[1] == 3))) runs |= kFiveRun;
     return runs;
 }
 
@@ -54,8 +50,7 @@ BetShape shapeOf(engine::BetMask mask) {
 std::vector<BetShape> buildShapes() {
     std::vector<BetShape> shapes(1u << 11);
     for (unsigned mask = 0; mask < shapes.size(); ++mask) {
-        if (std::popcount(mask) == 5)
-            shapes[mask] = shapeOf(static_cast<engine::BetMask>(mask));
+        if (std::popcount(mask) == 5) shapes[mask] = shapeOf(static_cast<engine::BetMask>(mask));
     }
     return shapes;
 }
@@ -66,16 +61,15 @@ std::array<int, 5> numbersOf(engine::BetMask mask) {
     std::array<int, 5> numbers{};
     int k = 0;
     for (int n = 1; n <= 11 && k < 5; ++n) {
-        if (mask & (1u << (n - 1)))
-            numbers[k++] = n;
+        if (mask & (1u << (n - 1))) numbers[k++] = n;
     }
     return numbers;
 }
 
 // Built once, on first use, from the rules above; read-only afterwards.
-const BetShape& betShape(engine::BetMask mask) {
+const BetShape* betShapes() {
     static const std::vector<BetShape> shapes = buildShapes();
-    return shapes[mask & 0x7FF];
+    return shapes.data();
 }
 
 }  // namespace any5::stages

@@ -31,8 +31,14 @@ struct BetShape {
     std::uint8_t runs = 0;        // RunPattern bits the bet shows
 };
 
+// The shapes of all bets, indexed by mask (2048 entries; only masks of five
+// numbers are filled).
+const BetShape* betShapes();
+
 // The shape of a bet; `mask` must hold exactly five of the eleven numbers.
-const BetShape& betShape(engine::BetMask mask);
+inline const BetShape& betShape(engine::BetMask mask) {
+    return betShapes()[mask & 0x7FF];
+}
 
 // The numbers of a five-number mask, ascending.
 std::array<int, 5> numbersOf(engine::BetMask mask);

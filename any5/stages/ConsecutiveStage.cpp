@@ -12,8 +12,7 @@ std::uint8_t ConsecutiveStage::patternOf(std::string_view caption) {
         {"三连", kThreeRun}, {"四连", kFourRun}, {"五连", kFiveRun},
     };
     for (const auto& [text, bit] : kPatterns) {
-        if (caption == text)
-            return bit;
+        if (caption == text) return bit;
     }
     return 0;
 }
@@ -24,8 +23,7 @@ RowSet ConsecutiveStage::rowsToKill(const engine::CandidateTable& table) const {
         if (m_buttons[i].backColour() == toolkit::palette::kYellow)
             killed |= patternOf(m_buttons[i].caption());
     }
-    if (killed == 0)
-        return {};
+    if (killed == 0) return {};
     return rowsWhere(
         table, [&](engine::BetMask, const BetShape& shape) { return (shape.runs & killed) != 0; });
 }

@@ -18,8 +18,7 @@ RowSet CountStage::rowsToKill(const engine::CandidateTable& table) const {
     const auto odd = selectedValues(m_odd, toolkit::palette::kGreen);
     const auto big = selectedValues(m_big, toolkit::palette::kGreen);
     const auto prime = selectedValues(m_prime, toolkit::palette::kGreen);
-    if (odd == 0 && big == 0 && prime == 0)
-        return {};
+    if (odd == 0 && big == 0 && prime == 0) return {};
     const engine::BetMask bigNumbers = numbersInList(m_bigNumbers);
     return rowsWhere(table, [&](engine::BetMask mask, const BetShape& shape) {
         const int bigCount = std::popcount(static_cast<unsigned>(mask & bigNumbers));

@@ -7,8 +7,7 @@ namespace any5::stages {
 
 RowSet KillAllStage::rowsToKill(const engine::CandidateTable& table) const {
     const engine::BetMask killed = selectedNumbers(m_buttons, toolkit::palette::kYellow);
-    if (killed == 0)
-        return {};
+    if (killed == 0) return {};
     return rowsWhere(table,
                      [&](engine::BetMask mask, const BetShape&) { return (mask & killed) != 0; });
 }

@@ -12,17 +12,14 @@ MinMaxSelection MinMaxSelection::read(const toolkit::ButtonArray& C_min,
 }
 
 bool MinMaxSelection::allows(const BetShape& shape) const {
-    if (smallest != 0 && (smallest & (1u << (shape.smallest - 1))) == 0)
-        return false;
-    if (largest != 0 && (largest & (1u << (shape.largest - 1))) == 0)
-        return false;
+    if (smallest != 0 && (smallest & (1u << (shape.smallest - 1))) == 0) return false;
+    if (largest != 0 && (largest & (1u << (shape.largest - 1))) == 0) return false;
     return true;
 }
 
 RowSet MinMaxStage::rowsToKill(const engine::CandidateTable& table) const {
     const auto selection = MinMaxSelection::read(m_min, m_max);
-    if (selection.isEmpty())
-        return {};
+    if (selection.isEmpty()) return {};
     return rowsWhere(
         table, [&](engine::BetMask, const BetShape& shape) { return !selection.allows(shape); });
 }

@@ -11,12 +11,11 @@ using RowSet = engine::CandidateTable::RowSet;
 template <class Breaks>
 RowSet rowsWhere(const engine::CandidateTable& table, Breaks breaks) {
     RowSet rows;
+    const BetShape* shapes = betShapes();
     for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row) {
-        if (table.isKilled(row))
-            continue;
+        if (table.isKilled(row)) continue;
         const engine::BetMask mask = table.mask(row);
-        if (breaks(mask, betShape(mask)))
-            rows.set(row);
+        if (breaks(mask, shapes[mask])) rows.set(row);
     }
     return rows;
 }

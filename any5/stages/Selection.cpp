@@ -3,12 +3,10 @@
 namespace any5::stages {
 
 int captionValue(std::string_view caption) {
-    if (caption.empty() || caption.size() > 2)
-        return -1;
+    if (caption.empty() || caption.size() > 2) return -1;
     int value = 0;
     for (char c : caption) {
-        if (c < '0' || c > '9')
-            return -1;
+        if (c < '0' || c > '9') return -1;
         value = value * 10 + (c - '0');
     }
     return value;
@@ -17,11 +15,9 @@ int captionValue(std::string_view caption) {
 engine::BetMask selectedNumbers(const toolkit::ButtonArray& buttons, toolkit::Rgb selected) {
     engine::BetMask mask = 0;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].backColour() != selected)
-            continue;
+        if (buttons[i].backColour() != selected) continue;
         const int n = captionValue(buttons[i].caption());
-        if (n >= 1 && n <= 11)
-            mask |= static_cast<engine::BetMask>(1u << (n - 1));
+        if (n >= 1 && n <= 11) mask |= static_cast<engine::BetMask>(1u << (n - 1));
     }
     return mask;
 }
@@ -29,11 +25,9 @@ engine::BetMask selectedNumbers(const toolkit::ButtonArray& buttons, toolkit::Rg
 std::uint64_t selectedValues(const toolkit::ButtonArray& buttons, toolkit::Rgb selected) {
     std::uint64_t bits = 0;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].backColour() != selected)
-            continue;
+        if (buttons[i].backColour() != selected) continue;
         const int value = captionValue(buttons[i].caption());
-        if (value >= 0 && value < 64)
-            bits |= std::uint64_t{1} << value;
+        if (value >= 0 && value < 64) bits |= std::uint64_t{1} << value;
     }
     return bits;
 }

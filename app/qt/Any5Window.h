@@ -16,8 +16,8 @@ class ResultColumnView;
 class Any5Window final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kLeftColumnWidth = 560;
-    static constexpr int kMiddleColumnWidth = 480;
+    // Room kept for the tab strip and its tallest page.
+    static constexpr int kTabAreaHeight = 300;
     static constexpr int kResultColumnWidth = 230;
 
     explicit Any5Window(any5::MainForm& form, QWidget* parent = nullptr);

@@ -7,33 +7,27 @@
 #include "app/toolkit/ButtonArray.h"
 
 namespace gui {
-namespace {
 
-std::vector<std::size_t> indexOrder(std::size_t size) {
-    std::vector<std::size_t> order(size);
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    return order;
-}
-
-}  // namespace
-
-ButtonArrayView::ButtonArrayView(const QString& label, toolkit::ButtonArray& array, int columns,
-                                 QWidget* parent)
-    : ButtonArrayView(label, array, columns, indexOrder(array.size()), parent) {}
-
-ButtonArrayView::ButtonArrayView(const QString& label, toolkit::ButtonArray& array, int columns,
-                                 const std::vector<std::size_t>& screenOrder, QWidget* parent)
-    : QGroupBox(label, parent) {
+ButtonArrayView::ButtonArrayView(const QString& label, toolkit::ButtonArray& array,
+                                 const Layout& layout, QWidget* parent)
+    : QWidget(parent) {
     setAccessibleName(label);
+    setObjectName(QString::fromStdString(array.name()));
+    std::vector<std::size_t> order = layout.screenOrder;
+    if (order.empty()) {
+        order.resize(array.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+    }
     auto* grid = new QGridLayout(this);
     grid->setSpacing(2);
-    grid->setContentsMargins(4, 4, 4, 4);
+    grid->setContentsMargins(0, 0, 0, 0);
     int place = 0;
-    for (std::size_t index : screenOrder) {
+    for (std::size_t index : order) {
         auto* button = new ButtonView(array[index], this);
         button->setObjectName(QString::fromStdString(array.name()) + QLatin1Char('_') +
                               QString::number(index));
-        grid->addWidget(button, place / columns, place % columns);
+        button->setFixedSize(layout.buttonSize);
+        grid->addWidget(button, place / layout.columns, place % layout.columns);
         ++place;
     }
 }

@@ -20,8 +20,7 @@ void ProgressFillView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const int track = m_track.width();
-    if (track <= 0)
-        return;
+    if (track <= 0) return;
     const int filled = static_cast<int>(static_cast<long long>(width()) * m_fill.width() / track);
     painter.fillRect(QRect(0, 0, filled, height()), Qt::red);
 }

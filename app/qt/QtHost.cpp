@@ -33,8 +33,7 @@ void QtHost::yield() {
 // Qt does not report a clipboard it could not take, so the text is read back.
 bool QtHost::setClipboardText(std::string_view text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (clipboard == nullptr)
-        return false;
+    if (clipboard == nullptr) return false;
     const QString wanted = fromView(text);
     clipboard->clear();
     clipboard->setText(wanted);
@@ -44,8 +43,7 @@ bool QtHost::setClipboardText(std::string_view text) {
 bool QtHost::startProgram(const std::string& path) {
     const QString program = QString::fromStdString(path);
     const QFileInfo file(program);
-    if (!file.isFile() || !file.isExecutable())
-        return false;
+    if (!file.isFile() || !file.isExecutable()) return false;
     return QProcess::startDetached(program, {});
 }
 
@@ -57,8 +55,7 @@ bool QtHost::openUrl(const std::string& url) {
 void QtHost::showTip(toolkit::TipWindow& tip) {
     TipDialog dialog(tip, m_window);
     tip.load();
-    if (tip.isLoaded())
-        dialog.exec();
+    if (tip.isLoaded()) dialog.exec();
 }
 
 }  // namespace gui

@@ -26,8 +26,7 @@ void TextBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TextBoxView::onEdited() {
-    if (!m_isSyncing)
-        m_box.markEditedInView();
+    if (!m_isSyncing) m_box.markEditedInView();
 }
 
 // Called when the logic changed the box; the view's own edits never come back
@@ -35,8 +34,7 @@ void TextBoxView::onEdited() {
 void TextBoxView::sync() {
     m_isSyncing = true;
     const QString text = toQString(toolkit::toLf(m_box.text()));
-    if (text != toPlainText())
-        setPlainText(text);
+    if (text != toPlainText()) setPlainText(text);
     QPalette colours = palette();
     colours.setColor(QPalette::Text, toQColor(m_box.textColour()));
     setPalette(colours);

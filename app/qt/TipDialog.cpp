@@ -18,8 +18,7 @@ TipDialog::TipDialog(toolkit::TipWindow& tip, QWidget* parent)
     message->setMinimumSize(200, 60);
     layout->addWidget(message);
     m_tip.setViewListener([this] {
-        if (!m_tip.isLoaded())
-            accept();
+        if (!m_tip.isLoaded()) accept();
     });
 }
 

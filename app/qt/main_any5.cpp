@@ -6,8 +6,7 @@
 #include "app/qt/QtHost.h"
 
 int main(int argc, char** argv) {
-    if (!gui::hasDisplay())
-        return gui::reportNoDisplay("quorvel_any5");
+    if (!gui::hasDisplay()) return gui::reportNoDisplay("quorvel_any5");
     QApplication application(argc, argv);
     gui::setUpApplication(application);
 

@@ -13,29 +13,25 @@ void Button::setCaption(std::string caption) {
 }
 
 void Button::setBackColour(Rgb colour) {
-    if (colour == m_backColour)
-        return;
+    if (colour == m_backColour) return;
     m_backColour = colour;
     m_view.notify();
 }
 
 void Button::setEnabled(bool enabled) {
-    if (enabled == m_enabled)
-        return;
+    if (enabled == m_enabled) return;
     m_enabled = enabled;
     m_view.notify();
 }
 
 void Button::setVisible(bool visible) {
-    if (visible == m_visible)
-        return;
+    if (visible == m_visible) return;
     m_visible = visible;
     m_view.notify();
 }
 
 void Button::press() {
-    if (m_enabled && m_onClick)
-        m_onClick();
+    if (m_enabled && m_onClick) m_onClick();
 }
 
 }  // namespace toolkit

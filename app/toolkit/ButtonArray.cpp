@@ -27,8 +27,7 @@ void ButtonArray::setClickHandler(std::function<void(std::size_t)> handler) {
     m_onClick = std::move(handler);
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i].setClickHandler([this, i] {
-            if (m_onClick)
-                m_onClick(i);
+            if (m_onClick) m_onClick(i);
         });
     }
 }

@@ -3,8 +3,7 @@
 namespace toolkit {
 
 void Frame::setVisible(bool visible) {
-    if (visible == m_visible)
-        return;
+    if (visible == m_visible) return;
     m_visible = visible;
     m_view.notify();
 }

@@ -10,20 +10,17 @@ constexpr int kTipGiveUpMs = 60'000;
 
 void HeadlessHost::showMessage(std::string_view text, std::string_view title) {
     m_calls.push_back({Kind::Message, std::string(text), std::string(title)});
-    if (m_onMessage)
-        m_onMessage();
+    if (m_onMessage) m_onMessage();
 }
 
 void HeadlessHost::yield() {
     ++m_yields;
-    if (m_onYield)
-        m_onYield();
+    if (m_onYield) m_onYield();
 }
 
 bool HeadlessHost::setClipboardText(std::string_view text) {
     m_calls.push_back({Kind::Clipboard, std::string(text), {}, !m_failClipboard});
-    if (m_failClipboard)
-        return false;
+    if (m_failClipboard) return false;
     m_clipboard = std::string(text);
     return true;
 }
@@ -54,8 +51,7 @@ void HeadlessHost::showTip(TipWindow& tip) {
 std::vector<HeadlessHost::Call> HeadlessHost::callsOf(Kind kind) const {
     std::vector<Call> found;
     for (const auto& call : m_calls) {
-        if (call.kind == kind)
-            found.push_back(call);
+        if (call.kind == kind) found.push_back(call);
     }
     return found;
 }

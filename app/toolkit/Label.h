@@ -22,8 +22,7 @@ public:
 
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
     void click() {
-        if (m_onClick)
-            m_onClick();
+        if (m_onClick) m_onClick();
     }
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
 

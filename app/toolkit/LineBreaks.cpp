@@ -10,14 +10,11 @@ constexpr std::string_view kParagraphSeparator = "\xE2\x80\xA9";
 // Length of the line break starting at `i`, or 0 when there is none.
 std::size_t breakLength(std::string_view text, std::size_t i) {
     const char c = text[i];
-    if (c == '\n')
-        return 1;
-    if (c == '\r')
-        return (i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+    if (c == '\n') return 1;
+    if (c == '\r') return (i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
     if (c == '\xE2') {
         const auto rest = text.substr(i, 3);
-        if (rest == kLineSeparator || rest == kParagraphSeparator)
-            return 3;
+        if (rest == kLineSeparator || rest == kParagraphSeparator) return 3;
     }
     return 0;
 }
@@ -49,8 +46,7 @@ std::string toLf(std::string_view text) {
 
 std::string_view trimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     const auto last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
 }

@@ -26,8 +26,7 @@ public:
 
 private:
     void notify(Change change) const {
-        if (m_onChanged)
-            m_onChanged(change);
+        if (m_onChanged) m_onChanged(change);
     }
 
     std::vector<std::string> m_items;

@@ -11,8 +11,7 @@ class Listener {
 public:
     void set(std::function<void()> onChanged) { m_onChanged = std::move(onChanged); }
     void notify() const {
-        if (m_onChanged)
-            m_onChanged();
+        if (m_onChanged) m_onChanged();
     }
 
 private:

@@ -5,8 +5,7 @@
 namespace toolkit {
 
 const std::string& TextBox::text() const {
-    if (m_isStale && m_fetch)
-        m_text = m_fetch();
+    if (m_isStale && m_fetch) m_text = m_fetch();
     m_isStale = false;
     return m_text;
 }
@@ -18,8 +17,7 @@ void TextBox::setText(std::string text) {
 }
 
 void TextBox::setTextColour(Rgb colour) {
-    if (colour == m_textColour)
-        return;
+    if (colour == m_textColour) return;
     m_textColour = colour;
     m_view.notify();
 }

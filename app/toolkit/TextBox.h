@@ -33,8 +33,7 @@ public:
         m_onDoubleClick = std::move(handler);
     }
     void doubleClick() {
-        if (m_onDoubleClick)
-            m_onDoubleClick();
+        if (m_onDoubleClick) m_onDoubleClick();
     }
 
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }

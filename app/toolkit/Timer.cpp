@@ -8,8 +8,7 @@ void Timer::setIntervalMs(int intervalMs) {
 }
 
 void Timer::setEnabled(bool enabled) {
-    if (enabled == m_enabled)
-        return;
+    if (enabled == m_enabled) return;
     m_enabled = enabled;
     m_view.notify();
 }

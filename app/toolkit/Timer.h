@@ -20,8 +20,7 @@ public:
 
     void setTickHandler(std::function<void()> handler) { m_onTick = std::move(handler); }
     void tick() {
-        if (m_enabled && m_onTick)
-            m_onTick();
+        if (m_enabled && m_onTick) m_onTick();
     }
 
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }

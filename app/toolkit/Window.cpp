@@ -3,16 +3,14 @@
 namespace toolkit {
 
 void Window::load() {
-    if (m_loaded)
-        return;
+    if (m_loaded) return;
     m_loaded = true;
     onLoad();
     m_view.notify();
 }
 
 void Window::unload() {
-    if (!m_loaded)
-        return;
+    if (!m_loaded) return;
     m_loaded = false;
     for (Timer* timer : m_timers)
         timer->setEnabled(false);

@@ -14,9 +14,13 @@ protected:
     any5::ShapePanels& shapes = form.shapes;
 };
 
-int sumOf(const Bet& b) { return b[0] + b[1] + b[2] + b[3] + b[4]; }
+int sumOf(const Bet& b) {
+    return b[0] + b[1] + b[2] + b[3] + b[4];
+}
 
-TEST_F(ShapeTest, NothingSelectedKillsNothing) { EXPECT_EQ(run().size(), 462u); }
+TEST_F(ShapeTest, NothingSelectedKillsNothing) {
+    EXPECT_EQ(run().size(), 462u);
+}
 
 TEST_F(ShapeTest, SumKillsExactlyThatSum) {
     click(shapes.C_sha_hezhi, "15");
@@ -38,7 +42,8 @@ TEST_F(ShapeTest, SumTailKillsEverySumEndingInIt) {
     EXPECT_EQ(static_cast<int>(run().size()), expected);
     for (const auto& bet : form.result.Li_out.items()) {
         int sum = 0;
-        for (std::size_t i = 0; i < bet.size(); i += 3) sum += std::stoi(bet.substr(i, 2));
+        for (std::size_t i = 0; i < bet.size(); i += 3)
+            sum += std::stoi(bet.substr(i, 2));
         ASSERT_NE(sum % 10, 0) << bet;
     }
 }
@@ -66,8 +71,8 @@ TEST_F(ShapeTest, SpacingPatternKillsOnlyBetsStartingWithThoseGaps) {
     click(shapes.C_jiange, {"01", "02", "06", "08"});  // 01 02 05 06 08: gaps 1 3 1 2
     const auto& bets = run();
     EXPECT_EQ(bets.size(), 458u);
-    for (const char* killed : {"01 02 05 06 08", "02 03 06 07 09", "03 04 07 08 10",
-                               "04 05 08 09 11"}) {
+    for (const char* killed :
+         {"01 02 05 06 08", "02 03 06 07 09", "03 04 07 08 10", "04 05 08 09 11"}) {
         EXPECT_FALSE(survives(killed)) << killed;
     }
 

@@ -14,8 +14,7 @@ using engine::CandidateTable;
 std::string rowText(const CandidateTable& table, int row) {
     std::string text;
     for (int k = 1; k <= 5; ++k) {
-        if (k > 1)
-            text += ' ';
+        if (k > 1) text += ' ';
         text += std::to_string(table.number(row, k));
     }
     return text;

@@ -75,8 +75,7 @@ TEST_F(FilterRunTest, StagesRunInSlotOrderAndOnlyKill) {
     std::vector<std::string> order;
     auto note = [&](std::string name, int killRow) {
         return [&order, name, killRow](const CandidateTable&, int row) {
-            if (row == 1)
-                order.push_back(name);
+            if (row == 1) order.push_back(name);
             return row == killRow;
         };
     };
@@ -138,8 +137,7 @@ TEST_F(FilterRunTest, AFailingStageKeepsThePreviousResultWholeAndReenablesStart)
     bool fail = true;
     install(Any5Slot::Count, [](const CandidateTable&, int row) { return row % 2 == 0; });
     install(Any5Slot::Consecutive, [&](const CandidateTable&, int row) -> bool {
-        if (fail && row == 100)
-            throw std::runtime_error("broken stage");
+        if (fail && row == 100) throw std::runtime_error("broken stage");
         return false;
     });
     start();
@@ -185,8 +183,7 @@ TEST_F(FilterRunTest, ProgressFillStartsNearlyEmptyAndEndsFull) {
 TEST_F(FilterRunTest, AToolOperationAskedForDuringARunWaitsUntilItIsPublished) {
     std::string seenByTool;
     host.setOnYield([&] {
-        if (host.yieldCount() != 100)
-            return;
+        if (host.yieldCount() != 100) return;
         guard.runExclusive([&] {
             seenByTool = result.dadi_zhushu.caption();
             table.generate();  // the tool marks the shared table its own way

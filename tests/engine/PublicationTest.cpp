@@ -33,8 +33,7 @@ TEST(Publication, SkipsKilledRowsAndASingleBetHasNoLineBreak) {
     CandidateTable table;
     table.generate();
     for (int row = 1; row <= 462; ++row) {
-        if (row != 337)
-            table.kill(row);
+        if (row != 337) table.kill(row);
     }
     const auto one = engine::publishAlive(table, ' ');
     EXPECT_EQ(one.text, "03 04 05 06 07");

@@ -21,13 +21,10 @@ namespace {
 // Depth-first search of the accessibility tree for a named object of a role.
 QAccessibleInterface* findAccessible(QAccessibleInterface* node, QAccessible::Role role,
                                      const QString& name) {
-    if (node == nullptr)
-        return nullptr;
-    if (node->role() == role && node->text(QAccessible::Name) == name)
-        return node;
+    if (node == nullptr) return nullptr;
+    if (node->role() == role && node->text(QAccessible::Name) == name) return node;
     for (int i = 0; i < node->childCount(); ++i) {
-        if (auto* found = findAccessible(node->child(i), role, name))
-            return found;
+        if (auto* found = findAccessible(node->child(i), role, name)) return found;
     }
     return nullptr;
 }
@@ -97,6 +94,50 @@ TEST_F(Any5WindowTest, AScreenReaderCanPressStartAndReadTheCount) {
     EXPECT_NE(findAccessible(root, QAccessible::Button, QStringLiteral("复制号码")), nullptr);
     EXPECT_NE(findAccessible(root, QAccessible::CheckBox, QStringLiteral("号码之间逗号隔开")),
               nullptr);
+}
+
+TEST_F(Any5WindowTest, ClickedConditionsShowTheirColourAndFilterTheRun) {
+    // 胆码1 "01" sits at index 9 but first on screen; count "1"; sum 15 killed.
+    auto* banker = button("C_danma_chu_9");
+    auto* count = button("C_danma_chu_geshu_1");
+    auto* sum = button("C_sha_hezhi_0");
+    ASSERT_NE(banker, nullptr);
+    ASSERT_NE(count, nullptr);
+    ASSERT_NE(sum, nullptr);
+    EXPECT_EQ(banker->text(), QStringLiteral("01"));
+    EXPECT_EQ(sum->text(), QStringLiteral("15"));
+
+    QTest::mouseClick(banker, Qt::LeftButton);
+    QTest::mouseClick(count, Qt::LeftButton);
+    QTest::mouseClick(sum, Qt::LeftButton);
+    EXPECT_EQ(banker->palette().color(QPalette::Button), QColor(0, 255, 0));
+    EXPECT_EQ(count->palette().color(QPalette::Button), QColor(0, 255, 0));
+    EXPECT_EQ(sum->palette().color(QPalette::Button), QColor(255, 255, 0));
+
+    QTest::mouseClick(button("C_guolv_ks"), Qt::LeftButton);
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("Li_out"));
+    ASSERT_EQ(list->count(), 209);  // the 210 bets with 01, less 01 02 03 04 05
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("01 02 03 04 06"));
+    EXPECT_EQ(list->item(208)->text(), QStringLiteral("01 08 09 10 11"));
+}
+
+TEST_F(Any5WindowTest, EqualCaptionsOfDifferentPanelsAreToldApartByTheirContainer) {
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
+    for (const char* panel : {"胆码1", "胆码5", "通杀码", "间距模式过滤", "最小号码"}) {
+        QAccessibleInterface* container =
+            findAccessible(root, QAccessible::Client, QString::fromUtf8(panel));
+        ASSERT_NE(container, nullptr) << panel;
+        auto* one = findAccessible(container, QAccessible::Button, QStringLiteral("01"));
+        ASSERT_NE(one, nullptr) << panel;
+        one->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return form.minMax.C_min[0].backColour() == 0x00FF00; }, 2000));
+    EXPECT_EQ(form.bankers.C_danma_chu[9].backColour(), 0x00FF00u);
+    EXPECT_EQ(form.bankers.C_danma_chu5[0].backColour(), 0x00FF00u);
+    EXPECT_EQ(form.shapes.C_tsm_sha[0].backColour(), 0xFFFF00u);
+    EXPECT_EQ(form.shapes.C_jiange[0].backColour(), 0xFFFF00u);
+    EXPECT_EQ(form.bankers.C_danma_chu2[0].backColour(), 0xF5F4DEu);
 }
 
 TEST_F(Any5WindowTest, FitsA1366By768Screen) {

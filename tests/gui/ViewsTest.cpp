@@ -21,7 +21,7 @@ TEST(ButtonView, ShowsTheControlsExactColourAndForwardsClicks) {
         const bool selected = numbers[i].backColour() == toolkit::palette::kYellow;
         numbers[i].setBackColour(selected ? toolkit::palette::kCream : toolkit::palette::kYellow);
     });
-    gui::ButtonArrayView panel(QStringLiteral("通杀码"), numbers, 11);
+    gui::ButtonArrayView panel(QStringLiteral("通杀码"), numbers, {});
     panel.show();
     auto* eleven = panel.findChild<gui::ButtonView*>(QStringLiteral("C_tsm_sha_10"));
     ASSERT_NE(eleven, nullptr);

@@ -17,8 +17,7 @@ public:
     engine::CandidateTable::RowSet rowsToKill(const engine::CandidateTable& table) const override {
         engine::CandidateTable::RowSet rows;
         for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row) {
-            if (m_rule(table, row))
-                rows.set(row);
+            if (m_rule(table, row)) rows.set(row);
         }
         return rows;
     }
@@ -30,14 +29,12 @@ private:
 // Splits a published text at CR LF, for comparing with expected lines.
 inline std::vector<std::string> splitCrLf(const std::string& text) {
     std::vector<std::string> lines;
-    if (text.empty())
-        return lines;
+    if (text.empty()) return lines;
     std::size_t start = 0;
     for (;;) {
         const auto end = text.find("\r\n", start);
         lines.push_back(text.substr(start, end - start));
-        if (end == std::string::npos)
-            return lines;
+        if (end == std::string::npos) return lines;
         start = end + 2;
     }
 }

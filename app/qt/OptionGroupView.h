@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QRadioButton;
+
+namespace toolkit {
+class OptionGroup;
+}
+
+namespace gui {
+
+// A row of option buttons showing a toolkit::OptionGroup.
+class OptionGroupView final : public QWidget {
+    Q_OBJECT
+public:
+    OptionGroupView(toolkit::OptionGroup& group, QWidget* parent = nullptr);
+    ~OptionGroupView() override;
+
+private:
+    void sync();
+
+    toolkit::OptionGroup& m_group;
+    std::vector<QRadioButton*> m_buttons;
+};
+
+}  // namespace gui
