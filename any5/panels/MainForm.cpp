@@ -1,7 +1,10 @@
 #include "any5/panels/MainForm.h"
 
+#include <memory>
+
 #include "any5/stages/CountStage.h"
 #include "any5/stages/MinMaxStage.h"
+#include "any5/stages/ParityPatternStage.h"
 #include "app/toolkit/Host.h"
 #include "engine/ResultCopy.h"
 
@@ -9,27 +12,45 @@ namespace any5 {
 
 MainForm::MainForm(toolkit::Host& host)
     : Window(kTitle),
+      entries(host),
       bankers(host),
       shapes(host),
       minMax(host),
       m_host(host),
       m_run(table, tableGuard, pipeline, result, host) {
-    using engine::Any5Slot;
-    using engine::slotIndex;
-    pipeline.install(slotIndex(Any5Slot::BankerGroup), bankers.makeStage());
-    shapes.installStages(pipeline);
-    pipeline.install(slotIndex(Any5Slot::MinMax),
-                     std::make_unique<stages::MinMaxStage>(minMax.C_min, minMax.C_max));
-    pipeline.install(slotIndex(Any5Slot::Count), std::make_unique<stages::CountStage>(
-                                                     counts.C_jishu_geshu, counts.C_dahao_geshu,
-                                                     counts.C_zhihe_geshu, counts.BigNumberList));
+    installStages();
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     result.C_copy.setClickHandler([this] { copy(); });
+    C_sha_jiou.setClickHandler([this] { togglePicker(); });
+    C_all_cls.setClickHandler([this] { clearAll(); });
+    // Closing the picker by its own close box also turns the button cream.
+    picker.setUnloadHandler([this] { C_sha_jiou.setBackColour(toolkit::palette::kCream); });
 }
 
-// Start-up: every condition button starts cream; then the progress frame is
-// hidden and the big-number range takes its default.
+void MainForm::installStages() {
+    using engine::Any5Slot;
+    using engine::slotIndex;
+    entries.installStages(pipeline);
+    pairs.installStages(pipeline);
+    shapes.installStages(pipeline);
+    pipeline.install(slotIndex(Any5Slot::BankerGroup), bankers.makeStage());
+    pipeline.install(slotIndex(Any5Slot::MinMax),
+                     std::make_unique<stages::MinMaxStage>(minMax.C_min, minMax.C_max));
+    pipeline.install(slotIndex(Any5Slot::Count),
+                     std::make_unique<stages::CountStage>(counts.C_jishu_geshu,
+                                                          counts.C_dahao_geshu,
+                                                          counts.C_zhihe_geshu,
+                                                          counts.BigNumberList));
+    pipeline.install(slotIndex(Any5Slot::ParityPattern),
+                     std::make_unique<stages::ParityPatternStage>(ParityPatternList));
+}
+
+// Start-up, in order: the tab pages, then the panel defaults (pair captions,
+// progress frame hidden, big-number range), then the result column's state.
+// Every condition button starts cream and every box with its hint.
 void MainForm::onLoad() {
+    tabs.initialise();
+    pairs.setCaptions();
     result.Frame_jindu.setVisible(false);
     counts.Op_dahao_fanwei.choose(0);
     result.T_dd_by.setText({});
@@ -37,8 +58,39 @@ void MainForm::onLoad() {
     result.dadi_zhushu.setCaption("0");
 }
 
-void MainForm::copy() {
-    engine::copyResult(result.ResultText, m_host);
+void MainForm::copy() { engine::copyResult(result.ResultText, m_host); }
+
+void MainForm::togglePicker() {
+    if (picker.isLoaded()) {
+        picker.unload();
+    } else {
+        picker.load();
+        C_sha_jiou.setBackColour(toolkit::palette::kGreen);
+    }
+}
+
+// Resets every condition in the order the player knows; the pads of the
+// compound and triple pages, the two check boxes, the big-number range, the
+// chosen tab and the last result stay as they are.
+void MainForm::clearAll() {
+    entries.restoreHints();
+    for (toolkit::Button* clear :
+         {&pairs.C_sha2ma_cls, &pairs.C_chu2ma_cls, &shapes.C_zuobian_sha_heiwei_cls,
+          &shapes.C_zuobian_sha_zhidinghezhi_cls, &shapes.C_kuadu_sha_cls,
+          &bankers.C_danma_chu_cls, &bankers.C_danma_chu_cls2, &bankers.C_danma_chu_cls3,
+          &bankers.C_danma_chu_cls4, &bankers.C_danma_chu_cls5, &shapes.C_jianju_cls,
+          &shapes.C_bdw_chu_cls}) {
+        clear->press();
+    }
+    entries.C_ding_sha_4ma_kg.press(1);
+    entries.T_sha_dadi.setText(entries.T_sha_dadi_by.text());
+    for (auto* array : {&counts.C_jishu_geshu, &counts.C_dahao_geshu, &counts.C_zhihe_geshu,
+                        &shapes.C_sha_xingtai_01, &minMax.C_min, &minMax.C_max}) {
+        array->setAllBackColours(toolkit::palette::kCream);
+    }
+    ParityPatternList.clear();
+    entries.T_ding_shadingwei.setText({});
+    picker.resynchronise();
 }
 
 }  // namespace any5

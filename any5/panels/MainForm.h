@@ -1,9 +1,15 @@
 #pragma once
 
+#include <string>
+
 #include "any5/panels/BankerPanel.h"
 #include "any5/panels/CountPanel.h"
+#include "any5/panels/GroupEntryPanels.h"
 #include "any5/panels/MinMaxPanel.h"
+#include "any5/panels/PairPages.h"
+#include "any5/panels/ParityPicker.h"
 #include "any5/panels/ShapePanels.h"
+#include "any5/panels/TabStrip.h"
 #include "app/toolkit/Window.h"
 #include "engine/Any5Slot.h"
 #include "engine/CandidateTable.h"
@@ -18,8 +24,8 @@ class Host;
 
 namespace any5 {
 
-// Fmain of the any-5 program: owns the condition panels, the candidate table,
-// the pipeline of conditions and the result column.
+// Fmain of the any-5 program: owns the condition panels, the odd/even picker,
+// the candidate table, the pipeline of conditions and the result column.
 class MainForm final : public toolkit::Window {
 public:
     static constexpr const char* kTitle = "11选5Quorvel  任5版 2014.10.30";
@@ -27,10 +33,20 @@ public:
     explicit MainForm(toolkit::Host& host);
 
     engine::ResultPanel result{"复制号码"};
+    TabStrip tabs;
+    PairPages pairs;
+    GroupEntryPanels entries;
     BankerPanel bankers;
     ShapePanels shapes;
     MinMaxPanel minMax;
     CountPanel counts;
+    // The ticked odd/even arrangements, "奇奇奇奇奇*偶偶偶偶偶*"; kept while
+    // the picker is closed.
+    std::string ParityPatternList;
+    ParityPicker picker{ParityPatternList, *this};
+    toolkit::Button C_sha_jiou{"杀奇偶排列", toolkit::palette::kCream};
+    toolkit::Button C_all_cls{"清空所有条件"};
+
     engine::CandidateTable table;
     engine::TableGuard tableGuard;
     engine::Pipeline<engine::CandidateTable> pipeline{engine::kAny5SlotCount};
@@ -39,7 +55,10 @@ public:
 
 private:
     void onLoad() override;
+    void installStages();
     void copy();
+    void togglePicker();
+    void clearAll();
 
     toolkit::Host& m_host;
     engine::FilterRun m_run;

@@ -18,6 +18,7 @@ void Window::unload() {
 }
 
 void Window::setGeometry(int left, int top, int width, int height) {
+    if (left == m_left && top == m_top && width == m_width && height == m_height) return;
     m_left = left;
     m_top = top;
     m_width = width;

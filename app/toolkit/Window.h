@@ -30,6 +30,8 @@ public:
     void setGeometry(int left, int top, int width, int height);
 
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
+    // Runs after the window has unloaded, however it was closed.
+    void setUnloadHandler(std::function<void()> handler) { m_onUnload = std::move(handler); }
 
 protected:
     // Timers that stop with the window.
@@ -42,6 +44,7 @@ private:
     bool m_loaded = false;
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     std::vector<Timer*> m_timers;
+    std::function<void()> m_onUnload;
     Listener m_view;
 };
 

@@ -1,0 +1,81 @@
+#include "any5/stages/PositionalKillStage.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "any5/stages/BetShape.h"
+#include "any5/stages/RowScan.h"
+#include "app/toolkit/LineBreaks.h"
+
+namespace any5::stages {
+namespace {
+
+// A line's pattern packs five fields of four bits: 0 for "*", 1..11 for a
+// number. Lines with a field that can match nothing get no pattern.
+constexpr int kFieldBits = 4;
+constexpr std::size_t kPatternCount = std::size_t{1} << (5 * kFieldBits);
+constexpr int kExpandedLength = 14;  // five two-character fields and four blanks
+
+int fieldValue(char first, char second) {
+    if (first == '*' && second == '*') return 0;
+    if (first == '0' && second >= '1' && second <= '9') return second - '0';
+    if (first == '1' && (second == '0' || second == '1')) return 10 + (second - '0');
+    return -1;
+}
+
+// The line read with every "*" doubled, as far as the five fields reach.
+bool patternOf(std::string_view line, std::uint32_t& pattern) {
+    std::array<char, kExpandedLength> expanded{};
+    std::size_t length = 0;
+    for (char c : line) {
+        if (length == expanded.size()) break;
+        expanded[length++] = c;
+        if (c == '*' && length < expanded.size()) expanded[length++] = '*';
+    }
+    if (length < expanded.size()) return false;  // a field is missing
+    pattern = 0;
+    for (int k = 0; k < 5; ++k) {
+        const int value = fieldValue(expanded[3 * k], expanded[3 * k + 1]);
+        if (value < 0) return false;
+        pattern |= static_cast<std::uint32_t>(value) << (kFieldBits * k);
+    }
+    return true;
+}
+
+}  // namespace
+
+RowSet PositionalKillStage::rowsToKill(const engine::CandidateTable& table) const {
+    const std::string_view text = toolkit::trimSpaces(m_box.text());
+    if (text.empty()) return {};
+
+    std::vector<bool> present(kPatternCount);
+    bool any = false;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find("\r\n", start), text.size());
+        std::uint32_t pattern = 0;
+        if (patternOf(text.substr(start, end - start), pattern)) {
+            present[pattern] = true;
+            any = true;
+        }
+        start = end + 2;
+    }
+    if (!any) return {};
+
+    // A bet matches a line when each field is "*" or its number: 32 ways.
+    return rowsWhere(table, [&](engine::BetMask mask, const BetShape&) {
+        const auto numbers = numbersOf(mask);
+        for (unsigned stars = 0; stars < 32; ++stars) {
+            std::uint32_t pattern = 0;
+            for (int k = 0; k < 5; ++k) {
+                if ((stars & (1u << k)) == 0)
+                    pattern |= static_cast<std::uint32_t>(numbers[k]) << (kFieldBits * k);
+            }
+            if (present[pattern]) return true;
+        }
+        return false;
+    });
+}
+
+}  // namespace any5::stages

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/toolkit/TextBox.h"
+#include "engine/CandidateTable.h"
+#include "engine/FilterStage.h"
+
+namespace any5::stages {
+
+// 定位杀号 (T_ding_shadingwei): each line is five fields, a two-digit number
+// or "*", for the bet's five numbers in ascending order, separated by exactly
+// one blank. A bet matching every field of a line is killed.
+//   "01 * * 05 11" => kills 01 02 03 05 11, 01 02 04 05 11, 01 03 04 05 11
+//   " 01 * * * *" or "01  * * * *" => kills nothing (fields out of place)
+class PositionalKillStage final : public engine::FilterStage<engine::CandidateTable> {
+public:
+    explicit PositionalKillStage(const toolkit::TextBox& T_ding_shadingwei)
+        : m_box(T_ding_shadingwei) {}
+
+    engine::CandidateTable::RowSet rowsToKill(const engine::CandidateTable& table) const override;
+
+private:
+    const toolkit::TextBox& m_box;
+};
+
+}  // namespace any5::stages
