@@ -26,15 +26,12 @@ BENCHMARK(BM_Any5Run)->Unit(benchmark::kMicrosecond);
 // number, odd/big/prime counts and a consecutive pattern.
 void setTypicalConditions(any5::MainForm& form) {
     auto& b = form.bankers;
-    for (std::size_t i : {9u, 0u, 6u, 7u})
-        b.C_danma_chu.press(i);  // 01 02 08 09
+    for (std::size_t i : {9u, 0u, 6u, 7u}) b.C_danma_chu.press(i);  // 01 02 08 09
     b.C_danma_chu_geshu.press(1);
     b.C_danma_chu_geshu.press(2);
-    for (std::size_t i : {2u, 4u, 10u})
-        b.C_danma_chu2.press(i);  // 03 05 11
+    for (std::size_t i : {2u, 4u, 10u}) b.C_danma_chu2.press(i);  // 03 05 11
     auto& s = form.shapes;
-    for (std::size_t i : {0u, 1u, 2u, 28u, 29u, 30u})
-        s.C_sha_hezhi.press(i);
+    for (std::size_t i : {0u, 1u, 2u, 28u, 29u, 30u}) s.C_sha_hezhi.press(i);
     s.C_zuobian_sha_heiwei.press(3);
     s.C_kuadu_sha.press(0);
     s.C_jiange.press(0);
@@ -77,8 +74,7 @@ BENCHMARK(BM_Generate)->Unit(benchmark::kMicrosecond);
 void BM_Publish462(benchmark::State& state) {
     engine::CandidateTable table;
     table.generate();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(engine::publishAlive(table, ' '));
+    for (auto _ : state) benchmark::DoNotOptimize(engine::publishAlive(table, ' '));
 }
 BENCHMARK(BM_Publish462)->Unit(benchmark::kMicrosecond);
 

@@ -8,8 +8,7 @@ namespace engine {
 
 Publication publishLines(std::vector<std::string> lines) {
     std::size_t size = 0;
-    for (const auto& line : lines)
-        size += line.size() + 2;
+    for (const auto& line : lines) size += line.size() + 2;
     std::string text;
     text.reserve(size);
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -85,8 +85,7 @@ void BankerPanel::clearGroup(int group) {
 void BankerPanel::selectAll(int group) {
     numbers(group).setAllBackColours(kGreen);
     auto& countButtons = counts(group);
-    for (std::size_t i = 0; i < countButtons.size(); ++i)
-        countButtons.press(i);
+    for (std::size_t i = 0; i < countButtons.size(); ++i) countButtons.press(i);
 }
 
 std::unique_ptr<stages::BankerGroupStage> BankerPanel::makeStage() {

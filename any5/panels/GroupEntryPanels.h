@@ -50,15 +50,15 @@ public:
     toolkit::TextBox T_sha_dadi_by{kBasePoolHint};
 
     toolkit::ButtonArray C_ding_sha_fushi{"C_ding_sha_fushi", toolkit::twoDigitCaptions(1, 11)};
-    toolkit::ButtonArray C_ding_sha_fushi_kg{"C_ding_sha_fushi_kg", {"全", "清", "添加"},
-                                             toolkit::palette::kTabGrey};
+    toolkit::ButtonArray C_ding_sha_fushi_kg{
+        "C_ding_sha_fushi_kg", {"全", "清", "添加"}, toolkit::palette::kTabGrey};
     toolkit::ButtonArray C_main_sha_3ma{"C_main_sha_3ma", toolkit::twoDigitCaptions(1, 11)};
     toolkit::Button C_main_sha_3ma_add{"添加"};
     toolkit::ButtonArray C_main_chu_3ma{"C_main_chu_3ma", toolkit::twoDigitCaptions(1, 11)};
     toolkit::Button C_main_chu_3ma_add{"添加"};
     toolkit::ButtonArray C_ding_sha_4ma{"C_ding_sha_4ma", toolkit::twoDigitCaptions(1, 11)};
-    toolkit::ButtonArray C_ding_sha_4ma_kg{"C_ding_sha_4ma_kg", {"全", "清", "添加"},
-                                           toolkit::palette::kTabGrey};
+    toolkit::ButtonArray C_ding_sha_4ma_kg{
+        "C_ding_sha_4ma_kg", {"全", "清", "添加"}, toolkit::palette::kTabGrey};
 
     toolkit::Timer Timer_ys_huise{500, true};
 

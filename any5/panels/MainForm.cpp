@@ -36,11 +36,9 @@ void MainForm::installStages() {
     pipeline.install(slotIndex(Any5Slot::BankerGroup), bankers.makeStage());
     pipeline.install(slotIndex(Any5Slot::MinMax),
                      std::make_unique<stages::MinMaxStage>(minMax.C_min, minMax.C_max));
-    pipeline.install(slotIndex(Any5Slot::Count),
-                     std::make_unique<stages::CountStage>(counts.C_jishu_geshu,
-                                                          counts.C_dahao_geshu,
-                                                          counts.C_zhihe_geshu,
-                                                          counts.BigNumberList));
+    pipeline.install(slotIndex(Any5Slot::Count), std::make_unique<stages::CountStage>(
+                                                     counts.C_jishu_geshu, counts.C_dahao_geshu,
+                                                     counts.C_zhihe_geshu, counts.BigNumberList));
     pipeline.install(slotIndex(Any5Slot::ParityPattern),
                      std::make_unique<stages::ParityPatternStage>(ParityPatternList));
 }
@@ -58,7 +56,9 @@ void MainForm::onLoad() {
     result.dadi_zhushu.setCaption("0");
 }
 
-void MainForm::copy() { engine::copyResult(result.ResultText, m_host); }
+void MainForm::copy() {
+    engine::copyResult(result.ResultText, m_host);
+}
 
 void MainForm::togglePicker() {
     if (picker.isLoaded()) {
@@ -76,10 +76,9 @@ void MainForm::clearAll() {
     entries.restoreHints();
     for (toolkit::Button* clear :
          {&pairs.C_sha2ma_cls, &pairs.C_chu2ma_cls, &shapes.C_zuobian_sha_heiwei_cls,
-          &shapes.C_zuobian_sha_zhidinghezhi_cls, &shapes.C_kuadu_sha_cls,
-          &bankers.C_danma_chu_cls, &bankers.C_danma_chu_cls2, &bankers.C_danma_chu_cls3,
-          &bankers.C_danma_chu_cls4, &bankers.C_danma_chu_cls5, &shapes.C_jianju_cls,
-          &shapes.C_bdw_chu_cls}) {
+          &shapes.C_zuobian_sha_zhidinghezhi_cls, &shapes.C_kuadu_sha_cls, &bankers.C_danma_chu_cls,
+          &bankers.C_danma_chu_cls2, &bankers.C_danma_chu_cls3, &bankers.C_danma_chu_cls4,
+          &bankers.C_danma_chu_cls5, &shapes.C_jianju_cls, &shapes.C_bdw_chu_cls}) {
         clear->press();
     }
     entries.C_ding_sha_4ma_kg.press(1);

@@ -16,15 +16,15 @@ const std::array<const char*, ParityPicker::kBoxes>& parityCaptions() {
 }
 
 std::pair<std::size_t, std::size_t> ParityPicker::groupRange(std::size_t g) {
-    static constexpr std::pair<std::size_t, std::size_t> kRanges[] = {
-        {2, 5}, {6, 11}, {12, 15}, {17, 20}, {21, 26}, {27, 30}};
+    static constexpr std::pair<std::size_t, std::size_t> kRanges[] = {{2, 5},   {6, 11},  {12, 15},
+                                                                      {17, 20}, {21, 26}, {27, 30}};
     return kRanges[g];
 }
 
 ParityPicker::ParityPicker(std::string& parityPatternList, const toolkit::Window& mainWindow)
     : Window("杀奇偶排列"),
-      C_jo_quan_cls("C_jo_quan_cls", {"全", "清", "全", "清", "全", "清", "全", "清", "全", "清",
-                                      "全", "清"},
+      C_jo_quan_cls("C_jo_quan_cls",
+                    {"全", "清", "全", "清", "全", "清", "全", "清", "全", "清", "全", "清"},
                     toolkit::palette::kTabGrey),
       m_list(parityPatternList),
       m_main(mainWindow) {

@@ -24,8 +24,8 @@ public:
 
     std::deque<toolkit::CheckBox> Ch_jo;
     toolkit::ButtonArray C_jo_quan_cls;  // "全"/"清" of six groups
-    toolkit::ButtonArray C_benye_all{"C_benye_all", {"本页全选", "本页全清"},
-                                     toolkit::palette::kTabGrey};
+    toolkit::ButtonArray C_benye_all{
+        "C_benye_all", {"本页全选", "本页全清"}, toolkit::palette::kTabGrey};
     toolkit::Timer Timer1{100};  // restores the ticks from the list, once
     toolkit::Timer Timer2{100};  // keeps the window docked
 

@@ -47,8 +47,7 @@ RowSet BasePoolStage::rowsToKill(const engine::CandidateTable& table) const {
     for (std::size_t i = 0; i + kBetTextLength <= text.size(); ++i) {
         if (const engine::BetMask bet = betAt(text, i)) pooled.set(bet);
     }
-    return rowsWhere(table,
-                     [&](engine::BetMask bet, const BetShape&) { return !pooled[bet]; });
+    return rowsWhere(table, [&](engine::BetMask bet, const BetShape&) { return !pooled[bet]; });
 }
 
 }  // namespace any5::stages

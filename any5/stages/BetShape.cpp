@@ -14,8 +14,7 @@ constexpr engine::BetMask kPrime = 0b100'0101'0111;  // 01 02 03 05 07 11
 // 09 10 11 01 or 11 01 02 03, and for 五连 only as 08..01 or 11..04.
 std::uint8_t runsOf(const std::array<int, 5>& c) {
     int linearPairs = 0;
-    for (int i = 0; i < 4; ++i)
-        linearPairs += c[i + 1] - c[i] == 1 ? 1 : 0;
+    for (int i = 0; i < 4; ++i) linearPairs += c[i + 1] - c[i] == 1 ? 1 : 0;
     const bool wrap = c[0] == 1 && c[4] == 11;
     const int pairs = linearPairs + (wrap ? 1 : 0);
     std::uint8_t runs = 0;
@@ -38,8 +37,7 @@ BetShape shapeOf(engine::BetMask mask) {
     shape.span = static_cast<std::uint8_t>(c[4] - c[0]);
     shape.smallest = static_cast<std::uint8_t>(c[0]);
     shape.largest = static_cast<std::uint8_t>(c[4]);
-    for (int i = 0; i < 4; ++i)
-        shape.gaps[i] = static_cast<std::uint8_t>(c[i + 1] - c[i]);
+    for (int i = 0; i < 4; ++i) shape.gaps[i] = static_cast<std::uint8_t>(c[i + 1] - c[i]);
     shape.oddCount = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(mask & kOdd)));
     shape.primeCount =
         static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(mask & kPrime)));

@@ -13,8 +13,7 @@ namespace any5::stages {
 // ticked arrangements ("奇奇奇奇奇*偶偶偶偶偶*").
 class ParityPatternStage final : public engine::FilterStage<engine::CandidateTable> {
 public:
-    explicit ParityPatternStage(const std::string& ParityPatternList)
-        : m_list(ParityPatternList) {}
+    explicit ParityPatternStage(const std::string& ParityPatternList) : m_list(ParityPatternList) {}
 
     engine::CandidateTable::RowSet rowsToKill(const engine::CandidateTable& table) const override;
 

@@ -17,8 +17,7 @@ RowSet SpacingStage::rowsToKill(const engine::CandidateTable& table) const {
     // A bet has four gaps: a pattern of more can never match it.
     if (n < 2 || n - 1 > 4) return {};
     std::array<int, 4> pattern{};
-    for (int j = 0; j + 1 < n; ++j)
-        pattern[j] = numbers[j + 1] - numbers[j];
+    for (int j = 0; j + 1 < n; ++j) pattern[j] = numbers[j + 1] - numbers[j];
     const int length = n - 1;
     return rowsWhere(table, [&](engine::BetMask, const BetShape& shape) {
         for (int j = 0; j < length; ++j) {

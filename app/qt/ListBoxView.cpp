@@ -35,8 +35,7 @@ void ListBoxView::follow(toolkit::ListBox::Change change) {
 void ListBoxView::refill() {
     QStringList items;
     items.reserve(static_cast<qsizetype>(m_list.size()));
-    for (const auto& item : m_list.items())
-        items.push_back(toQString(item));
+    for (const auto& item : m_list.items()) items.push_back(toQString(item));
     setUpdatesEnabled(false);
     clear();
     addItems(items);

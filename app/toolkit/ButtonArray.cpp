@@ -7,19 +7,16 @@ namespace toolkit {
 
 ButtonArray::ButtonArray(std::string name, const std::vector<std::string>& captions, Rgb backColour)
     : m_name(std::move(name)) {
-    for (const auto& caption : captions)
-        m_buttons.emplace_back(caption, backColour);
+    for (const auto& caption : captions) m_buttons.emplace_back(caption, backColour);
 }
 
 void ButtonArray::setAllBackColours(Rgb colour) {
-    for (auto& button : m_buttons)
-        button.setBackColour(colour);
+    for (auto& button : m_buttons) button.setBackColour(colour);
 }
 
 std::size_t ButtonArray::countWithColour(Rgb colour) const {
     std::size_t count = 0;
-    for (const auto& button : m_buttons)
-        count += button.backColour() == colour ? 1 : 0;
+    for (const auto& button : m_buttons) count += button.backColour() == colour ? 1 : 0;
     return count;
 }
 
@@ -44,8 +41,7 @@ std::vector<std::string> twoDigitCaptions(int first, int last) {
 
 std::vector<std::string> plainCaptions(int first, int last) {
     std::vector<std::string> captions;
-    for (int n = first; n <= last; ++n)
-        captions.push_back(std::to_string(n));
+    for (int n = first; n <= last; ++n) captions.push_back(std::to_string(n));
     return captions;
 }
 

@@ -12,9 +12,9 @@ void Window::load() {
 void Window::unload() {
     if (!m_loaded) return;
     m_loaded = false;
-    for (Timer* timer : m_timers)
-        timer->setEnabled(false);
+    for (Timer* timer : m_timers) timer->setEnabled(false);
     m_view.notify();
+    if (m_onUnload) m_onUnload();
 }
 
 void Window::setGeometry(int left, int top, int width, int height) {

@@ -27,8 +27,7 @@ protected:
         ADD_FAILURE() << array.name() << " has no button " << caption;
     }
     static void click(toolkit::ButtonArray& array, std::initializer_list<const char*> captions) {
-        for (const char* caption : captions)
-            click(array, caption);
+        for (const char* caption : captions) click(array, caption);
     }
 
     // Presses 【开始缩水】 and returns the published bets.

@@ -42,8 +42,7 @@ TEST_F(ShapeTest, SumTailKillsEverySumEndingInIt) {
     EXPECT_EQ(static_cast<int>(run().size()), expected);
     for (const auto& bet : form.result.Li_out.items()) {
         int sum = 0;
-        for (std::size_t i = 0; i < bet.size(); i += 3)
-            sum += std::stoi(bet.substr(i, 2));
+        for (std::size_t i = 0; i < bet.size(); i += 3) sum += std::stoi(bet.substr(i, 2));
         ASSERT_NE(sum % 10, 0) << bet;
     }
 }

@@ -64,8 +64,7 @@ TEST(CandidateTable, HoldsEveryFiveSetOnceAscendingAliveWithItsMask) {
         seen.insert(mask);
     }
     EXPECT_EQ(seen.size(), 462u);
-    for (int column = 0; column <= 6; ++column)
-        EXPECT_EQ(table.cell(0, column), 0);
+    for (int column = 0; column <= 6; ++column) EXPECT_EQ(table.cell(0, column), 0);
 }
 
 TEST(CandidateTable, GenerationYieldsOncePerRowAndRevivesKilledRows) {

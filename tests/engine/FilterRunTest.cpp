@@ -187,8 +187,7 @@ TEST_F(FilterRunTest, AToolOperationAskedForDuringARunWaitsUntilItIsPublished) {
         guard.runExclusive([&] {
             seenByTool = result.dadi_zhushu.caption();
             table.generate();  // the tool marks the shared table its own way
-            for (int row = 1; row <= 462; ++row)
-                table.kill(row);
+            for (int row = 1; row <= 462; ++row) table.kill(row);
         });
     });
     start();

@@ -27,8 +27,7 @@ TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
     host.setWindow(&window);
     window.show();
 
-    for (std::size_t i : {9u, 0u, 6u, 7u})
-        form.bankers.C_danma_chu.press(i);  // 01 02 08 09
+    for (std::size_t i : {9u, 0u, 6u, 7u}) form.bankers.C_danma_chu.press(i);  // 01 02 08 09
     form.bankers.C_danma_chu_geshu.press(1);
     form.bankers.C_danma_chu_geshu.press(2);
     form.shapes.C_sha_hezhi.press(0);

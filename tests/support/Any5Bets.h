@@ -16,8 +16,7 @@ inline void forEachBet(const std::function<void(const Bet&)>& visit) {
         for (int b = a + 1; b <= 11; ++b)
             for (int c = b + 1; c <= 11; ++c)
                 for (int d = c + 1; d <= 11; ++d)
-                    for (int e = d + 1; e <= 11; ++e)
-                        visit({a, b, c, d, e});
+                    for (int e = d + 1; e <= 11; ++e) visit({a, b, c, d, e});
 }
 
 inline int countBets(const std::function<bool(const Bet&)>& keep) {

@@ -35,8 +35,7 @@ TEST(HeadlessHost, FailsWhenToldTo) {
     EXPECT_FALSE(host.startProgram("/missing"));
     EXPECT_FALSE(host.openUrl("https://example.org"));
     EXPECT_EQ(host.clipboard(), "old");
-    for (const auto& call : host.callsOf(HeadlessHost::Kind::OpenUrl))
-        EXPECT_FALSE(call.succeeded);
+    for (const auto& call : host.callsOf(HeadlessHost::Kind::OpenUrl)) EXPECT_FALSE(call.succeeded);
 }
 
 TEST(HeadlessHost, ShowsATipUntilItClosesItself) {
