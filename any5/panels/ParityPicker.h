@@ -18,7 +18,7 @@ namespace any5 {
 class ParityPicker final : public toolkit::Window {
 public:
     static constexpr std::size_t kBoxes = 32;
-    static constexpr int kWidth = 430;
+    static constexpr int kWidth = 520;
 
     ParityPicker(std::string& parityPatternList, const toolkit::Window& mainWindow);
 

@@ -1,27 +1,24 @@
 #include "app/qt/Any5Window.h"
 
+#include <QCoreApplication>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5ShapeColumnView.h"
+#include "app/qt/Any5TabAreaView.h"
 #include "app/qt/BankerBoxView.h"
+#include "app/qt/ButtonView.h"
+#include "app/qt/CheckBoxView.h"
 #include "app/qt/PanelBox.h"
+#include "app/qt/ParityPickerWindow.h"
 #include "app/qt/QtColours.h"
 #include "app/qt/ResultColumnView.h"
+#include "app/qt/TextBoxView.h"
+#include "app/qt/TimerBinding.h"
 
 namespace gui {
-namespace {
-
-// An empty, named area of the grid that a group of condition panels fills.
-QWidget* area(const char* name, int height, QWidget* parent) {
-    auto* widget = new QWidget(parent);
-    widget->setObjectName(QLatin1String(name));
-    widget->setMinimumHeight(height);
-    return widget;
-}
-
-}  // namespace
 
 Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent), m_form(form) {
     setWindowTitle(toQString(form.title()));
@@ -33,17 +30,60 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
 
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
-    left->addWidget(area("tabArea", kTabAreaHeight, this));
+    left->addWidget(new Any5TabAreaView(form, this), 1);
     left->addWidget(new BankerBoxView(form.bankers, this));
     left->addWidget(new PanelBox(QStringLiteral("通杀码"), form.shapes.C_tsm_sha,
                                  {11, QSize(26, 24), {}}, {&form.shapes.C_bdw_chu_cls}, this));
-    left->addStretch(1);
+    left->addWidget(basePoolBox());
     columns->addLayout(left);
     columns->addWidget(new Any5ShapeColumnView(form, this));
 
     m_result = new ResultColumnView(form.result, this);
     m_result->setFixedWidth(kResultColumnWidth);
+    const std::pair<toolkit::Button*, const char*> commands[] = {{&form.C_sha_jiou, "C_sha_jiou"},
+                                                                 {&form.C_all_cls, "C_all_cls"}};
+    for (const auto& [button, name] : commands) {
+        auto* view = new ButtonView(*button, m_result);
+        view->setObjectName(QLatin1String(name));
+        view->setMinimumHeight(28);
+        m_result->addCommand(view);
+    }
     columns->addWidget(m_result);
+
+    new TimerBinding(form.entries.Timer_ys_huise, this);
+    // The picker docks against wherever the window is now.
+    form.setGeometrySource([this] {
+        const QRect frame = frameGeometry();
+        return toolkit::Window::Geometry{frame.x(), frame.y(), frame.width(), frame.height()};
+    });
+    new ParityPickerWindow(form.picker, this);
+}
+
+// "大底号码": the tick that turns the base pool on, and the pool itself.
+QWidget* Any5Window::basePoolBox() {
+    auto* box = new QGroupBox(this);
+    box->setAccessibleName(QStringLiteral("大底号码"));
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 4);
+    auto* tick = new CheckBoxView(m_form.entries.Check_sha_dd, box);
+    tick->setObjectName(QStringLiteral("Check_sha_dd"));
+    layout->addWidget(tick);
+    auto* pool = new TextBoxView(m_form.entries.T_sha_dadi, box);
+    pool->setObjectName(QStringLiteral("T_sha_dadi"));
+    pool->setAccessibleName(QStringLiteral("大底号码"));
+    pool->setFixedHeight(96);
+    layout->addWidget(pool);
+    return box;
+}
+
+Any5Window::~Any5Window() {
+    m_form.setGeometrySource({});
+}
+
+// Closing the main window ends the program, side windows included.
+void Any5Window::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    QCoreApplication::quit();
 }
 
 }  // namespace gui

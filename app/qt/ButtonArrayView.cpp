@@ -13,6 +13,7 @@ ButtonArrayView::ButtonArrayView(const QString& label, toolkit::ButtonArray& arr
     : QWidget(parent) {
     setAccessibleName(label);
     setObjectName(QString::fromStdString(array.name()));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     std::vector<std::size_t> order = layout.screenOrder;
     if (order.empty()) {
         order.resize(array.size());

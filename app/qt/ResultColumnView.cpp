@@ -16,7 +16,7 @@
 namespace gui {
 
 ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
+    auto* column = m_column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
 
     m_list = new ListBoxView(result.Li_out, this);
@@ -66,6 +66,10 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     progressLayout->addWidget(
         new ProgressFillView(result.T_jindutiao[0], result.T_jindutiao[1], progress));
     column->addWidget(progress);
+}
+
+void ResultColumnView::addCommand(QWidget* button) {
+    m_column->insertWidget(m_column->count() - 1, button);
 }
 
 }  // namespace gui

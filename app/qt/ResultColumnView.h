@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QVBoxLayout;
+
 namespace engine {
 class ResultPanel;
 }
@@ -19,9 +21,12 @@ public:
     ResultColumnView(engine::ResultPanel& result, QWidget* parent = nullptr);
 
     ListBoxView* list() const { return m_list; }
+    // An edition's own button, below the copy button.
+    void addCommand(QWidget* button);
 
 private:
     ListBoxView* m_list = nullptr;
+    QVBoxLayout* m_column = nullptr;
 };
 
 }  // namespace gui

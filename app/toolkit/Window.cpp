@@ -18,11 +18,12 @@ void Window::unload() {
 }
 
 void Window::setGeometry(int left, int top, int width, int height) {
-    if (left == m_left && top == m_top && width == m_width && height == m_height) return;
-    m_left = left;
-    m_top = top;
-    m_width = width;
-    m_height = height;
+    const Geometry wanted{left, top, width, height};
+    const Geometry now = m_geometry;
+    if (wanted.left == now.left && wanted.top == now.top && wanted.width == now.width &&
+        wanted.height == now.height)
+        return;
+    m_geometry = wanted;
     m_view.notify();
 }
 

@@ -23,14 +23,26 @@ public:
     void load();
     void unload();
 
-    int left() const { return m_left; }
-    int top() const { return m_top; }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
+    struct Geometry {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+    };
+    // Where the window is, frame included; asked of the view when it has told
+    // where to look, since a desktop window moves without asking anyone.
+    Geometry geometry() const { return m_geometrySource ? m_geometrySource() : m_geometry; }
+    int left() const { return geometry().left; }
+    int top() const { return geometry().top; }
+    int width() const { return geometry().width; }
+    int height() const { return geometry().height; }
     void setGeometry(int left, int top, int width, int height);
 
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
     // Runs after the window has unloaded, however it was closed.
+    void setGeometrySource(std::function<Geometry()> source) {
+        m_geometrySource = std::move(source);
+    }
     void setUnloadHandler(std::function<void()> handler) { m_onUnload = std::move(handler); }
 
 protected:
@@ -42,7 +54,8 @@ protected:
 private:
     std::string m_title;
     bool m_loaded = false;
-    int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
+    Geometry m_geometry;
+    std::function<Geometry()> m_geometrySource;
     std::vector<Timer*> m_timers;
     std::function<void()> m_onUnload;
     Listener m_view;

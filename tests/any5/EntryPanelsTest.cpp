@@ -36,8 +36,7 @@ TEST_F(EntryPanelsTest, AddRefusesTheWrongCountAndChangesNothing) {
     EXPECT_EQ(messages()[0].text, "选择数字必须等于3个");
     EXPECT_EQ(messages()[1].text, "选择数字必须大于或等于4个");
     EXPECT_EQ(messages()[2].text, "选择数字不能少于5个");
-    for (const auto& message : messages())
-        EXPECT_EQ(message.title, "出错了");
+    for (const auto& message : messages()) EXPECT_EQ(message.title, "出错了");
     EXPECT_EQ(entries.T_main_bichu_3ma.text(), any5::GroupEntryPanels::kTripleHint);
     EXPECT_EQ(entries.C_main_chu_3ma.countWithColour(toolkit::palette::kGreen), 2u);
     EXPECT_EQ(entries.C_ding_sha_4ma.countWithColour(kYellow), 3u);

@@ -5,10 +5,12 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -138,6 +140,53 @@ TEST_F(Any5WindowTest, EqualCaptionsOfDifferentPanelsAreToldApartByTheirContaine
     EXPECT_EQ(form.shapes.C_tsm_sha[0].backColour(), 0xFFFF00u);
     EXPECT_EQ(form.shapes.C_jiange[0].backColour(), 0xFFFF00u);
     EXPECT_EQ(form.bankers.C_danma_chu2[0].backColour(), 0xF5F4DEu);
+}
+
+TEST_F(Any5WindowTest, TypingIntoABoxAfterDoubleClickingItFiltersTheRun) {
+    QTest::mouseClick(button("C_sst_0_3"), Qt::LeftButton);
+    auto* page = window.findChild<QWidget*>(QStringLiteral("Frame_ding_3"));
+    ASSERT_TRUE(page->isVisible());
+    auto* box = page->findChild<QPlainTextEdit*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->toPlainText().startsWith(QStringLiteral("输入格式标准：")));
+
+    QTest::mouseDClick(box->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(box->toPlainText().isEmpty());
+    QTest::keyClicks(box, QStringLiteral("01 02 03"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, QStringLiteral("09 10 11"));
+    EXPECT_EQ(form.entries.T_main_sha_3ma.text(), "01 02 03\r\n09 10 11");
+
+    QTest::mouseClick(button("C_guolv_ks"), Qt::LeftButton);
+    auto* list = window.findChild<QListWidget*>(QStringLiteral("Li_out"));
+    EXPECT_EQ(list->count(), 462 - 28 - 28);
+    form.entries.Timer_ys_huise.tick();
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
+
+    QTest::mouseClick(button("C_all_cls"), Qt::LeftButton);
+    EXPECT_TRUE(box->toPlainText().startsWith(QStringLiteral("输入格式标准：")));
+    QTest::mouseClick(button("C_guolv_ks"), Qt::LeftButton);
+    EXPECT_EQ(list->count(), 462);
+}
+
+TEST_F(Any5WindowTest, ThePickerOpensBesideTheWindowAndClosesWithItsButton) {
+    auto* picker = window.findChild<QWidget*>(QStringLiteral("Fjo"));
+    ASSERT_NE(picker, nullptr);
+    EXPECT_FALSE(picker->isVisible());
+    QTest::mouseClick(button("C_sha_jiou"), Qt::LeftButton);
+    ASSERT_TRUE(picker->isVisible());
+    EXPECT_EQ(picker->frameGeometry().left(), window.frameGeometry().right() + 1);
+    EXPECT_EQ(picker->frameGeometry().top(), window.frameGeometry().top());
+
+    auto* box = picker->findChild<QCheckBox*>(QStringLiteral("Ch_jo_1"));
+    ASSERT_NE(box, nullptr);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    EXPECT_EQ(form.ParityPatternList, "偶偶偶偶偶*");
+    picker->close();
+    EXPECT_FALSE(form.picker.isLoaded());
+    EXPECT_EQ(button("C_sha_jiou")->palette().color(QPalette::Button), QColor(0xF5, 0xF4, 0xDE));
+    QTest::mouseClick(button("C_guolv_ks"), Qt::LeftButton);
+    EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("Li_out"))->count(), 461);
 }
 
 TEST_F(Any5WindowTest, FitsA1366By768Screen) {

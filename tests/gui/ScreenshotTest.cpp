@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
@@ -37,6 +38,8 @@ TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
     form.counts.C_jishu_geshu.press(2);
     form.counts.C_jishu_geshu.press(3);
     form.shapes.C_sha_xingtai_01.press(4);
+    form.entries.T_main_sha_3ma.setText("01 02 03\r\n04 05 06");
+    form.entries.Timer_ys_huise.tick();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks")), Qt::LeftButton);
 
     const QPixmap picture = window.grab();
@@ -46,6 +49,50 @@ TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
     const QString path = screenshotPath("any5-main.png");
     if (!path.isEmpty()) {
         EXPECT_TRUE(picture.save(path));
+    }
+}
+
+TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
+    gui::QtHost host;
+    any5::MainForm form(host);
+    form.load();
+    gui::Any5Window window(form);
+    host.setWindow(&window);
+    window.show();
+    form.pairs.C_sha2ma.press(0);
+    form.pairs.C_chu2ma.press(54);
+    form.entries.C_main_sha_3ma.press(0);
+
+    auto* tabArea = window.findChild<QWidget*>(QStringLiteral("Frame_ding_0"))->parentWidget();
+    for (std::size_t page = 0; page < 7; ++page) {
+        form.tabs.C_sst_0.press(page);
+        const QPixmap picture = tabArea->grab();
+        ASSERT_FALSE(picture.isNull());
+        const QString path =
+            screenshotPath(qPrintable(QStringLiteral("any5-tab-%1.png").arg(page)));
+        if (!path.isEmpty()) {
+            EXPECT_TRUE(picture.save(path));
+        }
+    }
+
+    form.C_sha_jiou.press();
+    form.picker.Timer1.tick();
+    form.picker.Ch_jo[0].click();
+    form.picker.C_jo_quan_cls.press(2);
+    auto* picker = window.findChild<QWidget*>(QStringLiteral("Fjo"));
+    ASSERT_NE(picker, nullptr);
+    ASSERT_TRUE(picker->isVisible());
+    const QPixmap main = window.grab();
+    const QPixmap side = picker->grab();
+    QPixmap both(main.width() + side.width(), std::max(main.height(), side.height()));
+    both.fill(Qt::black);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width(), 0, side);
+    painter.end();
+    const QString path = screenshotPath("any5-picker.png");
+    if (!path.isEmpty()) {
+        EXPECT_TRUE(both.save(path));
     }
 }
 
