@@ -1,5 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <random>
+#include <string>
+
 #include "any5/panels/MainForm.h"
 #include "app/toolkit/HeadlessHost.h"
 #include "engine/CandidateTable.h"
@@ -61,6 +67,51 @@ void BM_Any5RunWithConditions(benchmark::State& state) {
     state.counters["bets"] = static_cast<double>(form.result.count());
 }
 BENCHMARK(BM_Any5RunWithConditions)->Unit(benchmark::kMicrosecond);
+
+// Lines of `count` random distinct numbers ("03 07 11"), CR LF between lines,
+// until the text reaches `bytes`.
+std::string pastedLines(std::size_t bytes, int count, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string text;
+    text.reserve(bytes + 64);
+    while (text.size() < bytes) {
+        std::array<int, 11> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        std::sort(numbers.begin(), numbers.begin() + count);
+        for (int k = 0; k < count; ++k) {
+            char token[4];
+            std::snprintf(token, sizeof token, "%02d ", numbers[k]);
+            text += token;
+        }
+        text.back() = '\r';
+        text += '\n';
+    }
+    return text;
+}
+
+// Every text box holding a paste of the given size; the run reads and scans
+// all of them, so its time shows how the text stages grow with the text.
+void BM_Any5RunWithPastes(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    toolkit::HeadlessHost host;
+    any5::MainForm form(host);
+    form.load();
+    auto& e = form.entries;
+    e.T_main_shazhixuan.setText(pastedLines(bytes, 6, 1));
+    e.T_main_sha_3ma.setText(pastedLines(bytes, 3, 2));
+    e.T_main_bichu_3ma.setText(pastedLines(bytes, 3, 3));
+    e.T_main_sha4ma.setText(pastedLines(bytes, 6, 4));
+    e.T_ding_shadingwei.setText(pastedLines(bytes, 5, 5));
+    e.Check_sha_dd.setTicked(true);
+    e.T_sha_dadi.setText(pastedLines(bytes, 5, 6));
+    for (auto _ : state) {
+        form.result.C_guolv_ks.press();
+        benchmark::DoNotOptimize(form.result.ResultText.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 6 * bytes));
+    state.counters["bets"] = static_cast<double>(form.result.count());
+}
+BENCHMARK(BM_Any5RunWithPastes)->Arg(1 << 20)->Arg(2 << 20)->Unit(benchmark::kMillisecond);
 
 void BM_Generate(benchmark::State& state) {
     engine::CandidateTable table;

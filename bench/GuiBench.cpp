@@ -1,7 +1,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <cstdlib>
@@ -30,6 +32,35 @@ void BM_ClickToList(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ClickToList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A paste of `megabytes` of three-number lines into the kill-triples box
+// (what the player waits for after Ctrl+V), then the hint timer's tick and a
+// run, which read the pasted text back.
+void BM_PasteIntoTextBox(benchmark::State& state) {
+    gui::QtHost host;
+    any5::MainForm form(host);
+    form.load();
+    gui::Any5Window window(form);
+    host.setWindow(&window);
+    window.show();
+    form.tabs.C_sst_0.press(3);
+    auto* box =
+        window.findChild<QWidget*>(QStringLiteral("Frame_ding_3"))->findChild<QPlainTextEdit*>();
+    QString paste;
+    const auto bytes = static_cast<qsizetype>(state.range(0)) << 20;
+    while (paste.size() < bytes) paste += QStringLiteral("01 02 03\n04 05 06\n07 08 09\n");
+    for (auto _ : state) {
+        form.entries.T_main_sha_3ma.doubleClick();
+        QGuiApplication::clipboard()->setText(paste);
+        box->paste();
+        QCoreApplication::processEvents();
+        form.entries.Timer_ys_huise.tick();
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks")),
+                          Qt::LeftButton);
+    }
+    state.counters["bets"] = static_cast<double>(form.result.count());
+}
+BENCHMARK(BM_PasteIntoTextBox)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 

@@ -11,21 +11,38 @@ namespace gui {
 // A plain-text editor showing a toolkit::TextBox. The logic always sees CR LF
 // line breaks, whatever the player typed or pasted; the text is converted
 // only when the logic reads it.
+//
+// Qt's editor needs seconds to lay out megabytes of lines, so a text longer
+// than kLargeText is not put into it: the box keeps the whole text, and the
+// editor shows its beginning, read-only, with a line saying how much there is
+// and that a double-click clears it.
 class TextBoxView final : public QPlainTextEdit {
     Q_OBJECT
 public:
+    static constexpr std::size_t kLargeText = 128 * 1024;  // bytes
+    static constexpr int kPreviewLines = 200;
+
     TextBoxView(toolkit::TextBox& box, QWidget* parent = nullptr);
     ~TextBoxView() override;
 
+    bool isShowingPreview() const { return m_isPreview; }
+
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void sync();
+    void showText();
     void onEdited();
 
     toolkit::TextBox& m_box;
+    unsigned m_shownRevision = ~0u;
     bool m_isSyncing = false;
+    bool m_isPreview = false;
 };
+
+// The preview of a long text: its first lines, then a note of its size.
+QString previewOf(const std::string& text, int lines);
 
 }  // namespace gui

@@ -13,6 +13,7 @@ const std::string& TextBox::text() const {
 void TextBox::setText(std::string text) {
     m_text = std::move(text);
     m_isStale = false;
+    ++m_revision;
     m_view.notify();
 }
 

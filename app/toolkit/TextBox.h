@@ -21,6 +21,8 @@ public:
 
     const std::string& text() const;
     void setText(std::string text);
+    // Goes up by one on every setText, so a view redraws only new text.
+    unsigned revision() const { return m_revision; }
     Rgb textColour() const { return m_textColour; }
     void setTextColour(Rgb colour);
     bool isReadOnly() const { return m_readOnly; }
@@ -44,6 +46,7 @@ public:
 private:
     mutable std::string m_text;
     mutable bool m_isStale = false;
+    unsigned m_revision = 0;
     Rgb m_textColour = palette::kBlack;
     bool m_readOnly = false;
     int m_width = 0;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
+#include <QTextCursor>
 
 #include "app/qt/ButtonArrayView.h"
 #include "app/qt/ButtonView.h"
@@ -10,6 +13,7 @@
 #include "app/qt/TimerBinding.h"
 #include "app/toolkit/ButtonArray.h"
 #include "app/toolkit/CheckBox.h"
+#include "app/toolkit/LineBreaks.h"
 #include "app/toolkit/TextBox.h"
 #include "app/toolkit/Timer.h"
 
@@ -54,6 +58,42 @@ TEST(TextBoxView, PastedLineEndsReachTheLogicAsCrLf) {
 
     QTest::keyClicks(&view, QStringLiteral(" x"));
     EXPECT_EQ(box.text(), "01 02 03\r\n04 05 06\r\n07 08 09\r\n10 11 01 x");
+}
+
+TEST(TextBoxView, AHugePasteIsKeptWholeButOnlyItsBeginningIsShown) {
+    toolkit::TextBox box("01 02 03");
+    box.setDoubleClickHandler([&] { box.setText({}); });
+    gui::TextBoxView view(box);
+    view.show();
+    QString paste;
+    while (paste.size() < 300 * 1024) paste += QStringLiteral("04 05 06\n");
+    QGuiApplication::clipboard()->setText(paste);
+    view.moveCursor(QTextCursor::End);
+    view.paste();
+
+    const std::string expected = "01 02 03" + toolkit::toCrLf(paste.toStdString());
+    EXPECT_EQ(box.text(), expected);
+    EXPECT_TRUE(view.isShowingPreview());
+    EXPECT_TRUE(view.isReadOnly());
+    EXPECT_LT(view.toPlainText().size(), 8 * 1024);
+    EXPECT_TRUE(view.toPlainText().contains(QStringLiteral("双击可清空")));
+
+    QTest::mouseDClick(view.viewport(), Qt::LeftButton);
+    EXPECT_EQ(box.text(), "");
+    EXPECT_FALSE(view.isShowingPreview());
+    EXPECT_FALSE(view.isReadOnly());
+    QTest::keyClicks(&view, QStringLiteral("07"));
+    EXPECT_EQ(box.text(), "07");
+}
+
+TEST(TextBoxView, PreviewOfOneEndlessLineStaysShortAndCountsLines) {
+    const std::string oneLine(1 << 20, '1');
+    const QString preview = gui::previewOf(oneLine, 200);
+    EXPECT_LT(preview.size(), 20 * 1024);
+    EXPECT_TRUE(preview.contains(QStringLiteral("共 1 行")));
+    const QString lines = gui::previewOf("a\r\nb\r\nc", 2);
+    EXPECT_TRUE(lines.startsWith(QStringLiteral("a\nb\n……")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("共 3 行")));
 }
 
 TEST(TextBoxView, DoubleClickReachesTheHandlerAndColourFollows) {
