@@ -4,34 +4,48 @@
 
 namespace engine {
 
-FilterRun::FilterRun(CandidateTable& table, TableGuard& guard,
-                     const Pipeline<CandidateTable>& pipeline, ResultPanel& result,
-                     toolkit::Host& host)
-    : m_table(table), m_guard(guard), m_pipeline(pipeline), m_result(result), m_host(host) {}
+FilterRun::FilterRun(Steps steps, TableGuard& guard, ResultPanel& result, toolkit::Host& host)
+    : m_steps(std::move(steps)), m_guard(guard), m_result(result), m_host(host) {}
 
 void FilterRun::press() {
-    m_result.C_guolv_ks.setEnabled(false);
-    m_guard.runExclusive([this] { run(); });
+    pressThen({});
 }
 
-// The published controls are written only after every stage has finished, so
-// a stage that fails leaves the previous result whole.
-void FilterRun::run() {
+void FilterRun::pressThen(std::function<Publication(char)> republish) {
+    if (m_isRunning) return;
+    m_isRunning = true;
+    m_result.C_guolv_ks.setEnabled(false);
+    m_guard.runExclusive([this, republish = std::move(republish)] { run(republish); });
+}
+
+void FilterRun::run(const std::function<Publication(char)>& republish) {
     m_result.setProgress(0.001);
     bool failed = false;
     try {
-        m_table.generate([this] { m_host.yield(); });
-        m_pipeline.apply(m_table);
-        m_result.show(publishAlive(m_table, m_result.separator()));
+        m_steps.generate([this] { m_host.yield(); });
+        m_steps.applyStages();
+        Publication direct = m_steps.publish(m_result.separator());
+        // The second publication is built before anything is shown, so a
+        // failure in it leaves the previous result whole too.
+        if (republish) {
+            Publication grouped = republish(m_result.separator());
+            m_result.show(std::move(direct));
+            m_result.show(std::move(grouped));
+        } else {
+            m_result.show(std::move(direct));
+        }
     } catch (...) {
         failed = true;
     }
+    m_isRunning = false;
     if (failed) {
         m_result.C_guolv_ks.setEnabled(true);
         m_host.showMessage(kFailedText, kFailedTitle);
         return;
     }
-    if (m_result.count() == 0) m_host.showMessage(kNothingLeftText, kNothingLeftTitle);
+    if (m_afterPublish) m_afterPublish();
+    if (m_steps.warnWhenNothingLeft && m_result.count() == 0)
+        m_host.showMessage(kNothingLeftText, kNothingLeftTitle);
     m_result.setProgress(1.0);
     m_result.C_guolv_ks.setEnabled(true);
 }

@@ -4,7 +4,8 @@
 
 namespace engine {
 
-ResultPanel::ResultPanel(std::string copyCaption) : C_copy(std::move(copyCaption)) {
+ResultPanel::ResultPanel(std::string copyCaption, std::string commaCaption)
+    : Check_out_douhao(std::move(commaCaption)), C_copy(std::move(copyCaption)) {
     T_dd_by.setText({});
     T_jindutiao[0].setWidth(kProgressTrackWidth);
     T_jindutiao[1].setWidth(kProgressTrackWidth);

@@ -20,12 +20,13 @@ class ResultPanel {
 public:
     static constexpr int kProgressTrackWidth = 3000;
 
-    explicit ResultPanel(std::string copyCaption);
+    // The editions word the copy button and the comma option differently.
+    ResultPanel(std::string copyCaption, std::string commaCaption);
 
     toolkit::ListBox Li_out;
     toolkit::TextBox T_dd_by;
     toolkit::Label dadi_zhushu{"0"};
-    toolkit::CheckBox Check_out_douhao{"号码之间逗号隔开"};
+    toolkit::CheckBox Check_out_douhao;
     toolkit::Button C_guolv_ks{"【开始缩水】"};
     toolkit::Button C_copy;
     toolkit::Frame Frame_jindu{"正在过滤中，请稍等。。。"};

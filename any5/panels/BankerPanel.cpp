@@ -1,7 +1,8 @@
 #include "any5/panels/BankerPanel.h"
 
-#include "any5/panels/ToggleRule.h"
 #include "app/toolkit/Host.h"
+#include "app/toolkit/ToggleRule.h"
+#include "engine/BankerCountCheck.h"
 
 namespace any5 {
 namespace {
@@ -35,7 +36,7 @@ BankerPanel::BankerPanel(toolkit::Host& host)
     for (int group = 1; group <= kGroups; ++group) {
         auto& numberButtons = numbers(group);
         numberButtons.setClickHandler(
-            [&numberButtons](std::size_t i) { toggle(numberButtons[i], kGreen); });
+            [&numberButtons](std::size_t i) { toolkit::toggle(numberButtons[i], kGreen); });
         counts(group).setClickHandler([this, group](std::size_t i) { clickCount(group, i); });
         clearButton(group).setClickHandler([this, group] { clearGroup(group); });
     }
@@ -60,19 +61,8 @@ toolkit::Button& BankerPanel::clearButton(int group) {
     return *buttons[group - 1];
 }
 
-// A count may not exceed the bankers selected now; counts already selected
-// are not re-checked when bankers are deselected later.
 void BankerPanel::clickCount(int group, std::size_t index) {
-    auto& button = counts(group)[index];
-    if (isSelected(button, kGreen)) {
-        button.setBackColour(kCream);
-        return;
-    }
-    if (index > numbers(group).countWithColour(kGreen)) {
-        m_host.showMessage(kTooManyCountsText, kTooManyCountsTitle);
-        return;
-    }
-    button.setBackColour(kGreen);
+    engine::clickBankerCount(counts(group), index, numbers(group), m_host);
 }
 
 void BankerPanel::clearGroup(int group) {

@@ -16,8 +16,6 @@ namespace any5 {
 class BankerPanel {
 public:
     static constexpr int kGroups = 5;
-    static constexpr const char* kTooManyCountsText = "出胆个数不能大于选胆个数";
-    static constexpr const char* kTooManyCountsTitle = "错误提示";
 
     explicit BankerPanel(toolkit::Host& host);
     BankerPanel(const BankerPanel&) = delete;

@@ -1,13 +1,13 @@
 #include "any5/panels/CountPanel.h"
 
-#include "any5/panels/ToggleRule.h"
+#include "app/toolkit/ToggleRule.h"
 
 namespace any5 {
 
 CountPanel::CountPanel() {
     for (auto* array : {&C_dahao_geshu, &C_jishu_geshu, &C_zhihe_geshu}) {
         array->setClickHandler(
-            [array](std::size_t i) { toggle((*array)[i], toolkit::palette::kGreen); });
+            [array](std::size_t i) { toolkit::toggle((*array)[i], toolkit::palette::kGreen); });
     }
     Op_dahao_fanwei.setClickHandler(
         [this](std::size_t i) { BigNumberList = i == 0 ? kBigFrom7 : kBigFrom6; });

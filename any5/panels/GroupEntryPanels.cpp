@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "any5/panels/ToggleRule.h"
 #include "any5/stages/BasePoolStage.h"
 #include "any5/stages/GroupTextStage.h"
 #include "any5/stages/PositionalKillStage.h"
 #include "app/toolkit/Host.h"
 #include "app/toolkit/LineBreaks.h"
+#include "app/toolkit/ToggleRule.h"
 #include "engine/Any5Slot.h"
 
 namespace any5 {
@@ -20,7 +20,8 @@ using toolkit::palette::kYellow;
 constexpr std::string_view kFullWidthColon = "\xEF\xBC\x9A";
 
 void wirePicker(toolkit::ButtonArray& picker, toolkit::Rgb selected) {
-    picker.setClickHandler([&picker, selected](std::size_t i) { toggle(picker[i], selected); });
+    picker.setClickHandler(
+        [&picker, selected](std::size_t i) { toolkit::toggle(picker[i], selected); });
 }
 
 }  // namespace
@@ -62,7 +63,7 @@ void GroupEntryPanels::addLine(const AddRule& rule) {
     std::string line;
     std::size_t count = 0;
     for (std::size_t i = 0; i < rule.picker.size(); ++i) {
-        if (!isSelected(rule.picker[i], rule.selected)) continue;
+        if (!toolkit::isSelected(rule.picker[i], rule.selected)) continue;
         ++count;
         line += rule.picker[i].caption() + " ";
     }

@@ -17,7 +17,10 @@ MainForm::MainForm(toolkit::Host& host)
       shapes(host),
       minMax(host),
       m_host(host),
-      m_run(table, tableGuard, pipeline, result, host) {
+      m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
+             [this] { pipeline.apply(table); },
+             [this](char separator) { return engine::publishAlive(table, separator); }, true},
+            tableGuard, result, host) {
     installStages();
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     result.C_copy.setClickHandler([this] { copy(); });

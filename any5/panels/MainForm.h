@@ -9,7 +9,7 @@
 #include "any5/panels/PairPages.h"
 #include "any5/panels/ParityPicker.h"
 #include "any5/panels/ShapePanels.h"
-#include "any5/panels/TabStrip.h"
+#include "app/toolkit/TabStrip.h"
 #include "app/toolkit/Window.h"
 #include "engine/Any5Slot.h"
 #include "engine/CandidateTable.h"
@@ -32,8 +32,11 @@ public:
 
     explicit MainForm(toolkit::Host& host);
 
-    engine::ResultPanel result{"复制号码"};
-    TabStrip tabs;
+    engine::ResultPanel result{"复制号码", "号码之间逗号隔开"};
+    toolkit::TabStrip tabs{{"杀垃圾复式/组选", "杀2码组合", "必出2码组合", "杀3码组合",
+                            "必出3码组合", "杀4码组合", "定位杀号"},
+                           {"杀直选复式/组选", "杀2码组合", "必出2码组合", "杀3码组合",
+                            "必出3码组合", "杀4码组合", "定位杀号"}};
     PairPages pairs;
     GroupEntryPanels entries;
     BankerPanel bankers;

@@ -1,9 +1,9 @@
 #include "any5/panels/MinMaxPanel.h"
 
-#include "any5/panels/ToggleRule.h"
 #include "any5/stages/BetShape.h"
 #include "any5/stages/MinMaxStage.h"
 #include "app/toolkit/Host.h"
+#include "app/toolkit/ToggleRule.h"
 
 namespace any5 {
 
@@ -13,7 +13,7 @@ MinMaxPanel::MinMaxPanel(toolkit::Host& host) : m_host(host) {
 }
 
 void MinMaxPanel::click(toolkit::ButtonArray& array, std::size_t index) {
-    toggle(array[index], toolkit::palette::kGreen);
+    toolkit::toggle(array[index], toolkit::palette::kGreen);
     if (!isFeasible()) m_host.showMessage(kInfeasibleText, kInfeasibleTitle);
 }
 

@@ -2,17 +2,18 @@
 
 #include <memory>
 
-#include "any5/panels/PairCaptions.h"
-#include "any5/panels/ToggleRule.h"
 #include "any5/stages/PairStage.h"
+#include "app/toolkit/ToggleRule.h"
 #include "engine/Any5Slot.h"
+#include "engine/PairCaptions.h"
 
 namespace any5 {
 namespace {
 
 void wire(toolkit::ButtonArray& pairs, toolkit::Button& all, toolkit::Button& clear,
           toolkit::Rgb selected) {
-    pairs.setClickHandler([&pairs, selected](std::size_t i) { toggle(pairs[i], selected); });
+    pairs.setClickHandler(
+        [&pairs, selected](std::size_t i) { toolkit::toggle(pairs[i], selected); });
     all.setClickHandler([&pairs, selected] { pairs.setAllBackColours(selected); });
     clear.setClickHandler([&pairs] { pairs.setAllBackColours(toolkit::palette::kCream); });
 }
@@ -25,7 +26,7 @@ PairPages::PairPages() {
 }
 
 void PairPages::setCaptions() {
-    const auto captions = pairCaptions();
+    const auto captions = engine::pairCaptions();
     for (std::size_t i = 0; i < captions.size(); ++i) {
         C_sha2ma[i].setCaption(captions[i]);
         C_chu2ma[i].setCaption(captions[i]);

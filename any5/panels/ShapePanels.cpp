@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "any5/panels/ToggleRule.h"
 #include "any5/stages/ConsecutiveStage.h"
 #include "any5/stages/KillAllStage.h"
 #include "any5/stages/SpacingStage.h"
 #include "any5/stages/ValueKillStage.h"
 #include "app/toolkit/Host.h"
+#include "app/toolkit/ToggleRule.h"
 #include "engine/Any5Slot.h"
 
 namespace any5 {
@@ -18,7 +18,7 @@ using toolkit::palette::kYellow;
 
 // A yellow toggle array with its "清" button.
 void wireKillArray(toolkit::ButtonArray& array, toolkit::Button& clear) {
-    array.setClickHandler([&array](std::size_t i) { toggle(array[i], kYellow); });
+    array.setClickHandler([&array](std::size_t i) { toolkit::toggle(array[i], kYellow); });
     clear.setClickHandler([&array] { array.setAllBackColours(kCream); });
 }
 
@@ -34,12 +34,12 @@ ShapePanels::ShapePanels(toolkit::Host& host) : m_host(host) {
     C_jiange.setClickHandler([this](std::size_t i) { clickSpacing(i); });
     C_jianju_cls.setClickHandler([this] { C_jiange.setAllBackColours(kCream); });
     C_sha_xingtai_01.setClickHandler(
-        [this](std::size_t i) { toggle(C_sha_xingtai_01[i], kYellow); });
+        [this](std::size_t i) { toolkit::toggle(C_sha_xingtai_01[i], kYellow); });
 }
 
 void ShapePanels::clickSpacing(std::size_t index) {
     auto& button = C_jiange[index];
-    if (isSelected(button, kYellow)) {
+    if (toolkit::isSelected(button, kYellow)) {
         button.setBackColour(kCream);
         return;
     }

@@ -3,7 +3,7 @@
 #include <bit>
 
 #include "any5/stages/RowScan.h"
-#include "any5/stages/Selection.h"
+#include "engine/Selection.h"
 
 namespace any5::stages {
 namespace {
@@ -18,9 +18,9 @@ RowSet BankerGroupStage::rowsToKill(const engine::CandidateTable& table) const {
     std::array<Group, kGroups> groups{};
     int used = 0;
     for (int k = 0; k < kGroups; ++k) {
-        const auto numbers = selectedNumbers(*m_numbers[k], toolkit::palette::kGreen);
+        const auto numbers = engine::selectedNumbers(*m_numbers[k], toolkit::palette::kGreen);
         if (numbers == 0) continue;  // a group without bankers imposes nothing
-        const auto counts = selectedValues(*m_counts[k], toolkit::palette::kGreen);
+        const auto counts = engine::selectedValues(*m_counts[k], toolkit::palette::kGreen);
         groups[used++] = {numbers, counts == 0 ? kAtLeastOne : counts};
     }
     if (used == 0) return {};

@@ -3,7 +3,7 @@
 #include <bit>
 
 #include "any5/stages/RowScan.h"
-#include "any5/stages/Selection.h"
+#include "engine/Selection.h"
 
 namespace any5::stages {
 namespace {
@@ -15,11 +15,11 @@ bool breaks(std::uint64_t allowed, int count) {
 }  // namespace
 
 RowSet CountStage::rowsToKill(const engine::CandidateTable& table) const {
-    const auto odd = selectedValues(m_odd, toolkit::palette::kGreen);
-    const auto big = selectedValues(m_big, toolkit::palette::kGreen);
-    const auto prime = selectedValues(m_prime, toolkit::palette::kGreen);
+    const auto odd = engine::selectedValues(m_odd, toolkit::palette::kGreen);
+    const auto big = engine::selectedValues(m_big, toolkit::palette::kGreen);
+    const auto prime = engine::selectedValues(m_prime, toolkit::palette::kGreen);
     if (odd == 0 && big == 0 && prime == 0) return {};
-    const engine::BetMask bigNumbers = numbersInList(m_bigNumbers);
+    const engine::BetMask bigNumbers = engine::numbersInList(m_bigNumbers);
     return rowsWhere(table, [&](engine::BetMask mask, const BetShape& shape) {
         const int bigCount = std::popcount(static_cast<unsigned>(mask & bigNumbers));
         return breaks(odd, shape.oddCount) || breaks(big, bigCount) ||

@@ -1,14 +1,14 @@
 #include "any5/stages/MinMaxStage.h"
 
 #include "any5/stages/RowScan.h"
-#include "any5/stages/Selection.h"
+#include "engine/Selection.h"
 
 namespace any5::stages {
 
 MinMaxSelection MinMaxSelection::read(const toolkit::ButtonArray& C_min,
                                       const toolkit::ButtonArray& C_max) {
-    return {selectedNumbers(C_min, toolkit::palette::kGreen),
-            selectedNumbers(C_max, toolkit::palette::kGreen)};
+    return {engine::selectedNumbers(C_min, toolkit::palette::kGreen),
+            engine::selectedNumbers(C_max, toolkit::palette::kGreen)};
 }
 
 bool MinMaxSelection::allows(const BetShape& shape) const {

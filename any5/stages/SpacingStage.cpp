@@ -3,12 +3,12 @@
 #include <array>
 
 #include "any5/stages/RowScan.h"
-#include "any5/stages/Selection.h"
+#include "engine/Selection.h"
 
 namespace any5::stages {
 
 RowSet SpacingStage::rowsToKill(const engine::CandidateTable& table) const {
-    const engine::BetMask selected = selectedNumbers(m_buttons, toolkit::palette::kYellow);
+    const engine::BetMask selected = engine::selectedNumbers(m_buttons, toolkit::palette::kYellow);
     std::array<int, 11> numbers{};
     int n = 0;
     for (int number = 1; number <= 11; ++number) {

@@ -108,7 +108,7 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
     }
     column->addWidget(tabRow);
 
-    std::array<FrameView*, any5::TabStrip::kPages> pages{};
+    std::array<FrameView*, 7> pages{};
     for (std::size_t i = 0; i < pages.size(); ++i) {
         pages[i] = new FrameView(tabs.Frame_ding[i], this);
         pages[i]->setObjectName(QStringLiteral("Frame_ding_%1").arg(i));

@@ -7,6 +7,7 @@
 
 #include "app/toolkit/HeadlessHost.h"
 #include "engine/Any5Slot.h"
+#include "engine/Pipeline.h"
 #include "tests/support/StageFromFunction.h"
 
 namespace {
@@ -34,8 +35,14 @@ protected:
     CandidateTable table;
     engine::TableGuard guard;
     engine::Pipeline<CandidateTable> pipeline{engine::kAny5SlotCount};
-    engine::ResultPanel result{"复制号码"};
-    engine::FilterRun run{table, guard, pipeline, result, host};
+    engine::ResultPanel result{"复制号码", "号码之间逗号隔开"};
+    engine::FilterRun run{
+        {[this](const std::function<void()>& yield) { table.generate(yield); },
+         [this] { pipeline.apply(table); },
+         [this](char separator) { return engine::publishAlive(table, separator); }, true},
+        guard,
+        result,
+        host};
 };
 
 TEST_F(FilterRunTest, EmptyPipelinePublishesAll462BetsInEveryPlace) {

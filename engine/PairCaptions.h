@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace any5 {
+namespace engine {
 
 // The 55 captions of the pair buttons, pairs in lexicographic order, each the
 // smaller token, CR LF, the larger token:
@@ -11,4 +11,4 @@ namespace any5 {
 //   index 54 => "10\r\n11"
 std::vector<std::string> pairCaptions();
 
-}  // namespace any5
+}  // namespace engine

@@ -1,11 +1,11 @@
-#include "any5/panels/PairCaptions.h"
+#include "engine/PairCaptions.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(PairCaptions, FiftyFivePairsInLexicographicOrderOnTwoLines) {
-    const auto captions = any5::pairCaptions();
+    const auto captions = engine::pairCaptions();
     ASSERT_EQ(captions.size(), 55u);
     EXPECT_EQ(captions[0], "01\r\n02");
     EXPECT_EQ(captions[1], "01\r\n03");

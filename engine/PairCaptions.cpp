@@ -1,8 +1,8 @@
-#include "any5/panels/PairCaptions.h"
+#include "engine/PairCaptions.h"
 
 #include "app/toolkit/ButtonArray.h"
 
-namespace any5 {
+namespace engine {
 
 std::vector<std::string> pairCaptions() {
     const auto tokens = toolkit::twoDigitCaptions(1, 11);
@@ -14,4 +14,4 @@ std::vector<std::string> pairCaptions() {
     return captions;
 }
 
-}  // namespace any5
+}  // namespace engine

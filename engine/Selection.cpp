@@ -1,6 +1,6 @@
-#include "any5/stages/Selection.h"
+#include "engine/Selection.h"
 
-namespace any5::stages {
+namespace engine {
 
 int captionValue(std::string_view caption) {
     if (caption.empty() || caption.size() > 2) return -1;
@@ -12,12 +12,12 @@ int captionValue(std::string_view caption) {
     return value;
 }
 
-engine::BetMask selectedNumbers(const toolkit::ButtonArray& buttons, toolkit::Rgb selected) {
-    engine::BetMask mask = 0;
+BetMask selectedNumbers(const toolkit::ButtonArray& buttons, toolkit::Rgb selected) {
+    BetMask mask = 0;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (buttons[i].backColour() != selected) continue;
         const int n = captionValue(buttons[i].caption());
-        if (n >= 1 && n <= 11) mask |= static_cast<engine::BetMask>(1u << (n - 1));
+        if (n >= 1 && n <= 11) mask |= static_cast<BetMask>(1u << (n - 1));
     }
     return mask;
 }
@@ -32,14 +32,14 @@ std::uint64_t selectedValues(const toolkit::ButtonArray& buttons, toolkit::Rgb s
     return bits;
 }
 
-engine::BetMask numbersInList(std::string_view list) {
-    engine::BetMask mask = 0;
+BetMask numbersInList(std::string_view list) {
+    BetMask mask = 0;
     for (int n = 1; n <= 11; ++n) {
         const char token[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
         if (list.find(std::string_view(token, 2)) != std::string_view::npos)
-            mask |= static_cast<engine::BetMask>(1u << (n - 1));
+            mask |= static_cast<BetMask>(1u << (n - 1));
     }
     return mask;
 }
 
-}  // namespace any5::stages
+}  // namespace engine

@@ -3,7 +3,7 @@
 #include "app/toolkit/Button.h"
 #include "app/toolkit/Rgb.h"
 
-namespace any5 {
+namespace toolkit {
 
 // The click rule of most condition buttons: selected goes back to cream,
 // anything else becomes the array's selected colour.
@@ -15,4 +15,4 @@ inline bool isSelected(const toolkit::Button& button, toolkit::Rgb selected) {
     return button.backColour() == selected;
 }
 
-}  // namespace any5
+}  // namespace toolkit

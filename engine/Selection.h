@@ -7,22 +7,22 @@
 #include "app/toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 
-namespace any5::stages {
+namespace engine {
 
 // What a panel's selected buttons stand for, read from their captions (never
 // their indexes) at the moment a run asks.
 
 // Bits of the numbers "01".."11" on selected buttons: "01" => bit 0.
-engine::BetMask selectedNumbers(const toolkit::ButtonArray& buttons, toolkit::Rgb selected);
+BetMask selectedNumbers(const toolkit::ButtonArray& buttons, toolkit::Rgb selected);
 
 // Bits of plain values "0".."63" on selected buttons: "15" => bit 15.
 std::uint64_t selectedValues(const toolkit::ButtonArray& buttons, toolkit::Rgb selected);
 
 // Bits of numbers written as two-digit tokens anywhere in a list text:
 // "07.08.09.10.11" => bits 6..10; "1.2" and "12" add nothing.
-engine::BetMask numbersInList(std::string_view list);
+BetMask numbersInList(std::string_view list);
 
 // A caption's value: "05" => 5, "45" => 45, "两连" => -1.
 int captionValue(std::string_view caption);
 
-}  // namespace any5::stages
+}  // namespace engine
