@@ -22,6 +22,11 @@ std::uint64_t selectedValues(const toolkit::ButtonArray& buttons, toolkit::Rgb s
 // "07.08.09.10.11" => bits 6..10; "1.2" and "12" add nothing.
 BetMask numbersInList(std::string_view list);
 
+// Numbers whose two-digit token occurs anywhere in the text:
+//   "01 02 03" => 01 02 03      "0102" => 01 02 10      "1 2 3" => nothing
+//   "11:05"    => 11 05         "110"  => 11 10
+BetMask tokenMask(std::string_view text);
+
 // A caption's value: "05" => 5, "45" => 45, "两连" => -1.
 int captionValue(std::string_view caption);
 

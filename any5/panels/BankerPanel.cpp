@@ -3,6 +3,7 @@
 #include "app/toolkit/Host.h"
 #include "app/toolkit/ToggleRule.h"
 #include "engine/BankerCountCheck.h"
+#include "engine/Captions.h"
 
 namespace any5 {
 namespace {
@@ -10,17 +11,10 @@ namespace {
 using toolkit::palette::kCream;
 using toolkit::palette::kGreen;
 
-std::vector<std::string> firstGroupCaptions() {
-    auto captions = toolkit::twoDigitCaptions(2, 10);
-    captions.push_back("01");
-    captions.push_back("11");
-    return captions;
-}
-
 }  // namespace
 
 BankerPanel::BankerPanel(toolkit::Host& host)
-    : C_danma_chu("C_danma_chu", firstGroupCaptions()),
+    : C_danma_chu("C_danma_chu", engine::firstBankerCaptions()),
       C_danma_chu2("C_danma_chu2", toolkit::twoDigitCaptions(1, 11)),
       C_danma_chu3("C_danma_chu3", toolkit::twoDigitCaptions(1, 11)),
       C_danma_chu4("C_danma_chu4", toolkit::twoDigitCaptions(1, 11)),

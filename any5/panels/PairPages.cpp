@@ -5,7 +5,7 @@
 #include "any5/stages/PairStage.h"
 #include "app/toolkit/ToggleRule.h"
 #include "engine/Any5Slot.h"
-#include "engine/PairCaptions.h"
+#include "engine/Captions.h"
 
 namespace any5 {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "any5/stages/RowScan.h"
-#include "any5/stages/TextLines.h"
+#include "engine/Selection.h"
 
 namespace any5::stages {
 
@@ -12,7 +12,7 @@ RowSet PairStage::rowsToKill(const engine::CandidateTable& table) const {
     std::vector<engine::BetMask> pairs;
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         if (m_buttons[i].backColour() == m_selected)
-            pairs.push_back(tokenMask(m_buttons[i].caption()));
+            pairs.push_back(engine::tokenMask(m_buttons[i].caption()));
     }
     if (pairs.empty()) return {};
     return rowsWhere(table, [&](engine::BetMask bet, const BetShape&) {

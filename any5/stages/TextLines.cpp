@@ -12,14 +12,6 @@ int tokenAt(char first, char second) {
 
 }  // namespace
 
-engine::BetMask tokenMask(std::string_view text) {
-    engine::BetMask mask = 0;
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (const int n = tokenAt(text[i], text[i + 1])) mask |= 1u << (n - 1);
-    }
-    return mask;
-}
-
 // Windows never span a line break: CR and LF are not digits, so a window
 // holding one spells no number and the line masks can be built in one scan.
 LineMasks collectLineMasks(std::string_view text) {

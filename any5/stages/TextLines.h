@@ -12,11 +12,6 @@ namespace any5::stages {
 // at CR LF only (a lone CR or LF stays inside its line), and a number counted
 // in a line when its two-digit token occurs anywhere in it.
 
-// Numbers whose token occurs in the text:
-//   "01 02 03" => 01 02 03      "0102" => 01 02 10      "1 2 3" => nothing
-//   "11:05"    => 11 05         "110"  => 11 10
-engine::BetMask tokenMask(std::string_view text);
-
 // The distinct token masks of the lines of a text, collected in one pass.
 // An empty line has mask 0. There are at most 2048 of them however long the
 // text is, so a stage's work per bet is bounded.

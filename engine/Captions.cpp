@@ -1,4 +1,4 @@
-#include "engine/PairCaptions.h"
+#include "engine/Captions.h"
 
 #include "app/toolkit/ButtonArray.h"
 
@@ -11,6 +11,13 @@ std::vector<std::string> pairCaptions() {
         for (std::size_t b = a + 1; b < tokens.size(); ++b)
             captions.push_back(tokens[a] + "\r\n" + tokens[b]);
     }
+    return captions;
+}
+
+std::vector<std::string> firstBankerCaptions() {
+    auto captions = toolkit::twoDigitCaptions(2, 10);
+    captions.push_back("01");
+    captions.push_back("11");
     return captions;
 }
 

@@ -11,4 +11,8 @@ namespace engine {
 //   index 54 => "10\r\n11"
 std::vector<std::string> pairCaptions();
 
+// The captions of the first banker group of either edition, by index:
+// "02".."10" at 0..8, "01" at 9, "11" at 10 (on screen they read 01..11).
+std::vector<std::string> firstBankerCaptions();
+
 }  // namespace engine

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+
+namespace front3 {
+
+// The thirteen conditions of a front-3 run, in the order the run applies them.
+enum class Front3Slot : std::size_t {
+    DirectKill,
+    CompoundKill,
+    PairKill,
+    PairKeep,
+    PathPattern,
+    Span,
+    KillNumber,
+    BankerGroup,
+    PositionalKill,
+    Sum,
+    Count,
+    ConsecutiveShape,
+    Pattern,
+};
+
+inline constexpr std::size_t kFront3SlotCount = 13;
+
+constexpr std::size_t slotIndex(Front3Slot slot) {
+    return static_cast<std::size_t>(slot);
+}
+
+}  // namespace front3

@@ -1,0 +1,94 @@
+#include "front3/MainForm.h"
+
+#include <string>
+
+#include "app/toolkit/Host.h"
+#include "engine/ResultCopy.h"
+#include "front3/Publication.h"
+
+namespace front3 {
+
+MainForm::MainForm(toolkit::Host& host)
+    : Window(kTitle),
+      numbers(host),
+      m_host(host),
+      m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
+             [this] { pipeline.apply(table); },
+             [this](char separator) { return publishDirect(table, separator); }, false},
+            tableGuard, result, host) {
+    pages.installStages(pipeline);
+    numbers.installStages(pipeline);
+    shapes.installStages(pipeline);
+    result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
+    C_guolv_zhuan_zuxuan.setClickHandler([this] {
+        m_run.pressThen([this](char separator) { return publishGroups(table, separator); });
+    });
+    result.C_copy.setClickHandler([this] { engine::copyResult(result.ResultText, m_host); });
+    m_run.setAfterPublish([this] { noteSkippedLines(); });
+    C_all_cls.setClickHandler([this] { clearAll(); });
+    C_danma_shuoming.setClickHandler(
+        [this] { m_host.showMessage(bankerHelp(), kBankerHelpTitle); });
+    L_lianma.setClickHandler(
+        [this] { m_host.showMessage(shapes.T_lianma_shuoming.text(), kShapeHelpTitle); });
+    L_tishi.setTextColour(toolkit::palette::kRed);
+}
+
+std::string MainForm::bankerHelp() {
+    return "建议新手:胆码输入一行就可以了，不要输入多行胆码，胆码开出个数可不选\r\n" +
+           std::string(60, '-') +
+           "\r\n如输入多组胆码（即多行胆码），则缩水后的号码就是多组胆码的【交集】。\r\n"
+           "输入多组胆码（即多行胆码）也叫号码匹配\r\n"
+           "【胆码开出个数】是表示你选择的胆码会开出几个，可多选几个，如不选择个数将默认至少开出一"
+           "个\r\n"
+           "比如选01 02 08这几个号码为胆，胆码开出个数选择2、3个\r\n"
+           "则缩水后的号码里必须含有01 02 08其中的2、3个号码，少于2、3个算错\r\n"
+           "\r\n"
+           "如不懂使用请点击【软件使用教程】";
+}
+
+// Start-up, in order: the tab pages, then the panel defaults (pair captions,
+// progress frame hidden, big-number range), then the result column's state.
+void MainForm::onLoad() {
+    tabs.initialise();
+    pages.setPairCaptions();
+    result.Frame_jindu.setVisible(false);
+    shapes.Op_dahao_fanwei.choose(0);
+    result.T_dd_by.setText({});
+    result.Check_out_douhao.setTicked(false);
+    result.dadi_zhushu.setCaption("0");
+}
+
+// Compound lines without three "*"-separated parts cannot be read; the run
+// goes on without them and the note says so until the next run.
+void MainForm::noteSkippedLines() {
+    const CompoundKillStage* compound = pages.compoundStage();
+    const std::size_t skipped = compound != nullptr ? compound->skippedLines() : 0;
+    L_tishi.setCaption(skipped == 0
+                           ? std::string()
+                           : "注意：杀垃圾复式里有" + std::to_string(skipped) +
+                                 "行不是“第一位*第二位*第三位”的格式，这些行没有参与过滤。");
+}
+
+// Resets every condition in the order the player knows; the big-number
+// range, the comma option, the shown tab and the last result stay.
+void MainForm::clearAll() {
+    pages.T_main_shazhixuan.setText(pages.T_main_shazhixuan_by.text());
+    pages.T_main_laji_fushi.setText({});
+    for (std::size_t row = 0; row < 3; ++row) pages.C_laji_cls.press(row);
+    pages.C_sha2ma_cls.press();
+    pages.C_bichu2ma_cls.press();
+    numbers.C_kuadu_sha_cls.press();
+    for (std::size_t group = 0; group < 3; ++group) numbers.C_danma_chu_cls.press(group);
+    numbers.C_bdw_chu_cls.press();
+    for (toolkit::Button* clear :
+         {&numbers.Command2, &numbers.Command3, &numbers.Command4, &shapes.Command5,
+          &shapes.Command7, &shapes.Command9, &shapes.Command11}) {
+        clear->press();
+    }
+    pages.C_012.press(1);
+    for (auto* array : {&shapes.C_jishu_geshu, &shapes.C_dahao_geshu, &shapes.C_sha_xingtai_01}) {
+        array->setAllBackColours(toolkit::palette::kCream);
+    }
+}
+
+}  // namespace front3

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/toolkit/Label.h"
+#include "app/toolkit/TabStrip.h"
+#include "app/toolkit/Window.h"
+#include "engine/FilterRun.h"
+#include "engine/Pipeline.h"
+#include "engine/ResultPanel.h"
+#include "engine/TableGuard.h"
+#include "front3/CandidateTable.h"
+#include "front3/EntryPages.h"
+#include "front3/Front3Slot.h"
+#include "front3/NumberPanels.h"
+#include "front3/ShapePanels.h"
+
+namespace toolkit {
+class Host;
+}
+
+namespace front3 {
+
+// Fmain of the front-3 program: the condition panels, the 990-bet table,
+// its thirteen stages and the result column with the group conversion.
+class MainForm final : public toolkit::Window {
+public:
+    static constexpr const char* kTitle = "11选5Quorvel 前三版 2014.10.30";
+    static constexpr const char* kBankerHelpTitle = "胆码提示说明";
+    static constexpr const char* kShapeHelpTitle = "提示说明";
+
+    explicit MainForm(toolkit::Host& host);
+
+    engine::ResultPanel result{"复制过滤结果", "号码间逗号隔开"};
+    toolkit::Button C_guolv_zhuan_zuxuan{"【转为组选】"};
+    toolkit::TabStrip tabs{{"杀直选号码", "杀垃圾复式", "杀2码组合", "必出2码组合", "杀012路"},
+                           {"杀直选号码", "杀垃圾复式", "杀两码组合", "必出两码", "杀012路"}};
+    EntryPages pages;
+    NumberPanels numbers;
+    ShapePanels shapes;
+    toolkit::Button C_all_cls{"清空所有条件"};
+    toolkit::Button C_danma_shuoming{"胆码说明"};
+    toolkit::Label L_lianma{"说明"};
+    // A note beside the result: compound lines the last run could not read.
+    toolkit::Label L_tishi;
+
+    CandidateTable table;
+    engine::TableGuard tableGuard;
+    engine::Pipeline<CandidateTable> pipeline{kFront3SlotCount};
+
+    // The banker help text, lines joined by CR LF.
+    static std::string bankerHelp();
+
+private:
+    void onLoad() override;
+    void clearAll();
+    void noteSkippedLines();
+
+    toolkit::Host& m_host;
+    engine::FilterRun m_run;
+};
+
+}  // namespace front3

@@ -1,0 +1,105 @@
+#include "front3/TextStages.h"
+
+#include <array>
+#include <bitset>
+#include <unordered_set>
+
+#include "app/toolkit/LineBreaks.h"
+#include "engine/Selection.h"
+#include "front3/RowScan.h"
+
+namespace front3 {
+namespace {
+
+// Calls `visit` with each line of the text (split at CR LF only).
+template <class Visit>
+void forEachLine(std::string_view text, Visit visit) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find("\r\n", start), text.size());
+        visit(text.substr(start, end - start));
+        start = end + 2;
+    }
+}
+
+constexpr int code(int a, int b, int c) {
+    return (a * 12 + b) * 12 + c;
+}
+
+}  // namespace
+
+RowSet DirectKillStage::rowsToKill(const CandidateTable& table) const {
+    const std::string_view text = toolkit::trimSpaces(m_box.text());
+    if (text.empty()) return {};
+    std::bitset<12 * 12 * 12> killed;
+    bool any = false;
+    forEachLine(text, [&](std::string_view line) {
+        std::array<int, 6> digits{};
+        std::size_t count = 0;
+        for (char c : line) {
+            if (c < '0' || c > '9') continue;
+            if (count < digits.size()) digits[count] = c - '0';
+            ++count;
+        }
+        if (count != digits.size()) return;
+        std::array<int, 3> numbers{};
+        for (int k = 0; k < 3; ++k) {
+            numbers[k] = digits[2 * k] * 10 + digits[2 * k + 1];
+            if (numbers[k] < 1 || numbers[k] > 11) return;
+        }
+        killed.set(code(numbers[0], numbers[1], numbers[2]));
+        any = true;
+    });
+    if (!any) return {};
+    return rowsWhere(table, [&](const Bet& bet, engine::BetMask) {
+        return killed[code(bet[0], bet[1], bet[2])];
+    });
+}
+
+// For every ordered first-and-second pair (a, b), the union of the third
+// parts of the lines that allow a first and b second: a bet (a, b, c) is
+// killed exactly when c is in that union. Each line costs at most 121 steps,
+// so a pasted list of any length is read in time proportional to it.
+RowSet CompoundKillStage::rowsToKill(const CandidateTable& table) const {
+    m_skipped = 0;
+    const std::string_view text = toolkit::trimSpaces(m_box.text());
+    if (text.empty()) return {};
+    std::array<std::array<engine::BetMask, 12>, 12> thirds{};
+    std::unordered_set<std::uint64_t> seen;
+    bool any = false;
+    forEachLine(text, [&](std::string_view line) {
+        if (toolkit::trimSpaces(line).empty()) return;
+        std::array<engine::BetMask, 3> parts{};
+        int count = 0;
+        std::size_t start = 0;
+        while (count < 3) {
+            const std::size_t star = line.find('*', start);
+            if (star == std::string_view::npos) {
+                parts[count++] = engine::tokenMask(line.substr(start));
+                break;
+            }
+            parts[count++] = engine::tokenMask(line.substr(start, star - start));
+            start = star + 1;
+        }
+        if (count < 3) {
+            ++m_skipped;
+            return;
+        }
+        const std::uint64_t key =
+            (std::uint64_t{parts[0]} << 22) | (std::uint64_t{parts[1]} << 11) | parts[2];
+        if (!seen.insert(key).second) return;
+        for (int a = 1; a <= 11; ++a) {
+            if ((parts[0] & (1u << (a - 1))) == 0) continue;
+            for (int b = 1; b <= 11; ++b) {
+                if (parts[1] & (1u << (b - 1))) thirds[a][b] |= parts[2];
+            }
+        }
+        any = true;
+    });
+    if (!any) return {};
+    return rowsWhere(table, [&](const Bet& bet, engine::BetMask) {
+        return (thirds[bet[0]][bet[1]] & (1u << (bet[2] - 1))) != 0;
+    });
+}
+
+}  // namespace front3
