@@ -63,10 +63,10 @@ void MainForm::onLoad() {
 void MainForm::noteSkippedLines() {
     const CompoundKillStage* compound = pages.compoundStage();
     const std::size_t skipped = compound != nullptr ? compound->skippedLines() : 0;
-    L_tishi.setCaption(skipped == 0
-                           ? std::string()
-                           : "注意：杀垃圾复式里有" + std::to_string(skipped) +
-                                 "行不是“第一位*第二位*第三位”的格式，这些行没有参与过滤。");
+    L_tishi.setCaption(skipped == 0 ? std::string()
+                                    : "注意：杀垃圾复式里有" + std::to_string(skipped) +
+                                          "行\n不是“第一位*第二位*第三位”的格式，\n"
+                                          "这些行没有参与过滤。");
 }
 
 // Resets every condition in the order the player knows; the big-number

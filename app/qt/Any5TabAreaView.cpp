@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/ButtonArrayView.h"
@@ -130,6 +131,10 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
                   commandArray(pages[5]->title(), entries.C_ding_sha_4ma_kg, pages[5]),
                   "点击4~11个号，超过4个号时表示杀所有点击号码的任意4码组合");
     fillPositionalPage(pages[6], entries.T_ding_shadingwei);
+    // Room for the widest page, so that switching tabs never resizes the window.
+    int width = 0;
+    for (auto* page : pages) width = std::max(width, page->sizeHint().width());
+    setMinimumWidth(width);
 }
 
 }  // namespace gui

@@ -26,6 +26,7 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     column->addWidget(m_list, 3);
 
     auto* text = new TextBoxView(result.T_dd_by, this);
+    m_text = text;
     text->setObjectName(QStringLiteral("T_dd_by"));
     text->setAccessibleName(QStringLiteral("T_dd_by"));
     text->setAccessibleDescription(QStringLiteral("缩水结果文本，复制号码时复制的内容"));
@@ -51,6 +52,7 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     column->addLayout(countRow);
 
     auto* start = new ButtonView(result.C_guolv_ks, this);
+    m_start = start;
     start->setObjectName(QStringLiteral("C_guolv_ks"));
     start->setMinimumHeight(40);
     column->addWidget(start);
@@ -66,6 +68,14 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     progressLayout->addWidget(
         new ProgressFillView(result.T_jindutiao[0], result.T_jindutiao[1], progress));
     column->addWidget(progress);
+}
+
+void ResultColumnView::addCommandAfterStart(QWidget* button) {
+    m_column->insertWidget(m_column->indexOf(m_start) + 1, button);
+}
+
+void ResultColumnView::hideResultText() {
+    m_text->hide();
 }
 
 void ResultColumnView::addCommand(QWidget* button) {

@@ -23,10 +23,16 @@ public:
     ListBoxView* list() const { return m_list; }
     // An edition's own button, below the copy button.
     void addCommand(QWidget* button);
+    // An edition's own button, right below the start button.
+    void addCommandAfterStart(QWidget* button);
+    // Keeps the result text box out of sight (the list shows the same bets).
+    void hideResultText();
 
 private:
     ListBoxView* m_list = nullptr;
     QVBoxLayout* m_column = nullptr;
+    QWidget* m_start = nullptr;
+    QWidget* m_text = nullptr;
 };
 
 }  // namespace gui

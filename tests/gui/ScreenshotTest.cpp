@@ -8,7 +8,9 @@
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
+#include "app/qt/Front3Window.h"
 #include "app/qt/QtHost.h"
+#include "front3/MainForm.h"
 
 namespace {
 
@@ -93,6 +95,37 @@ TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
     const QString path = screenshotPath("any5-picker.png");
     if (!path.isEmpty()) {
         EXPECT_TRUE(both.save(path));
+    }
+}
+
+TEST(Screenshots, Front3WindowAndEveryTabPage) {
+    gui::QtHost host;
+    front3::MainForm form(host);
+    form.load();
+    gui::Front3Window window(form);
+    host.setWindow(&window);
+    window.show();
+    form.numbers.C_danma_chu.press(9);
+    form.numbers.C_danma_chu_geshu.press(1);
+    form.shapes.C_hezhi.press(0);
+    form.shapes.C_sha_xingtai_01.press(2);
+    form.shapes.Check_sha_daxiao[0].click();
+    form.pages.C_sha2ma.press(0);
+    form.pages.C_bichu2ma.press(54);
+    form.pages.Check_sha_012[5].click();
+    form.pages.C_laji_sha.press(0);
+    form.pages.T_main_laji_fushi.setText("01 02 *05 *07 08 09 \r\n01 02");
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks")), Qt::LeftButton);
+    for (std::size_t page = 0; page < 5; ++page) {
+        form.tabs.C_sst_0.press(page);
+        const QPixmap picture = window.grab();
+        EXPECT_LE(picture.width(), 1366);
+        EXPECT_LE(picture.height(), 768 - 40);
+        const QString path =
+            screenshotPath(qPrintable(QStringLiteral("front3-tab-%1.png").arg(page)));
+        if (!path.isEmpty()) {
+            EXPECT_TRUE(picture.save(path));
+        }
     }
 }
 
