@@ -10,6 +10,7 @@
 #include "app/toolkit/HeadlessHost.h"
 #include "engine/CandidateTable.h"
 #include "engine/Publication.h"
+#include "front3/MainForm.h"
 
 namespace {
 
@@ -112,6 +113,60 @@ void BM_Any5RunWithPastes(benchmark::State& state) {
     state.counters["bets"] = static_cast<double>(form.result.count());
 }
 BENCHMARK(BM_Any5RunWithPastes)->Arg(1 << 20)->Arg(2 << 20)->Unit(benchmark::kMillisecond);
+
+// Every one of the thirteen front-3 conditions set, as a player might.
+void setFront3Conditions(front3::MainForm& form) {
+    auto& pages = form.pages;
+    pages.T_main_shazhixuan.setText("01 02 03\r\n03 02 01\r\n05 06 07");
+    pages.T_main_laji_fushi.setText("01 02 *05 *07 08 09 \r\n10 11 *10 11 *01 ");
+    pages.C_sha2ma.press(3);
+    pages.C_bichu2ma.press(5);
+    pages.C_bichu2ma.press(20);
+    pages.C_bichu2ma.press(40);
+    pages.Check_sha_012[0].click();
+    pages.Check_sha_012[13].click();
+    form.numbers.C_kuadu_sha.press(0);
+    form.numbers.C_tsm_sha.press(10);
+    form.numbers.C_danma_chu2.press(2);
+    form.numbers.C_danma_chu2.press(6);
+    form.numbers.C_dingwei_sha.press(4);
+    form.numbers.C_dingwei_sha.press(15);
+    form.shapes.C_hezhi.press(0);
+    form.shapes.C_hezhi.press(24);
+    form.shapes.C_jishu_geshu.press(1);
+    form.shapes.C_jishu_geshu.press(2);
+    form.shapes.C_dahao_geshu.press(1);
+    form.shapes.C_dahao_geshu.press(2);
+    form.shapes.C_sha_xingtai_01.press(2);
+    form.shapes.Check_sha_daxiao[0].click();
+    form.shapes.Check_sha_jiou[4].click();
+}
+
+void BM_Front3RunAllStages(benchmark::State& state) {
+    toolkit::HeadlessHost host;
+    front3::MainForm form(host);
+    form.load();
+    setFront3Conditions(form);
+    for (auto _ : state) {
+        form.result.C_guolv_ks.press();
+        benchmark::DoNotOptimize(form.result.ResultText.data());
+    }
+    state.counters["bets"] = static_cast<double>(form.result.count());
+}
+BENCHMARK(BM_Front3RunAllStages)->Unit(benchmark::kMicrosecond);
+
+void BM_Front3GroupConversion(benchmark::State& state) {
+    toolkit::HeadlessHost host;
+    front3::MainForm form(host);
+    form.load();
+    if (state.range(0) != 0) setFront3Conditions(form);
+    for (auto _ : state) {
+        form.C_guolv_zhuan_zuxuan.press();
+        benchmark::DoNotOptimize(form.result.ResultText.data());
+    }
+    state.counters["groups"] = static_cast<double>(form.result.count());
+}
+BENCHMARK(BM_Front3GroupConversion)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_Generate(benchmark::State& state) {
     engine::CandidateTable table;

@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <functional>
 
-namespace engine {
+#include "engine/BetMask.h"
 
-// Eleven bits, bit n-1 set when number n (1..11) is in the bet.
-using BetMask = std::uint16_t;
+namespace engine {
 
 // The any-5 table: every set of five numbers out of 01..11, one per row in
 // lexicographic order (row 1 is 01 02 03 04 05, row 462 is 07 08 09 10 11),

@@ -21,9 +21,9 @@ void CandidateTable::generate(const std::function<void()>& yieldPerRow) {
 }
 
 void CandidateTable::killRows(const RowSet& rows) {
-    for (int row = 1; row <= kRowCount; ++row) {
-        if (rows[row]) kill(row);
-    }
+    // libstdc++ finds the set bits a word at a time; most stages kill few rows.
+    for (std::size_t row = rows._Find_first(); row < rows.size(); row = rows._Find_next(row))
+        kill(static_cast<int>(row));
 }
 
 CandidateTable::RowSet CandidateTable::aliveRows() const {

@@ -15,7 +15,7 @@ using toolkit::palette::kYellow;
 constexpr engine::BetMask kOdd = 0b101'0101'0101;  // 01 03 05 07 09 11
 
 int popcount(engine::BetMask mask) {
-    return std::popcount(static_cast<unsigned>(mask));
+    return engine::countNumbers(mask);
 }
 
 engine::BetMask bit(int number) {

@@ -18,7 +18,7 @@ RowSet PairStage::rowsToKill(const CandidateTable& table) const {
     return rowsWhere(table, [&](const Bet&, engine::BetMask bet) {
         bool holdsOne = false;
         for (engine::BetMask pair : pairs) {
-            if (std::popcount(static_cast<unsigned>(bet & pair)) == 2) {
+            if (engine::countNumbers(bet & pair) == 2) {
                 holdsOne = true;
                 break;
             }

@@ -26,7 +26,7 @@ RowSet BankerGroupStage::rowsToKill(const engine::CandidateTable& table) const {
     if (used == 0) return {};
     return rowsWhere(table, [&](engine::BetMask mask, const BetShape&) {
         for (int k = 0; k < used; ++k) {
-            const int hits = std::popcount(static_cast<unsigned>(mask & groups[k].numbers));
+            const int hits = engine::countNumbers(mask & groups[k].numbers);
             if (((groups[k].counts >> hits) & 1u) == 0) return true;
         }
         return false;

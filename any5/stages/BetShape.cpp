@@ -38,9 +38,8 @@ BetShape shapeOf(engine::BetMask mask) {
     shape.smallest = static_cast<std::uint8_t>(c[0]);
     shape.largest = static_cast<std::uint8_t>(c[4]);
     for (int i = 0; i < 4; ++i) shape.gaps[i] = static_cast<std::uint8_t>(c[i + 1] - c[i]);
-    shape.oddCount = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(mask & kOdd)));
-    shape.primeCount =
-        static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(mask & kPrime)));
+    shape.oddCount = static_cast<std::uint8_t>(engine::countNumbers(mask & kOdd));
+    shape.primeCount = static_cast<std::uint8_t>(engine::countNumbers(mask & kPrime));
     shape.runs = runsOf(c);
     return shape;
 }

@@ -21,7 +21,7 @@ RowSet CountStage::rowsToKill(const engine::CandidateTable& table) const {
     if (odd == 0 && big == 0 && prime == 0) return {};
     const engine::BetMask bigNumbers = engine::numbersInList(m_bigNumbers);
     return rowsWhere(table, [&](engine::BetMask mask, const BetShape& shape) {
-        const int bigCount = std::popcount(static_cast<unsigned>(mask & bigNumbers));
+        const int bigCount = engine::countNumbers(mask & bigNumbers);
         return breaks(odd, shape.oddCount) || breaks(big, bigCount) ||
                breaks(prime, shape.primeCount);
     });

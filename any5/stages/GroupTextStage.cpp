@@ -10,7 +10,7 @@ namespace any5::stages {
 namespace {
 
 int hits(engine::BetMask bet, engine::BetMask line) {
-    return std::popcount(static_cast<unsigned>(bet & line));
+    return engine::countNumbers(bet & line);
 }
 
 bool anyLineWith(const LineMasks& lines, engine::BetMask bet, bool (*accept)(int)) {

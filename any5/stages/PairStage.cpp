@@ -18,7 +18,7 @@ RowSet PairStage::rowsToKill(const engine::CandidateTable& table) const {
     return rowsWhere(table, [&](engine::BetMask bet, const BetShape&) {
         bool holdsOne = false;
         for (engine::BetMask pair : pairs) {
-            if (std::popcount(static_cast<unsigned>(bet & pair)) == 2) {
+            if (engine::countNumbers(bet & pair) == 2) {
                 holdsOne = true;
                 break;
             }

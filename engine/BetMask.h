@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace engine {
+
+// Eleven bits, bit n-1 set when number n (1..11) is in the bet.
+using BetMask = std::uint16_t;
+
+namespace detail {
+constexpr std::array<std::uint8_t, 2048> makeNumberCounts() {
+    std::array<std::uint8_t, 2048> counts{};
+    for (unsigned mask = 1; mask < counts.size(); ++mask)
+        counts[mask] = static_cast<std::uint8_t>(counts[mask >> 1] + (mask & 1u));
+    return counts;
+}
+inline constexpr auto kNumberCounts = makeNumberCounts();
+}  // namespace detail
+
+// How many numbers a mask holds. A table rather than std::popcount, which
+// without a CPU-specific build becomes a library call in the stages' loops.
+constexpr int countNumbers(BetMask mask) { return detail::kNumberCounts[mask & 0x7FF]; }
+
+}  // namespace engine
