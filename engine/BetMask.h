@@ -20,6 +20,8 @@ inline constexpr auto kNumberCounts = makeNumberCounts();
 
 // How many numbers a mask holds. A table rather than std::popcount, which
 // without a CPU-specific build becomes a library call in the stages' loops.
-constexpr int countNumbers(BetMask mask) { return detail::kNumberCounts[mask & 0x7FF]; }
+constexpr int countNumbers(BetMask mask) {
+    return detail::kNumberCounts[mask & 0x7FF];
+}
 
 }  // namespace engine

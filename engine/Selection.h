@@ -27,6 +27,14 @@ BetMask numbersInList(std::string_view list);
 //   "11:05"    => 11 05         "110"  => 11 10
 BetMask tokenMask(std::string_view text);
 
+// The big-number range option Op_dahao_fanwei of both editions: option 0
+// "大7~11" and option 1 "大6~11" give these lists of big numbers.
+inline constexpr const char* kBigFrom7 = "07.08.09.10.11";
+inline constexpr const char* kBigFrom6 = "06.07.08.09.10.11";
+inline const char* bigNumberList(std::size_t option) {
+    return option == 0 ? kBigFrom7 : kBigFrom6;
+}
+
 // A caption's value: "05" => 5, "45" => 45, "两连" => -1.
 int captionValue(std::string_view caption);
 

@@ -47,7 +47,7 @@ ShapePanels::ShapePanels() {
     Command10.setClickHandler([this] { C_hezhi.setAllBackColours(kYellow); });
     Command5.setClickHandler([this] { C_hezhi.setAllBackColours(kCream); });
     Op_dahao_fanwei.setClickHandler(
-        [this](std::size_t i) { BigNumberList = i == 0 ? kBigFrom7 : kBigFrom6; });
+        [this](std::size_t i) { BigNumberList = engine::bigNumberList(i); });
     fillPatterns(Check_sha_daxiao, "大", "小");
     fillPatterns(Check_sha_jiou, "奇", "偶");
     fillPatterns(Check_sha_zhihe, "质", "合");

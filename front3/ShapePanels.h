@@ -8,6 +8,7 @@
 #include "app/toolkit/OptionGroup.h"
 #include "app/toolkit/TextBox.h"
 #include "engine/Pipeline.h"
+#include "engine/Selection.h"
 #include "front3/CandidateTable.h"
 
 namespace front3 {
@@ -16,8 +17,6 @@ namespace front3 {
 // consecutive and shape patterns, and the big/odd/prime pattern boxes.
 class ShapePanels {
 public:
-    static constexpr const char* kBigFrom7 = "07.08.09.10.11";
-    static constexpr const char* kBigFrom6 = "06.07.08.09.10.11";
     static constexpr const char* kShapeHelp =
         " 11 01算连码，杀两连的同时也默认杀三连；\r\n"
         "【上山形】百<十<个的号码算上山形，如01 02 07\r\n"
@@ -35,7 +34,7 @@ public:
     toolkit::ButtonArray C_jishu_geshu{"C_jishu_geshu", toolkit::plainCaptions(0, 3)};
     toolkit::ButtonArray C_dahao_geshu{"C_dahao_geshu", toolkit::plainCaptions(0, 3)};
     toolkit::OptionGroup Op_dahao_fanwei{"Op_dahao_fanwei", {"大7~11", "大6~11"}};
-    std::string BigNumberList = kBigFrom7;
+    std::string BigNumberList = engine::kBigFrom7;
     toolkit::ButtonArray C_sha_xingtai_01{
         "C_sha_xingtai_01", {"不连", "2连", "3连", "上山形", "下山形", "凹形", "凸形"}};
     std::deque<toolkit::CheckBox> Check_sha_daxiao;

@@ -10,7 +10,7 @@ CountPanel::CountPanel() {
             [array](std::size_t i) { toolkit::toggle((*array)[i], toolkit::palette::kGreen); });
     }
     Op_dahao_fanwei.setClickHandler(
-        [this](std::size_t i) { BigNumberList = i == 0 ? kBigFrom7 : kBigFrom6; });
+        [this](std::size_t i) { BigNumberList = engine::bigNumberList(i); });
 }
 
 }  // namespace any5

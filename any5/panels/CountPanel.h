@@ -4,6 +4,7 @@
 
 #include "app/toolkit/ButtonArray.h"
 #include "app/toolkit/OptionGroup.h"
+#include "engine/Selection.h"
 
 namespace any5 {
 
@@ -11,9 +12,6 @@ namespace any5 {
 // numbers and the big-number range option that sets BigNumberList.
 class CountPanel {
 public:
-    static constexpr const char* kBigFrom7 = "07.08.09.10.11";
-    static constexpr const char* kBigFrom6 = "06.07.08.09.10.11";
-
     CountPanel();
     CountPanel(const CountPanel&) = delete;
     CountPanel& operator=(const CountPanel&) = delete;
@@ -23,7 +21,7 @@ public:
     toolkit::ButtonArray C_zhihe_geshu{"C_zhihe_geshu", toolkit::plainCaptions(0, 5)};
     toolkit::OptionGroup Op_dahao_fanwei{"Op_dahao_fanwei", {"大7~11", "大6~11"}};
     // The big numbers, read by the count stage when a run reaches it.
-    std::string BigNumberList = kBigFrom7;
+    std::string BigNumberList = engine::kBigFrom7;
 };
 
 }  // namespace any5
