@@ -168,6 +168,23 @@ void BM_Front3GroupConversion(benchmark::State& state) {
 }
 BENCHMARK(BM_Front3GroupConversion)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// "AB交集" of two pasted lists of bets, each `bytes` long.
+void BM_IntersectionOfTwoLists(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    toolkit::HeadlessHost host;
+    any5::MainForm form(host);
+    form.load();
+    form.jiaoji.T_dd_jiaoji[0].setText(pastedLines(bytes, 5, 7));
+    form.jiaoji.T_dd_jiaoji[1].setText(pastedLines(bytes, 5, 8));
+    for (auto _ : state) {
+        form.jiaoji.C_jiaoji_xuanzhe.press(0);
+        benchmark::DoNotOptimize(form.jiaoji.T_dd_jiaoji[2].text().data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 2 * bytes));
+    state.counters["bets"] = std::stod(form.jiaoji.T_jiaoji_zhushu.text());
+}
+BENCHMARK(BM_IntersectionOfTwoLists)->Arg(1 << 20)->Arg(2 << 20)->Unit(benchmark::kMillisecond);
+
 void BM_Generate(benchmark::State& state) {
     engine::CandidateTable table;
     for (auto _ : state) {

@@ -11,6 +11,7 @@ namespace front3 {
 MainForm::MainForm(toolkit::Host& host)
     : Window(kTitle),
       numbers(host),
+      jiaoji(intersectionUniverse(), tableGuard, host),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] { pipeline.apply(table); },
@@ -26,11 +27,23 @@ MainForm::MainForm(toolkit::Host& host)
     result.C_copy.setClickHandler([this] { engine::copyResult(result.ResultText, m_host); });
     m_run.setAfterPublish([this] { noteSkippedLines(); });
     C_all_cls.setClickHandler([this] { clearAll(); });
+    C_qiansan_jiaoji.setClickHandler([this] { jiaoji.show(); });
     C_danma_shuoming.setClickHandler(
         [this] { m_host.showMessage(bankerHelp(), kBankerHelpTitle); });
     L_lianma.setClickHandler(
         [this] { m_host.showMessage(shapes.T_lianma_shuoming.text(), kShapeHelpTitle); });
     L_tishi.setTextColour(toolkit::palette::kRed);
+}
+
+intersection::Universe MainForm::intersectionUniverse() {
+    return {intersection::Universe::Edition::Front3,
+            CandidateTable::kRowCount,
+            [this](const std::function<void()>& yield) { table.generate(yield); },
+            [this](int row, int* numbers) {
+                for (int k = 0; k < 3; ++k) numbers[k] = table.number(row, k + 1);
+            },
+            [this](int row) { table.kill(row); },
+            [this](int row) { return table.isKilled(row); }};
 }
 
 std::string MainForm::bankerHelp() {

@@ -12,6 +12,7 @@
 #include "front3/Front3Slot.h"
 #include "front3/NumberPanels.h"
 #include "front3/ShapePanels.h"
+#include "tools/intersection/IntersectionForm.h"
 
 namespace toolkit {
 class Host;
@@ -37,6 +38,7 @@ public:
     NumberPanels numbers;
     ShapePanels shapes;
     toolkit::Button C_all_cls{"清空所有条件"};
+    toolkit::Button C_qiansan_jiaoji{"交集工具"};
     toolkit::Button C_danma_shuoming{"胆码说明"};
     toolkit::Label L_lianma{"说明"};
     // A note beside the result: compound lines the last run could not read.
@@ -45,6 +47,7 @@ public:
     CandidateTable table;
     engine::TableGuard tableGuard;
     engine::Pipeline<CandidateTable> pipeline{kFront3SlotCount};
+    intersection::IntersectionForm jiaoji;
 
     // The banker help text, lines joined by CR LF.
     static std::string bankerHelp();
@@ -53,6 +56,7 @@ private:
     void onLoad() override;
     void clearAll();
     void noteSkippedLines();
+    intersection::Universe intersectionUniverse();
 
     toolkit::Host& m_host;
     engine::FilterRun m_run;

@@ -16,6 +16,7 @@ MainForm::MainForm(toolkit::Host& host)
       bankers(host),
       shapes(host),
       minMax(host),
+      jiaoji(intersectionUniverse(), tableGuard, host),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] { pipeline.apply(table); },
@@ -26,8 +27,20 @@ MainForm::MainForm(toolkit::Host& host)
     result.C_copy.setClickHandler([this] { copy(); });
     C_sha_jiou.setClickHandler([this] { togglePicker(); });
     C_all_cls.setClickHandler([this] { clearAll(); });
+    C_jiaoji.setClickHandler([this] { jiaoji.show(); });
     // Closing the picker by its own close box also turns the button cream.
     picker.setUnloadHandler([this] { C_sha_jiou.setBackColour(toolkit::palette::kCream); });
+}
+
+intersection::Universe MainForm::intersectionUniverse() {
+    return {intersection::Universe::Edition::Any5,
+            engine::CandidateTable::kRowCount,
+            [this](const std::function<void()>& yield) { table.generate(yield); },
+            [this](int row, int* numbers) {
+                for (int k = 0; k < 5; ++k) numbers[k] = table.number(row, k + 1);
+            },
+            [this](int row) { table.kill(row); },
+            [this](int row) { return table.isKilled(row); }};
 }
 
 void MainForm::installStages() {

@@ -17,6 +17,7 @@
 #include "engine/Pipeline.h"
 #include "engine/ResultPanel.h"
 #include "engine/TableGuard.h"
+#include "tools/intersection/IntersectionForm.h"
 
 namespace toolkit {
 class Host;
@@ -49,16 +50,19 @@ public:
     ParityPicker picker{ParityPatternList, *this};
     toolkit::Button C_sha_jiou{"杀奇偶排列", toolkit::palette::kCream};
     toolkit::Button C_all_cls{"清空所有条件"};
+    toolkit::Button C_jiaoji{"交集工具"};
 
     engine::CandidateTable table;
     engine::TableGuard tableGuard;
     engine::Pipeline<engine::CandidateTable> pipeline{engine::kAny5SlotCount};
+    intersection::IntersectionForm jiaoji;
 
     toolkit::Host& host() { return m_host; }
 
 private:
     void onLoad() override;
     void installStages();
+    intersection::Universe intersectionUniverse();
     void copy();
     void togglePicker();
     void clearAll();

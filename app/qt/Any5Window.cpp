@@ -11,6 +11,7 @@
 #include "app/qt/BankerBoxView.h"
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxView.h"
+#include "app/qt/IntersectionWindow.h"
 #include "app/qt/PanelBox.h"
 #include "app/qt/ParityPickerWindow.h"
 #include "app/qt/QtColours.h"
@@ -41,7 +42,8 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     m_result = new ResultColumnView(form.result, this);
     m_result->setFixedWidth(kResultColumnWidth);
     const std::pair<toolkit::Button*, const char*> commands[] = {{&form.C_sha_jiou, "C_sha_jiou"},
-                                                                 {&form.C_all_cls, "C_all_cls"}};
+                                                                 {&form.C_all_cls, "C_all_cls"},
+                                                                 {&form.C_jiaoji, "C_jiaoji"}};
     for (const auto& [button, name] : commands) {
         auto* view = new ButtonView(*button, m_result);
         view->setObjectName(QLatin1String(name));
@@ -57,6 +59,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
         return toolkit::Window::Geometry{frame.x(), frame.y(), frame.width(), frame.height()};
     });
     new ParityPickerWindow(form.picker, this);
+    new IntersectionWindow(form.jiaoji, this);
 }
 
 // "大底号码": the tick that turns the base pool on, and the pool itself.

@@ -11,6 +11,7 @@
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxGridView.h"
 #include "app/qt/Front3TabAreaView.h"
+#include "app/qt/IntersectionWindow.h"
 #include "app/qt/LabelView.h"
 #include "app/qt/OptionGroupView.h"
 #include "app/qt/PanelBox.h"
@@ -68,6 +69,7 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
 
     buildResultColumn();
     columns->addWidget(m_result);
+    new IntersectionWindow(form.jiaoji, this);
 }
 
 // "胆 组": three rows of eleven numbers with their counts under "出胆个数".
@@ -197,6 +199,10 @@ void Front3Window::buildResultColumn() {
     clearAll->setObjectName(QStringLiteral("C_all_cls"));
     clearAll->setMinimumHeight(28);
     m_result->addCommand(clearAll);
+    auto* jiaoji = new ButtonView(m_form.C_qiansan_jiaoji, m_result);
+    jiaoji->setObjectName(QStringLiteral("C_qiansan_jiaoji"));
+    jiaoji->setMinimumHeight(28);
+    m_result->addCommand(jiaoji);
     auto* note = new LabelView(m_form.L_tishi, m_result);
     note->setObjectName(QStringLiteral("L_tishi"));
     note->setWordWrap(true);

@@ -9,6 +9,14 @@ void Window::load() {
     m_view.notify();
 }
 
+void Window::show() {
+    if (m_loaded) {
+        m_view.notify();
+    } else {
+        load();
+    }
+}
+
 void Window::unload() {
     if (!m_loaded) return;
     m_loaded = false;

@@ -22,6 +22,8 @@ public:
     bool isLoaded() const { return m_loaded; }
     void load();
     void unload();
+    // Loads the window if need be and asks the view to bring it forward.
+    void show();
 
     struct Geometry {
         int left = 0;

@@ -189,6 +189,30 @@ TEST_F(Any5WindowTest, ThePickerOpensBesideTheWindowAndClosesWithItsButton) {
     EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("Li_out"))->count(), 461);
 }
 
+TEST_F(Any5WindowTest, TheIntersectionToolOpensFromItsButtonAndKeepsItsLists) {
+    auto* tool = window.findChild<QWidget*>(QStringLiteral("Fjiaoji"));
+    ASSERT_NE(tool, nullptr);
+    EXPECT_FALSE(tool->isVisible());
+    QTest::mouseClick(button("C_jiaoji"), Qt::LeftButton);
+    ASSERT_TRUE(tool->isVisible());
+    EXPECT_EQ(tool->windowTitle(), QStringLiteral("交集工具"));
+
+    auto* listA = tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji_0"));
+    QTest::keyClicks(listA, QStringLiteral("01 02 03 04 05"));
+    QTest::mouseClick(tool->findChild<QPushButton*>(QStringLiteral("C_jiaoji_xuanzhe_1")),
+                      Qt::LeftButton);
+    EXPECT_EQ(tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji_2"))->toPlainText(),
+              QStringLiteral("01 02 03 04 05\n"));
+    EXPECT_EQ(tool->findChild<QPlainTextEdit*>(QStringLiteral("T_jiaoji_zhushu"))->toPlainText(),
+              QStringLiteral("1"));
+
+    tool->close();
+    EXPECT_FALSE(tool->isVisible());
+    QTest::mouseClick(button("C_jiaoji"), Qt::LeftButton);
+    EXPECT_TRUE(tool->isVisible());
+    EXPECT_EQ(listA->toPlainText(), QStringLiteral("01 02 03 04 05"));
+}
+
 TEST_F(Any5WindowTest, FitsA1366By768Screen) {
     const QSize wanted = window.minimumSizeHint().expandedTo(window.minimumSize());
     EXPECT_LE(wanted.width(), 1366);

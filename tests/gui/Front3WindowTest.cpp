@@ -71,4 +71,18 @@ TEST_F(Front3WindowTest, TheBuilderAndTheNoteAboutUnreadableLines) {
                     .contains(QStringLiteral("1行")));
 }
 
+TEST_F(Front3WindowTest, TheIntersectionToolOpensWithItsProgressPanelHidden) {
+    QTest::mouseClick(button("C_qiansan_jiaoji"), Qt::LeftButton);
+    auto* tool = window.findChild<QWidget*>(QStringLiteral("Fjiaoji"));
+    ASSERT_TRUE(tool->isVisible());
+    auto* listA = tool->findChild<QPlainTextEdit*>(QStringLiteral("T_dd_jiaoji_0"));
+    QTest::keyClicks(listA, QStringLiteral("03-02-01"));
+    QTest::mouseClick(tool->findChild<QPushButton*>(QStringLiteral("C_jiaoji_xuanzhe_1")),
+                      Qt::LeftButton);
+    EXPECT_EQ(listA->toPlainText(), QStringLiteral("03 02 01"));
+    EXPECT_EQ(tool->findChild<QPlainTextEdit*>(QStringLiteral("T_jiaoji_zhushu"))->toPlainText(),
+              QStringLiteral("1"));
+    EXPECT_FALSE(form.jiaoji.Fjindu.isVisible());
+}
+
 }  // namespace

@@ -96,6 +96,18 @@ TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
     if (!path.isEmpty()) {
         EXPECT_TRUE(both.save(path));
     }
+
+    form.C_jiaoji.press();
+    form.jiaoji.T_dd_jiaoji[0].setText("01 02 03 04 05\r\n01 02 03 04 06\r\n01 02 03 04 07");
+    form.jiaoji.T_dd_jiaoji[1].setText("01 02 03 04 06\r\n07 08 09 10 11");
+    form.jiaoji.C_jiaoji_xuanzhe.press(0);
+    auto* tool = window.findChild<QWidget*>(QStringLiteral("Fjiaoji"));
+    ASSERT_TRUE(tool->isVisible());
+    const QPixmap toolPicture = tool->grab();
+    const QString toolPath = screenshotPath("any5-intersection.png");
+    if (!toolPath.isEmpty()) {
+        EXPECT_TRUE(toolPicture.save(toolPath));
+    }
 }
 
 TEST(Screenshots, Front3WindowAndEveryTabPage) {
@@ -116,6 +128,14 @@ TEST(Screenshots, Front3WindowAndEveryTabPage) {
     form.pages.C_laji_sha.press(0);
     form.pages.T_main_laji_fushi.setText("01 02 *05 *07 08 09 \r\n01 02");
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks")), Qt::LeftButton);
+    form.C_qiansan_jiaoji.press();
+    form.jiaoji.T_dd_jiaoji[0].setText("01,02,03\r\n02-01-03\r\n  11 10 09");
+    form.jiaoji.C_jiaoji_xuanzhe.press(1);
+    const QPixmap toolPicture = window.findChild<QWidget*>(QStringLiteral("Fjiaoji"))->grab();
+    const QString toolPath = screenshotPath("front3-intersection.png");
+    if (!toolPath.isEmpty()) {
+        EXPECT_TRUE(toolPicture.save(toolPath));
+    }
     for (std::size_t page = 0; page < 5; ++page) {
         form.tabs.C_sst_0.press(page);
         const QPixmap picture = window.grab();
