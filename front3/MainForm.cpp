@@ -28,6 +28,17 @@ MainForm::MainForm(toolkit::Host& host)
     m_run.setAfterPublish([this] { noteSkippedLines(); });
     C_all_cls.setClickHandler([this] { clearAll(); });
     C_qiansan_jiaoji.setClickHandler([this] { jiaoji.show(); });
+    C11xuan5_r5.setClickHandler([this] {
+        shell::launchSibling(m_host, environment, "quorvel_any5", "文件丢失-quorvel_any5");
+    });
+    Command1.setClickHandler(
+        [this] { shell::openPage(m_host, environment.links.rules, shell::kPageFailedText); });
+    C_suoshuiwang.setClickHandler([this] {
+        shell::openPage(m_host, environment.links.tutorial, shell::kDownloadPageFailedText);
+    });
+    C_guanwang.setClickHandler([this] {
+        shell::openPage(m_host, environment.links.download, shell::kDownloadPageFailedText);
+    });
     C_danma_shuoming.setClickHandler(
         [this] { m_host.showMessage(bankerHelp(), kBankerHelpTitle); });
     L_lianma.setClickHandler(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/shell/Shell.h"
 #include "app/toolkit/Label.h"
 #include "app/toolkit/TabStrip.h"
 #include "app/toolkit/Window.h"
@@ -39,6 +40,11 @@ public:
     ShapePanels shapes;
     toolkit::Button C_all_cls{"清空所有条件"};
     toolkit::Button C_qiansan_jiaoji{"交集工具"};
+    toolkit::Button C11xuan5_r5{"11选5任选5软件"};
+    toolkit::Button Command1{"11选5游戏规则"};
+    toolkit::Button C_suoshuiwang{"软件使用教程"};
+    toolkit::Button C_guanwang{"下载最新版软件"};
+    shell::Environment environment;
     toolkit::Button C_danma_shuoming{"胆码说明"};
     toolkit::Label L_lianma{"说明"};
     // A note beside the result: compound lines the last run could not read.

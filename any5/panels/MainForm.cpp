@@ -16,6 +16,7 @@ MainForm::MainForm(toolkit::Host& host)
       bankers(host),
       shapes(host),
       minMax(host),
+      links(host),
       jiaoji(intersectionUniverse(), tableGuard, host),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },

@@ -9,6 +9,7 @@
 #include "any5/panels/PairPages.h"
 #include "any5/panels/ParityPicker.h"
 #include "any5/panels/ShapePanels.h"
+#include "any5/panels/ShellButtons.h"
 #include "app/toolkit/TabStrip.h"
 #include "app/toolkit/Window.h"
 #include "engine/Any5Slot.h"
@@ -51,6 +52,7 @@ public:
     toolkit::Button C_sha_jiou{"杀奇偶排列", toolkit::palette::kCream};
     toolkit::Button C_all_cls{"清空所有条件"};
     toolkit::Button C_jiaoji{"交集工具"};
+    ShellButtons links;
 
     engine::CandidateTable table;
     engine::TableGuard tableGuard;

@@ -58,15 +58,16 @@ Any5ShapeColumnView::Any5ShapeColumnView(any5::MainForm& form, QWidget* parent) 
     auto* minMax = new QHBoxLayout;
     minMax->addWidget(
         new PanelBox(QStringLiteral("最小号码"), form.minMax.C_min, {7, kNumber, {}}, {}, this));
-    minMax->addWidget(
-        new PanelBox(QStringLiteral("最大号码"), form.minMax.C_max, {7, kNumber, {}}, {}, this));
+    minMax->addWidget(new PanelBox(QStringLiteral("最大号码"), form.minMax.C_max, {7, kNumber, {}},
+                                   {&form.links.C_shuomingshu[1]}, this));
     column->addLayout(minMax);
 
     column->addWidget(new PanelBox(QStringLiteral("间距模式过滤"), shapes.C_jiange,
-                                   {11, kNumber, {}}, {&shapes.C_jianju_cls}, this));
+                                   {11, kNumber, {}},
+                                   {&shapes.C_jianju_cls, &form.links.C_shuomingshu[2]}, this));
     column->addWidget(countFrame(form.counts, this));
     column->addWidget(new PanelBox(QStringLiteral("杀连码 [01 11算连号]"), shapes.C_sha_xingtai_01,
-                                   {6, QSize(64, 24), {}}, {}, this));
+                                   {6, QSize(64, 24), {}}, {&form.links.C_shuomingshu[3]}, this));
     column->addStretch(1);
 }
 

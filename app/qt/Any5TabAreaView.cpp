@@ -105,6 +105,9 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
         auto* tab = new ButtonView(tabs.C_sst_0[i], tabRow);
         tab->setObjectName(QStringLiteral("C_sst_0_%1").arg(i));
         tab->setMinimumHeight(26);
+        // Each tab as wide as its caption needs, so that seven fit in the column.
+        tab->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        tab->setMinimumWidth(tab->fontMetrics().horizontalAdvance(tab->text()) + 12);
         tabLayout->addWidget(tab);
     }
     column->addWidget(tabRow);

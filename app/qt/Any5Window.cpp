@@ -32,7 +32,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
     left->addWidget(new Any5TabAreaView(form, this), 1);
-    left->addWidget(new BankerBoxView(form.bankers, this));
+    left->addWidget(new BankerBoxView(form.bankers, form.links.C_shuomingshu[0], this));
     left->addWidget(new PanelBox(QStringLiteral("通杀码"), form.shapes.C_tsm_sha,
                                  {11, QSize(26, 24), {}}, {&form.shapes.C_bdw_chu_cls}, this));
     left->addWidget(basePoolBox());
@@ -41,9 +41,13 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
 
     m_result = new ResultColumnView(form.result, this);
     m_result->setFixedWidth(kResultColumnWidth);
-    const std::pair<toolkit::Button*, const char*> commands[] = {{&form.C_sha_jiou, "C_sha_jiou"},
-                                                                 {&form.C_all_cls, "C_all_cls"},
-                                                                 {&form.C_jiaoji, "C_jiaoji"}};
+    const std::pair<toolkit::Button*, const char*> commands[] = {
+        {&form.C_sha_jiou, "C_sha_jiou"},
+        {&form.C_all_cls, "C_all_cls"},
+        {&form.C_jiaoji, "C_jiaoji"},
+        {&form.links.C11xuan5_r3, "C11xuan5_r3"},
+        {&form.links.C_suoshui_ruanjian, "C_suoshui_ruanjian"},
+        {&form.links.C_jiaocheng, "C_jiaocheng"}};
     for (const auto& [button, name] : commands) {
         auto* view = new ButtonView(*button, m_result);
         view->setObjectName(QLatin1String(name));
@@ -60,6 +64,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     });
     new ParityPickerWindow(form.picker, this);
     new IntersectionWindow(form.jiaoji, this);
+    setMouseTracking(true);
 }
 
 // "大底号码": the tick that turns the base pool on, and the pool itself.
@@ -81,6 +86,12 @@ QWidget* Any5Window::basePoolBox() {
 
 Any5Window::~Any5Window() {
     m_form.setGeometrySource({});
+}
+
+// The pointer over the bare window surface ends every hover highlight.
+void Any5Window::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    m_form.links.hoverSurface();
 }
 
 // Closing the main window ends the program, side windows included.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QStyleFactory>
+#include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,6 +27,19 @@ int reportNoDisplay(const char* programName) {
                  "xvfb-run -a %s\n",
                  programName, programName);
     return 2;
+}
+
+shell::Environment programEnvironment() {
+    const QString folder = QCoreApplication::applicationDirPath();
+    auto page = [&folder](const char* configured, const char* name) {
+        if (configured[0] != '\0') return std::string(configured);
+        return QUrl::fromLocalFile(folder + QStringLiteral("/help/") + QLatin1String(name))
+            .toString()
+            .toStdString();
+    };
+    return {folder.toStdString(),
+            {page(QUORVEL_RULES_URL, "rules.html"), page(QUORVEL_TUTORIAL_URL, "tutorial.html"),
+             page(QUORVEL_DOWNLOAD_URL, "download.html"), page(QUORVEL_TIPS_URL, "tips.html")}};
 }
 
 void setUpApplication(QApplication& application) {

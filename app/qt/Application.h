@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/shell/Shell.h"
+
 class QApplication;
 
 namespace gui {
@@ -15,5 +17,9 @@ int reportNoDisplay(const char* programName);
 // Style and font shared by both programs, so that colours set on buttons show
 // exactly and Chinese captions render in a CJK font.
 void setUpApplication(QApplication& application);
+
+// Where this program runs from and the addresses of its help pages: those
+// set at build time, or else the pages in help/ beside the program.
+shell::Environment programEnvironment();
 
 }  // namespace gui

@@ -16,7 +16,7 @@ const QSize kButton(26, 24);
 
 }  // namespace
 
-BankerBoxView::BankerBoxView(any5::BankerPanel& bankers, QWidget* parent)
+BankerBoxView::BankerBoxView(any5::BankerPanel& bankers, toolkit::Button& help, QWidget* parent)
     : QGroupBox(QStringLiteral("胆码"), parent) {
     setAccessibleName(QStringLiteral("胆码"));
     auto* grid = new QGridLayout(this);
@@ -24,6 +24,10 @@ BankerBoxView::BankerBoxView(any5::BankerPanel& bankers, QWidget* parent)
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
     grid->addWidget(new QLabel(QStringLiteral("胆码开出个数"), this), 0, 2);
+    auto* helpView = new ButtonView(help, this);
+    helpView->setObjectName(QStringLiteral("C_shuomingshu_0"));
+    helpView->setFixedSize(64, 22);
+    grid->addWidget(helpView, 0, 1, Qt::AlignLeft);
 
     for (int group = 1; group <= any5::BankerPanel::kGroups; ++group) {
         const QString label = QStringLiteral("胆码%1").arg(group);

@@ -6,6 +6,10 @@ namespace any5 {
 class BankerPanel;
 }
 
+namespace toolkit {
+class Button;
+}
+
 namespace gui {
 
 // The five banker rows: "胆码1".."胆码5" with their eleven numbers, their six
@@ -13,7 +17,7 @@ namespace gui {
 class BankerBoxView final : public QGroupBox {
     Q_OBJECT
 public:
-    explicit BankerBoxView(any5::BankerPanel& bankers, QWidget* parent = nullptr);
+    BankerBoxView(any5::BankerPanel& bankers, toolkit::Button& help, QWidget* parent = nullptr);
 };
 
 }  // namespace gui

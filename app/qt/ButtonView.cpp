@@ -18,6 +18,11 @@ ButtonView::~ButtonView() {
     m_button.setViewListener({});
 }
 
+void ButtonView::enterEvent(QEnterEvent* event) {
+    QPushButton::enterEvent(event);
+    m_button.mouseMove();
+}
+
 void ButtonView::sync() {
     QString text = toQString(m_button.caption());
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

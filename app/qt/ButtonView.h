@@ -17,6 +17,9 @@ public:
     ButtonView(toolkit::Button& button, QWidget* parent = nullptr);
     ~ButtonView() override;
 
+protected:
+    void enterEvent(QEnterEvent* event) override;
+
 private:
     void sync();
 

@@ -110,6 +110,9 @@ Front3TabAreaView::Front3TabAreaView(front3::MainForm& form, QWidget* parent) : 
         auto* tab = new ButtonView(form.tabs.C_sst_0[i], this);
         tab->setObjectName(QStringLiteral("C_sst_0_%1").arg(i));
         tab->setMinimumHeight(26);
+        // Each tab as wide as its caption needs, so that seven fit in the column.
+        tab->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        tab->setMinimumWidth(tab->fontMetrics().horizontalAdvance(tab->text()) + 12);
         tabRow->addWidget(tab);
     }
     column->addLayout(tabRow);

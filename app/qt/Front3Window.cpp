@@ -203,6 +203,16 @@ void Front3Window::buildResultColumn() {
     jiaoji->setObjectName(QStringLiteral("C_qiansan_jiaoji"));
     jiaoji->setMinimumHeight(28);
     m_result->addCommand(jiaoji);
+    const std::pair<toolkit::Button*, const char*> links[] = {
+        {&m_form.C11xuan5_r5, "C11xuan5_r5"},
+        {&m_form.Command1, "Command1"},
+        {&m_form.C_suoshuiwang, "C_suoshuiwang"},
+        {&m_form.C_guanwang, "C_guanwang"}};
+    for (const auto& [button, name] : links) {
+        auto* view = new ButtonView(*button, m_result);
+        view->setObjectName(QLatin1String(name));
+        m_result->addCommand(view);
+    }
     auto* note = new LabelView(m_form.L_tishi, m_result);
     note->setObjectName(QStringLiteral("L_tishi"));
     note->setWordWrap(true);

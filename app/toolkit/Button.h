@@ -28,6 +28,12 @@ public:
     // A disabled button ignores presses, as it ignores clicks.
     void press();
 
+    // The pointer moved over the button.
+    void setMouseMoveHandler(std::function<void()> handler) { m_onMouseMove = std::move(handler); }
+    void mouseMove() {
+        if (m_onMouseMove) m_onMouseMove();
+    }
+
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
 
 private:
@@ -36,6 +42,7 @@ private:
     bool m_enabled = true;
     bool m_visible = true;
     std::function<void()> m_onClick;
+    std::function<void()> m_onMouseMove;
     Listener m_view;
 };
 

@@ -113,4 +113,27 @@ TEST_F(Front3PanelsTest, HelpButtonsShowTheirTexts) {
               std::string::npos);
 }
 
+TEST_F(Front3PanelsTest, TheSiblingAndTheLinksOfTheFront3Window) {
+    form.environment = {"/opt/q", {"r", "t", "d", "tips"}};
+    host.failStartProgram(true);
+    form.C11xuan5_r5.press();
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "文件丢失-quorvel_any5");
+    EXPECT_EQ(host.callsOf(toolkit::HeadlessHost::Kind::StartProgram)[0].text,
+              "/opt/q/quorvel_any5");
+    host.failOpenUrl(true);
+    form.Command1.press();
+    form.C_suoshuiwang.press();
+    form.C_guanwang.press();
+    ASSERT_EQ(messages().size(), 4u);
+    EXPECT_EQ(messages()[1].text, "出现错误，未能打开页面");
+    EXPECT_EQ(messages()[2].text, "出现错误，未能打开下载页面");
+    EXPECT_EQ(messages()[3].text, "出现错误，未能打开下载页面");
+    const auto pages = host.callsOf(toolkit::HeadlessHost::Kind::OpenUrl);
+    EXPECT_EQ(pages[0].text, "d");
+    EXPECT_EQ(pages[1].text, "r");
+    EXPECT_EQ(pages[2].text, "t");
+    EXPECT_EQ(pages[3].text, "d");
+}
+
 }  // namespace
