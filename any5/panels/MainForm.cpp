@@ -18,6 +18,7 @@ MainForm::MainForm(toolkit::Host& host)
       minMax(host),
       links(host),
       jiaoji(intersectionUniverse(), tableGuard, host),
+      shahao(host, *this, bankers.C_danma_chu, pairs.C_sha2ma, links.environment),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] { pipeline.apply(table); },
@@ -29,6 +30,11 @@ MainForm::MainForm(toolkit::Host& host)
     C_sha_jiou.setClickHandler([this] { togglePicker(); });
     C_all_cls.setClickHandler([this] { clearAll(); });
     C_jiaoji.setClickHandler([this] { jiaoji.show(); });
+    L_shahao_jiqiao.setClickHandler([this] { shahao.show(); });
+    L_shahao_jiqiao.setMouseMoveHandler([this] {
+        L_shahao_jiqiao.setUnderlined(true);
+        L_shahao_jiqiao.setTextColour(toolkit::palette::kRed);
+    });
     // Closing the picker by its own close box also turns the button cream.
     picker.setUnloadHandler([this] { C_sha_jiou.setBackColour(toolkit::palette::kCream); });
 }
@@ -71,6 +77,12 @@ void MainForm::onLoad() {
     result.T_dd_by.setText({});
     result.Check_out_douhao.setTicked(false);
     result.dadi_zhushu.setCaption("0");
+}
+
+void MainForm::hoverSurface() {
+    links.hoverSurface();
+    L_shahao_jiqiao.setUnderlined(false);
+    L_shahao_jiqiao.setTextColour(toolkit::palette::kBlack);
 }
 
 void MainForm::copy() {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "any5/assistant/KillAssistant.h"
 #include "any5/panels/BankerPanel.h"
 #include "any5/panels/CountPanel.h"
 #include "any5/panels/GroupEntryPanels.h"
@@ -10,6 +11,7 @@
 #include "any5/panels/ParityPicker.h"
 #include "any5/panels/ShapePanels.h"
 #include "any5/panels/ShellButtons.h"
+#include "app/toolkit/Label.h"
 #include "app/toolkit/TabStrip.h"
 #include "app/toolkit/Window.h"
 #include "engine/Any5Slot.h"
@@ -53,13 +55,17 @@ public:
     toolkit::Button C_all_cls{"清空所有条件"};
     toolkit::Button C_jiaoji{"交集工具"};
     ShellButtons links;
+    toolkit::Label L_shahao_jiqiao{"使用作者杀号技巧"};
 
     engine::CandidateTable table;
     engine::TableGuard tableGuard;
     engine::Pipeline<engine::CandidateTable> pipeline{engine::kAny5SlotCount};
     intersection::IntersectionForm jiaoji;
+    assistant::KillAssistant shahao;
 
     toolkit::Host& host() { return m_host; }
+    // The pointer over the bare window surface ends every hover highlight.
+    void hoverSurface();
 
 private:
     void onLoad() override;

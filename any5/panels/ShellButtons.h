@@ -36,7 +36,7 @@ public:
     // The help message of button `index`: {title, text}.
     std::pair<std::string, std::string> help(std::size_t index) const;
     // The pointer over the bare window: every help button and the rules
-    // button back to grey.
+    // button back to grey (the form also resets its link label).
     void hoverSurface();
 
 private:

@@ -12,6 +12,8 @@
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxView.h"
 #include "app/qt/IntersectionWindow.h"
+#include "app/qt/KillAssistantWindow.h"
+#include "app/qt/LabelView.h"
 #include "app/qt/PanelBox.h"
 #include "app/qt/ParityPickerWindow.h"
 #include "app/qt/QtColours.h"
@@ -48,6 +50,11 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
         {&form.links.C11xuan5_r3, "C11xuan5_r3"},
         {&form.links.C_suoshui_ruanjian, "C_suoshui_ruanjian"},
         {&form.links.C_jiaocheng, "C_jiaocheng"}};
+    auto* assistantLink = new LabelView(form.L_shahao_jiqiao, m_result);
+    assistantLink->setObjectName(QStringLiteral("L_shahao_jiqiao"));
+    assistantLink->setCursor(Qt::PointingHandCursor);
+    assistantLink->setAlignment(Qt::AlignCenter);
+    m_result->addCommand(assistantLink);
     for (const auto& [button, name] : commands) {
         auto* view = new ButtonView(*button, m_result);
         view->setObjectName(QLatin1String(name));
@@ -64,6 +71,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     });
     new ParityPickerWindow(form.picker, this);
     new IntersectionWindow(form.jiaoji, this);
+    new KillAssistantWindow(form.shahao, this);
     setMouseTracking(true);
 }
 
@@ -91,7 +99,7 @@ Any5Window::~Any5Window() {
 // The pointer over the bare window surface ends every hover highlight.
 void Any5Window::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
-    m_form.links.hoverSurface();
+    m_form.hoverSurface();
 }
 
 // Closing the main window ends the program, side windows included.

@@ -19,6 +19,11 @@ void LabelView::mousePressEvent(QMouseEvent* event) {
     m_label.click();
 }
 
+void LabelView::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    m_label.mouseMove();
+}
+
 void LabelView::sync() {
     setText(toQString(m_label.caption()));
     // A label given a fixed accessible name (the count) is read by it; its

@@ -17,6 +17,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
 
 private:
     void sync();

@@ -24,6 +24,10 @@ public:
     void click() {
         if (m_onClick) m_onClick();
     }
+    void setMouseMoveHandler(std::function<void()> handler) { m_onMouseMove = std::move(handler); }
+    void mouseMove() {
+        if (m_onMouseMove) m_onMouseMove();
+    }
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
 
 private:
@@ -31,6 +35,7 @@ private:
     bool m_underlined = false;
     Rgb m_textColour = palette::kBlack;
     std::function<void()> m_onClick;
+    std::function<void()> m_onMouseMove;
     Listener m_view;
 };
 

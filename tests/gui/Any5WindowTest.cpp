@@ -10,9 +10,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/QtHost.h"
@@ -211,6 +213,39 @@ TEST_F(Any5WindowTest, TheIntersectionToolOpensFromItsButtonAndKeepsItsLists) {
     QTest::mouseClick(button("C_jiaoji"), Qt::LeftButton);
     EXPECT_TRUE(tool->isVisible());
     EXPECT_EQ(listA->toPlainText(), QStringLiteral("01 02 03 04 05"));
+}
+
+TEST_F(Any5WindowTest, TheAssistantOpensFromItsLinkAndPresetsTheMainWindow) {
+    auto* assistant = window.findChild<QWidget*>(QStringLiteral("Fshahao"));
+    ASSERT_NE(assistant, nullptr);
+    EXPECT_FALSE(assistant->isVisible());
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("L_shahao_jiqiao")), Qt::LeftButton);
+    ASSERT_TRUE(assistant->isVisible());
+    EXPECT_EQ(assistant->frameGeometry().left(), window.frameGeometry().right() + 1);
+
+    const char* history[] = {"01 02 03 04 05", "01 02 03 04 06", "01 02 03 04 07", "01 02 03 04 08",
+                             "01 02 03 04 09"};
+    for (int box = 0; box < 5; ++box) {
+        auto* draw =
+            assistant->findChild<QPlainTextEdit*>(QStringLiteral("T_zuijin_kjh_%1").arg(box));
+        QTest::keyClicks(draw, QString::fromUtf8(history[box]));
+    }
+    // The success message is modal: the player presses OK.
+    QString shown;
+    QTimer::singleShot(100, [&shown] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    QTest::mouseClick(assistant->findChild<QPushButton*>(QStringLiteral("C_shahao_sandan")),
+                      Qt::LeftButton);
+    EXPECT_EQ(shown, QStringLiteral("选号成功，请点击首页<开始缩水>"));
+    EXPECT_EQ(
+        assistant->findChild<QPlainTextEdit*>(QStringLiteral("T_zuijin_kjh_5"))->toPlainText(),
+        QStringLiteral("10 11 09"));
+    EXPECT_EQ(button("C_danma_chu_8")->palette().color(QPalette::Button), QColor(0, 255, 0));
+    EXPECT_EQ(button("C_sha2ma_54")->palette().color(QPalette::Button), QColor(255, 255, 0));
 }
 
 TEST_F(Any5WindowTest, FitsA1366By768Screen) {

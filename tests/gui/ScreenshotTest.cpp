@@ -108,6 +108,21 @@ TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
     if (!toolPath.isEmpty()) {
         EXPECT_TRUE(toolPicture.save(toolPath));
     }
+
+    form.L_shahao_jiqiao.click();
+    const char* history[] = {"01 02 03 04 05", "06 07 08 01 02", "09 10 03 04 06", "11 01 02 05 07",
+                             "08 09 10 11 03"};
+    for (std::size_t box = 0; box < 5; ++box) form.shahao.T_zuijin_kjh[box].setText(history[box]);
+    form.shahao.T_zuijin_kjh[5].setText("11 09 10");
+    form.shahao.C_dingwei_ww.press(2);
+    auto* assistant = window.findChild<QWidget*>(QStringLiteral("Fshahao"));
+    ASSERT_TRUE(assistant->isVisible());
+    const QPixmap assistantPicture = assistant->grab();
+    EXPECT_LE(assistantPicture.height(), 768);
+    const QString assistantPath = screenshotPath("any5-assistant.png");
+    if (!assistantPath.isEmpty()) {
+        EXPECT_TRUE(assistantPicture.save(assistantPath));
+    }
 }
 
 TEST(Screenshots, Front3WindowAndEveryTabPage) {

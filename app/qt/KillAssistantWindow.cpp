@@ -1,0 +1,176 @@
+#include "app/qt/KillAssistantWindow.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "any5/assistant/KillAssistant.h"
+#include "app/qt/ButtonArrayView.h"
+#include "app/qt/ButtonView.h"
+#include "app/qt/FrameView.h"
+#include "app/qt/QtColours.h"
+#include "app/qt/TextBoxView.h"
+#include "app/qt/TimerBinding.h"
+
+namespace gui {
+namespace {
+
+// Fsha_jiaocheng: the usage text, read-only, in a window of its own.
+class TutorialView final : public QWidget {
+public:
+    TutorialView(any5::assistant::TutorialWindow& tutorial, QWidget* parent)
+        : QWidget(parent, Qt::Window), m_tutorial(tutorial) {
+        setObjectName(QStringLiteral("Fsha_jiaocheng"));
+        setWindowTitle(toQString(tutorial.title()));
+        auto* layout = new QVBoxLayout(this);
+        auto* text = new TextBoxView(tutorial.T_jiaocheng, this);
+        text->setAccessibleName(QStringLiteral("杀号教程"));
+        layout->addWidget(text);
+        resize(520, 460);
+        m_tutorial.setViewListener([this] {
+            setVisible(m_tutorial.isLoaded());
+            if (m_tutorial.isLoaded()) raise();
+        });
+    }
+    ~TutorialView() override { m_tutorial.setViewListener({}); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        m_tutorial.unload();
+        event->accept();
+    }
+
+private:
+    any5::assistant::TutorialWindow& m_tutorial;
+};
+
+const char* const kPositions[] = {"万位", "千位", "百位", "十位", "个位"};
+
+}  // namespace
+
+KillAssistantWindow::KillAssistantWindow(any5::assistant::KillAssistant& assistant,
+                                         QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window), m_assistant(assistant) {
+    setObjectName(QStringLiteral("Fshahao"));
+    setWindowTitle(toQString(assistant.title()));
+    setMouseTracking(true);
+    auto* column = new QVBoxLayout(this);
+    column->setSpacing(4);
+    column->addWidget(historyArea());
+    auto* derive = new ButtonView(assistant.C_shahao_sandan, this);
+    derive->setObjectName(QStringLiteral("C_shahao_sandan"));
+    derive->setMinimumHeight(30);
+    column->addWidget(derive);
+    auto* links = new QHBoxLayout;
+    for (auto* button : {&assistant.C_shahao_jiaocheng, &assistant.C_shahao_jiqiao}) {
+        auto* view = new ButtonView(*button, this);
+        view->setObjectName(button == &assistant.C_shahao_jiaocheng
+                                ? QStringLiteral("C_shahao_jiaocheng")
+                                : QStringLiteral("C_shahao_jiqiao"));
+        links->addWidget(view);
+    }
+    column->addLayout(links);
+    column->addWidget(padArea());
+    new TimerBinding(assistant.Timer1, this);
+    m_tutorial = new TutorialView(assistant.tutorial, this);
+    m_assistant.setViewListener([this] { sync(); });
+    sync();
+}
+
+KillAssistantWindow::~KillAssistantWindow() {
+    m_assistant.setViewListener({});
+}
+
+// The coldest three on top, then the draws from the fifth most recent down to
+// the most recent, each with its label and (but the oldest) a move-up button.
+QWidget* KillAssistantWindow::historyArea() {
+    auto* area = new QWidget(this);
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("最冷三胆"), area), 0, 0);
+    auto* bankers = new TextBoxView(m_assistant.T_zuijin_kjh[5], area);
+    bankers->setObjectName(QStringLiteral("T_zuijin_kjh_5"));
+    bankers->setAccessibleName(QStringLiteral("最冷三胆"));
+    bankers->setFixedHeight(28);
+    bankers->setStyleSheet(QStringLiteral("background: #A3C0E0; color: red;"));
+    grid->addWidget(bankers, 0, 1);
+    int row = 1;
+    for (int box = 4; box >= 0; --box, ++row) {
+        const QString label = QStringLiteral("最近%1期开奖号").arg(box + 1);
+        grid->addWidget(new QLabel(label, area), row, 0);
+        auto* draw = new TextBoxView(m_assistant.T_zuijin_kjh[static_cast<std::size_t>(box)], area);
+        draw->setObjectName(QStringLiteral("T_zuijin_kjh_%1").arg(box));
+        draw->setAccessibleName(label);
+        draw->setFixedHeight(28);
+        draw->setStyleSheet(QStringLiteral("background: white; color: blue;"));
+        grid->addWidget(draw, row, 1);
+        if (box < 4) {
+            auto* up =
+                new ButtonView(m_assistant.C_haoma_shangyi[static_cast<std::size_t>(box)], area);
+            up->setObjectName(QStringLiteral("C_haoma_shangyi_%1").arg(box));
+            grid->addWidget(up, row, 2);
+        }
+    }
+    grid->addWidget(new QLabel(QStringLiteral("上面输入框，双击清空"), area), row, 1);
+    return area;
+}
+
+// The five pad rows, the two confirm buttons, the hints, and the period
+// chooser shown over them once a draw is recognised.
+QWidget* KillAssistantWindow::padArea() {
+    auto* area = new QWidget(this);
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int row = 0; row < 5; ++row) {
+        const QString label = QString::fromUtf8(kPositions[row]);
+        grid->addWidget(new QLabel(label, area), row, 0);
+        grid->addWidget(
+            new ButtonArrayView(label, m_assistant.padRow(row), {11, QSize(26, 24), {}}, area), row,
+            1);
+    }
+    auto* chooser = new FrameView(m_assistant.F_shahao_xiala, area);
+    chooser->setObjectName(QStringLiteral("F_shahao_xiala"));
+    chooser->setAccessibleName(QStringLiteral("请选择要输入的期号"));
+    chooser->setStyleSheet(QStringLiteral("QGroupBox { background: #C0FFC0; }"));
+    auto* choices = new QVBoxLayout(chooser);
+    auto* head = new QHBoxLayout;
+    head->addWidget(new QLabel(QStringLiteral("请选择要输入的期号"), chooser));
+    auto* close = new ButtonView(m_assistant.C_shahao_tuichu, chooser);
+    close->setFixedSize(26, 24);
+    head->addWidget(close);
+    choices->addLayout(head);
+    choices->addWidget(new ButtonArrayView(QStringLiteral("请选择要输入的期号"),
+                                           m_assistant.C_shahao_gengxin, {1, QSize(260, 26), {}},
+                                           chooser));
+    grid->addWidget(chooser, 0, 1, 6, 1);
+    auto* confirm = new ButtonArrayView(QStringLiteral("确认"), m_assistant.C_shahao_queren,
+                                        {2, QSize(150, 30), {}}, area);
+    grid->addWidget(confirm, 5, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("万位千位百位十位个位每个位置只选一个号码"), area), 6,
+                    0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("选择期号后点击<确认输入>"), area), 7, 0, 1, 2);
+    return area;
+}
+
+void KillAssistantWindow::closeEvent(QCloseEvent* event) {
+    m_assistant.unload();
+    event->accept();
+}
+
+void KillAssistantWindow::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    m_assistant.hoverSurface();
+}
+
+void KillAssistantWindow::sync() {
+    if (!m_assistant.isLoaded()) {
+        hide();
+        return;
+    }
+    show();
+    move(m_assistant.left(), m_assistant.top());
+    raise();
+}
+
+}  // namespace gui
