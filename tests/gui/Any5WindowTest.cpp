@@ -246,6 +246,15 @@ TEST_F(Any5WindowTest, TheAssistantOpensFromItsLinkAndPresetsTheMainWindow) {
         QStringLiteral("10 11 09"));
     EXPECT_EQ(button("C_danma_chu_8")->palette().color(QPalette::Button), QColor(0, 255, 0));
     EXPECT_EQ(button("C_sha2ma_54")->palette().color(QPalette::Button), QColor(255, 255, 0));
+
+    QTest::mouseClick(assistant->findChild<QPushButton*>(QStringLiteral("C_shahao_jiaocheng")),
+                      Qt::LeftButton);
+    auto* tutorial = assistant->findChild<QWidget*>(QStringLiteral("Fsha_jiaocheng"));
+    ASSERT_NE(tutorial, nullptr);
+    EXPECT_TRUE(tutorial->isVisible());
+    EXPECT_EQ(tutorial->windowTitle(), QStringLiteral("杀号教程"));
+    EXPECT_TRUE(tutorial->findChild<QPlainTextEdit*>()->toPlainText().contains(
+        QStringLiteral("更新最近1期并重新排列最近5期")));
 }
 
 TEST_F(Any5WindowTest, FitsA1366By768Screen) {
