@@ -40,7 +40,12 @@ TEST_F(ShellButtonsTest, HoverHighlightsOneHelpButtonUntilTheWindowSurface) {
     EXPECT_EQ(links.C_shuomingshu[0].backColour(), 0xE0E0E0u);
     links.C_shuomingshu[0].mouseMove();
     EXPECT_EQ(links.C_shuomingshu[2].backColour(), 0xE0E0E0u);
-    links.hoverSurface();
+    form.L_shahao_jiqiao.mouseMove();
+    EXPECT_TRUE(form.L_shahao_jiqiao.isUnderlined());
+    EXPECT_EQ(form.L_shahao_jiqiao.textColour(), 0xFF0000u);
+    form.hoverSurface();
+    EXPECT_FALSE(form.L_shahao_jiqiao.isUnderlined());
+    EXPECT_EQ(form.L_shahao_jiqiao.textColour(), 0x000000u);
     EXPECT_EQ(links.C_shuomingshu.countWithColour(0xE0E0E0), 4u);
     EXPECT_EQ(links.C_suoshui_ruanjian.backColour(), 0xE0E0E0u);
 }
