@@ -158,6 +158,14 @@ TEST_F(KillAssistantTest, DerivingPresetsBankersAndKillPairsOnTheMainWindow) {
     EXPECT_FALSE(survives("01 05 09 10 11"));  // holds the killed pair 09 10
 }
 
+TEST_F(KillAssistantTest, ConfirmButtonsLightUpTogetherUnderThePointer) {
+    EXPECT_EQ(assistant.C_shahao_queren[0].backColour(), 0xE0E0E0u);
+    assistant.C_shahao_queren[1].mouseMove();
+    EXPECT_EQ(assistant.C_shahao_queren.countWithColour(kGreen), 2u);
+    assistant.hoverSurface();
+    EXPECT_EQ(assistant.C_shahao_queren.countWithColour(0xFFFFFF), 2u);
+}
+
 TEST_F(KillAssistantTest, DocksAgainstTheMainWindow) {
     form.setGeometry(10, 20, 1300, 700);
     assistant.Timer1.tick();
