@@ -18,6 +18,14 @@ constexpr std::array<std::uint8_t, 2048> makeNumberCounts() {
 inline constexpr auto kNumberCounts = makeNumberCounts();
 }  // namespace detail
 
+// The number 1..11 that two characters spell as a two-digit token ("01".."11"),
+// or 0: ('0','5') => 5, ('1','1') => 11, ('1','2') => 0, (' ','5') => 0.
+constexpr int numberAt(char first, char second) {
+    if (first == '0' && second >= '1' && second <= '9') return second - '0';
+    if (first == '1' && (second == '0' || second == '1')) return 10 + (second - '0');
+    return 0;
+}
+
 // How many numbers a mask holds. A table rather than std::popcount, which
 // without a CPU-specific build becomes a library call in the stages' loops.
 constexpr int countNumbers(BetMask mask) {

@@ -5,12 +5,8 @@ namespace engine {
 BetMask tokenMask(std::string_view text) {
     BetMask mask = 0;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        const char first = text[i];
-        const char second = text[i + 1];
-        int n = 0;
-        if (first == '0' && second >= '1' && second <= '9') n = second - '0';
-        if (first == '1' && (second == '0' || second == '1')) n = 10 + (second - '0');
-        if (n != 0) mask |= static_cast<BetMask>(1u << (n - 1));
+        if (const int n = numberAt(text[i], text[i + 1]))
+            mask |= static_cast<BetMask>(1u << (n - 1));
     }
     return mask;
 }

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "engine/BetMask.h"
+
 namespace engine {
 
 // Calls `visit(numbers)` for every place in `text` where `Count` two-digit
@@ -19,15 +21,8 @@ void forEachSpelledBet(std::string_view text, char separator, Visit visit) {
         for (std::size_t k = 0; k < Count && spelled; ++k) {
             const std::size_t at = i + 3 * k;
             if (k > 0 && text[at - 1] != separator) spelled = false;
-            const char first = text[at];
-            const char second = text[at + 1];
-            if (first == '0' && second >= '1' && second <= '9') {
-                numbers[k] = second - '0';
-            } else if (first == '1' && (second == '0' || second == '1')) {
-                numbers[k] = 10 + (second - '0');
-            } else {
-                spelled = false;
-            }
+            numbers[k] = numberAt(text[at], text[at + 1]);
+            if (numbers[k] == 0) spelled = false;
         }
         if (spelled) visit(numbers);
     }

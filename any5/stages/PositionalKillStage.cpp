@@ -19,9 +19,8 @@ constexpr int kExpandedLength = 14;  // five two-character fields and four blank
 
 int fieldValue(char first, char second) {
     if (first == '*' && second == '*') return 0;
-    if (first == '0' && second >= '1' && second <= '9') return second - '0';
-    if (first == '1' && (second == '0' || second == '1')) return 10 + (second - '0');
-    return -1;
+    const int n = engine::numberAt(first, second);
+    return n != 0 ? n : -1;
 }
 
 // The line read with every "*" doubled, as far as the five fields reach.

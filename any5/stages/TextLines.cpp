@@ -1,16 +1,6 @@
 #include "any5/stages/TextLines.h"
 
 namespace any5::stages {
-namespace {
-
-// The number a two-character window spells, or 0.
-int tokenAt(char first, char second) {
-    if (first == '0' && second >= '1' && second <= '9') return second - '0';
-    if (first == '1' && (second == '0' || second == '1')) return 10 + (second - '0');
-    return 0;
-}
-
-}  // namespace
 
 // Windows never span a line break: CR and LF are not digits, so a window
 // holding one spells no number and the line masks can be built in one scan.
@@ -31,7 +21,7 @@ LineMasks collectLineMasks(std::string_view text) {
             continue;
         }
         if (i + 1 < text.size()) {
-            if (const int n = tokenAt(text[i], text[i + 1])) mask |= 1u << (n - 1);
+            if (const int n = engine::numberAt(text[i], text[i + 1])) mask |= 1u << (n - 1);
         }
     }
     finish(mask);

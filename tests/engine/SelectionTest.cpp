@@ -29,6 +29,15 @@ TEST(Selection, TokensAreFoundAnywhereInTheText) {
     }
 }
 
+TEST(Selection, TwoCharactersSpellAtMostOneNumber) {
+    EXPECT_EQ(engine::numberAt('0', '5'), 5);
+    EXPECT_EQ(engine::numberAt('1', '1'), 11);
+    EXPECT_EQ(engine::numberAt('1', '0'), 10);
+    EXPECT_EQ(engine::numberAt('1', '2'), 0);
+    EXPECT_EQ(engine::numberAt('0', '0'), 0);
+    EXPECT_EQ(engine::numberAt(' ', '5'), 0);
+}
+
 TEST(Selection, CaptionsGiveTheirValues) {
     EXPECT_EQ(engine::captionValue("05"), 5);
     EXPECT_EQ(engine::captionValue("45"), 45);
