@@ -257,6 +257,18 @@ TEST_F(Any5WindowTest, TheAssistantOpensFromItsLinkAndPresetsTheMainWindow) {
         QStringLiteral("更新最近1期并重新排列最近5期")));
 }
 
+TEST_F(Any5WindowTest, ClosingTheMainWindowEndsTheProgramWithASideWindowOpen) {
+    QTest::mouseClick(button("C_sha_jiou"), Qt::LeftButton);
+    ASSERT_TRUE(window.findChild<QWidget*>(QStringLiteral("Fjo"))->isVisible());
+    QTimer::singleShot(0, &window, [this] { window.close(); });
+    QTimer giveUp;  // firing would mean the program did not end
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(3000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    giveUp.stop();
+}
+
 TEST_F(Any5WindowTest, FitsA1366By768Screen) {
     const QSize wanted = window.minimumSizeHint().expandedTo(window.minimumSize());
     EXPECT_LE(wanted.width(), 1366);
