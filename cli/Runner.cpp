@@ -1,0 +1,130 @@
+#include "cli/Runner.h"
+
+#include <algorithm>
+#include <array>
+#include <ostream>
+
+#include "any5/assistant/ColdBankers.h"
+#include "any5/panels/MainForm.h"
+#include "app/toolkit/HeadlessHost.h"
+#include "app/toolkit/LineBreaks.h"
+#include "front3/MainForm.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: quorvel bankers HISTORY.txt\n"
+    "       quorvel intersect --edition any5|front3 --op and|or|a-b|b-a [--comma] A.txt B.txt\n"
+    "       quorvel --help | --version\n"
+    "A file name of - reads standard input.\n";
+
+std::vector<std::string> linesOf(const std::string& text) {
+    const std::string crLf = toolkit::toCrLf(text);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < crLf.size()) {
+        const std::size_t end = std::min(crLf.find("\r\n", start), crLf.size());
+        lines.push_back(crLf.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+int usageError(std::ostream& err, const std::string& problem) {
+    err << "quorvel: " << problem << "\n" << kUsage;
+    return 2;
+}
+
+std::optional<std::string> readOrSay(const FileReader& readFile, const std::string& name,
+                                     std::ostream& err) {
+    auto text = readFile(name);
+    if (!text) err << "quorvel: cannot read " << name << "\n";
+    return text;
+}
+
+int bankers(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+            const FileReader& readFile) {
+    if (args.size() != 2) return usageError(err, "bankers takes one history file");
+    const auto text = readOrSay(readFile, args[1], err);
+    if (!text) return 2;
+    const auto lines = linesOf(*text);
+    std::array<std::string, 5> history;
+    for (std::size_t i = 0; i < history.size() && i < lines.size(); ++i) history[i] = lines[i];
+    const auto result = any5::assistant::deriveColdBankers(history);
+    if (!result.ok()) {
+        err << result.errorText << "\n";
+        return 1;
+    }
+    out << result.bankers << "\n";
+    return 0;
+}
+
+// The window's own tool does the work, so the runner's answer is the window's.
+template <class Form>
+std::string intersect(std::size_t operation, bool comma, const std::string& a,
+                      const std::string& b) {
+    toolkit::HeadlessHost host;
+    Form form(host);
+    form.load();
+    form.jiaoji.Check_out_douhao.setTicked(comma);
+    form.jiaoji.T_dd_jiaoji[0].setText(toolkit::toCrLf(a));
+    form.jiaoji.T_dd_jiaoji[1].setText(toolkit::toCrLf(b));
+    form.jiaoji.C_jiaoji_xuanzhe.press(operation);
+    return form.jiaoji.T_dd_jiaoji[2].text();
+}
+
+int intersect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              const FileReader& readFile) {
+    std::string edition;
+    std::string op;
+    bool comma = false;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--comma") {
+            comma = true;
+        } else if ((args[i] == "--edition" || args[i] == "--op") && i + 1 < args.size()) {
+            (args[i] == "--edition" ? edition : op) = args[i + 1];
+            ++i;
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (edition != "any5" && edition != "front3")
+        return usageError(err, "--edition must be any5 or front3, not \"" + edition + "\"");
+    const std::vector<std::string> ops = {"and", "or", "a-b", "b-a"};
+    const auto found = std::find(ops.begin(), ops.end(), op);
+    if (found == ops.end())
+        return usageError(err, "--op must be and, or, a-b or b-a, not \"" + op + "\"");
+    if (files.size() != 2) return usageError(err, "intersect takes two list files");
+    const auto a = readOrSay(readFile, files[0], err);
+    if (!a) return 2;
+    const auto b = readOrSay(readFile, files[1], err);
+    if (!b) return 2;
+    const auto operation = static_cast<std::size_t>(found - ops.begin());
+    const std::string result = edition == "any5"
+                                   ? intersect<any5::MainForm>(operation, comma, *a, *b)
+                                   : intersect<front3::MainForm>(operation, comma, *a, *b);
+    for (const auto& line : linesOf(result)) out << line << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const FileReader& readFile) {
+    if (args.empty()) return usageError(err, "no command");
+    if (args[0] == "--help") {
+        out << kUsage;
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << "quorvel " << QUORVEL_VERSION << "\n";
+        return 0;
+    }
+    if (args[0] == "bankers") return bankers(args, out, err, readFile);
+    if (args[0] == "intersect") return intersect(args, out, err, readFile);
+    return usageError(err, "unknown command \"" + args[0] + "\"");
+}
+
+}  // namespace cli
