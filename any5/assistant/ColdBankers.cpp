@@ -36,17 +36,22 @@ ColdBankers deriveColdBankers(const std::array<std::string, 5>& history) {
     }
 
     // A token already met in a more recent draw (or earlier in its own) is
-    // not where that number was last seen.
-    std::string seen = std::string(toolkit::trimSpaces(history[0])) + " ";
+    // not where that number was last seen: it is struck out ("*").
+    std::array<std::array<bool, 5>, 5> struck{};
+    std::string seen(toolkit::trimSpaces(history[0]));
+    seen += ' ';
     int distinct = 5;
     for (int k = 1; k <= 4; ++k) {
-        for (auto& token : tokens[k]) {
+        for (std::size_t i = 0; i < 5; ++i) {
+            const std::string& token = tokens[k][i];
             if (seen.find(token) != std::string::npos) {
-                token = "*";
+                struck[k][i] = true;
             } else {
-                seen += token + " ";
+                seen += token;
+                seen += ' ';
                 ++distinct;
             }
+            struck[k][i] = struck[k][i] || token == "*";
         }
     }
     std::vector<std::string> order;
@@ -57,8 +62,8 @@ ColdBankers deriveColdBankers(const std::array<std::string, 5>& history) {
     }
     const std::size_t neverDrawn = order.size();
     for (int k = 4; k >= 1 && order.size() < neverDrawn + 3; --k) {
-        for (const auto& token : tokens[k]) {
-            if (token != "*") order.push_back(token);
+        for (std::size_t i = 0; i < 5; ++i) {
+            if (!struck[k][i]) order.push_back(tokens[k][i]);
             if (order.size() >= neverDrawn + 3) break;
         }
     }
