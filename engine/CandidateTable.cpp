@@ -1,5 +1,7 @@
 #include "engine/CandidateTable.h"
 
+#include "engine/RowSets.h"
+
 namespace engine {
 
 void CandidateTable::generate(const std::function<void()>& yieldPerRow) {
@@ -19,17 +21,11 @@ void CandidateTable::generate(const std::function<void()>& yieldPerRow) {
 }
 
 void CandidateTable::killRows(const RowSet& rows) {
-    // libstdc++ finds the set bits a word at a time; most stages kill few rows.
-    for (std::size_t row = rows._Find_first(); row < rows.size(); row = rows._Find_next(row))
-        kill(static_cast<int>(row));
+    engine::forEachRow(rows, [this](int row) { kill(row); });
 }
 
 CandidateTable::RowSet CandidateTable::aliveRows() const {
-    RowSet alive;
-    for (int row = 1; row <= kRowCount; ++row) {
-        if (!isKilled(row)) alive.set(row);
-    }
-    return alive;
+    return engine::aliveRowsOf(*this);
 }
 
 }  // namespace engine

@@ -25,7 +25,6 @@ public:
         if (slot >= m_slots.size()) throw std::out_of_range("pipeline slot");
         m_slots[slot] = std::move(stage);
     }
-    const Stage* stage(std::size_t slot) const { return m_slots.at(slot).get(); }
 
     // Applies every stage in slot order to a freshly generated table.
     void apply(Table& table) const {

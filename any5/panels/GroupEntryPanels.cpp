@@ -5,6 +5,7 @@
 #include "any5/stages/BasePoolStage.h"
 #include "any5/stages/GroupTextStage.h"
 #include "any5/stages/PositionalKillStage.h"
+#include "any5/stages/TextLines.h"
 #include "app/toolkit/Host.h"
 #include "app/toolkit/LineBreaks.h"
 #include "app/toolkit/ToggleRule.h"
@@ -16,8 +17,6 @@ namespace {
 using toolkit::palette::kCream;
 using toolkit::palette::kGreen;
 using toolkit::palette::kYellow;
-
-constexpr std::string_view kFullWidthColon = "\xEF\xBC\x9A";
 
 void wirePicker(toolkit::ButtonArray& picker, toolkit::Rgb selected) {
     picker.setClickHandler(
@@ -71,7 +70,7 @@ void GroupEntryPanels::addLine(const AddRule& rule) {
         m_host.showMessage(rule.message, kAddTitle);
         return;
     }
-    if (rule.target.text().find(kFullWidthColon) != std::string::npos) rule.target.setText({});
+    if (stages::showsColonHint(rule.target.text())) rule.target.setText({});
     if (toolkit::trimSpaces(rule.target.text()).empty()) {
         rule.target.setText(line);
     } else {
@@ -83,8 +82,7 @@ void GroupEntryPanels::addLine(const AddRule& rule) {
 void GroupEntryPanels::greyHints() {
     for (auto* box : {&T_main_shazhixuan, &T_main_sha_3ma, &T_main_bichu_3ma, &T_main_sha4ma}) {
         const std::string_view text = toolkit::trimSpaces(box->text());
-        const bool hint = text.find(':') != std::string_view::npos ||
-                          text.find(kFullWidthColon) != std::string_view::npos;
+        const bool hint = text.find(':') != std::string_view::npos || stages::showsColonHint(text);
         box->setTextColour(hint ? toolkit::palette::kHintGrey : toolkit::palette::kBlack);
     }
 }

@@ -63,7 +63,6 @@ public:
     intersection::IntersectionForm jiaoji;
     assistant::KillAssistant shahao;
 
-    toolkit::Host& host() { return m_host; }
     // The pointer over the bare window surface ends every hover highlight.
     void hoverSurface();
 

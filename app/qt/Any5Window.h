@@ -23,8 +23,6 @@ public:
     explicit Any5Window(any5::MainForm& form, QWidget* parent = nullptr);
     ~Any5Window() override;
 
-    ResultColumnView* resultColumn() const { return m_result; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

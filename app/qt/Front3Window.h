@@ -20,8 +20,6 @@ public:
 
     explicit Front3Window(front3::MainForm& form, QWidget* parent = nullptr);
 
-    ResultColumnView* resultColumn() const { return m_result; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -19,11 +19,11 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     auto* column = m_column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
 
-    m_list = new ListBoxView(result.Li_out, this);
-    m_list->setObjectName(QStringLiteral("Li_out"));
-    m_list->setAccessibleName(QStringLiteral("Li_out"));
-    m_list->setAccessibleDescription(QStringLiteral("缩水结果，每行一注"));
-    column->addWidget(m_list, 3);
+    auto* list = new ListBoxView(result.Li_out, this);
+    list->setObjectName(QStringLiteral("Li_out"));
+    list->setAccessibleName(QStringLiteral("Li_out"));
+    list->setAccessibleDescription(QStringLiteral("缩水结果，每行一注"));
+    column->addWidget(list, 3);
 
     auto* text = new TextBoxView(result.T_dd_by, this);
     m_text = text;

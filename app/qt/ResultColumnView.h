@@ -10,8 +10,6 @@ class ResultPanel;
 
 namespace gui {
 
-class ListBoxView;
-
 // The right-hand column of a main window: the result list and text, the comma
 // option, the count, the start and copy buttons, and the (hidden) progress
 // frame. Extra buttons of an edition go below them with addButtonRow().
@@ -20,7 +18,6 @@ class ResultColumnView final : public QWidget {
 public:
     ResultColumnView(engine::ResultPanel& result, QWidget* parent = nullptr);
 
-    ListBoxView* list() const { return m_list; }
     // An edition's own button, below the copy button.
     void addCommand(QWidget* button);
     // An edition's own button, right below the start button.
@@ -29,7 +26,6 @@ public:
     void hideResultText();
 
 private:
-    ListBoxView* m_list = nullptr;
     QVBoxLayout* m_column = nullptr;
     QWidget* m_start = nullptr;
     QWidget* m_text = nullptr;

@@ -22,13 +22,23 @@ QString screenshotPath(const char* name) {
     return folder.isEmpty() ? QString() : QDir(folder).filePath(QLatin1String(name));
 }
 
-TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
+// A loaded form and its window, shown on the Qt host.
+template <class Form, class Window>
+struct Shown {
+    Shown() {
+        form.load();
+        host.setWindow(&window);
+        window.show();
+    }
     gui::QtHost host;
-    any5::MainForm form(host);
-    form.load();
-    gui::Any5Window window(form);
-    host.setWindow(&window);
-    window.show();
+    Form form{host};
+    Window window{form};
+};
+
+TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
+    Shown<any5::MainForm, gui::Any5Window> shown;
+    auto& form = shown.form;
+    auto& window = shown.window;
 
     for (std::size_t i : {9u, 0u, 6u, 7u}) form.bankers.C_danma_chu.press(i);  // 01 02 08 09
     form.bankers.C_danma_chu_geshu.press(1);
@@ -55,12 +65,9 @@ TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
 }
 
 TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
-    gui::QtHost host;
-    any5::MainForm form(host);
-    form.load();
-    gui::Any5Window window(form);
-    host.setWindow(&window);
-    window.show();
+    Shown<any5::MainForm, gui::Any5Window> shown;
+    auto& form = shown.form;
+    auto& window = shown.window;
     form.pairs.C_sha2ma.press(0);
     form.pairs.C_chu2ma.press(54);
     form.entries.C_main_sha_3ma.press(0);
@@ -126,12 +133,9 @@ TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
 }
 
 TEST(Screenshots, Front3WindowAndEveryTabPage) {
-    gui::QtHost host;
-    front3::MainForm form(host);
-    form.load();
-    gui::Front3Window window(form);
-    host.setWindow(&window);
-    window.show();
+    Shown<front3::MainForm, gui::Front3Window> shown;
+    auto& form = shown.form;
+    auto& window = shown.window;
     form.numbers.C_danma_chu.press(9);
     form.numbers.C_danma_chu_geshu.press(1);
     form.shapes.C_hezhi.press(0);
