@@ -3,18 +3,23 @@
 #include <algorithm>
 #include <array>
 #include <ostream>
+#include <type_traits>
 
 #include "any5/assistant/ColdBankers.h"
 #include "any5/panels/MainForm.h"
+#include "any5/panels/SchemeControls.h"
 #include "app/toolkit/HeadlessHost.h"
 #include "app/toolkit/LineBreaks.h"
 #include "front3/MainForm.h"
+#include "front3/SchemeControls.h"
+#include "scheme/Scheme.h"
 
 namespace cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quorvel bankers HISTORY.txt\n"
+    "usage: quorvel filter SCHEME.json [--count]\n"
+    "       quorvel bankers HISTORY.txt\n"
     "       quorvel intersect --edition any5|front3 --op and|or|a-b|b-a [--comma] A.txt B.txt\n"
     "       quorvel --help | --version\n"
     "A file name of - reads standard input.\n";
@@ -109,6 +114,61 @@ int intersect(const std::vector<std::string>& args, std::ostream& out, std::ostr
     return 0;
 }
 
+// Runs a scheme in its edition's own form, so the lines are the window's.
+template <class Form>
+int filterWith(const scheme::Scheme& scheme, bool countOnly, std::ostream& out, std::ostream& err) {
+    toolkit::HeadlessHost host;
+    Form form(host);
+    form.load();
+    applyScheme(scheme, form);
+    if constexpr (std::is_same_v<Form, front3::MainForm>) {
+        (scheme.group ? form.C_guolv_zhuan_zuxuan : form.result.C_guolv_ks).press();
+        if (!form.L_tishi.caption().empty()) {
+            std::string note = form.L_tishi.caption();
+            note.erase(std::remove(note.begin(), note.end(), '\n'), note.end());
+            err << "quorvel: " << note << "\n";
+        }
+    } else {
+        form.result.C_guolv_ks.press();
+    }
+    for (const auto& message : host.callsOf(toolkit::HeadlessHost::Kind::Message)) {
+        if (message.title == engine::FilterRun::kFailedTitle) {
+            err << "quorvel: " << message.text << "\n";
+            return 1;
+        }
+    }
+    if (countOnly) {
+        out << form.result.count() << "\n";
+    } else {
+        for (const auto& line : linesOf(form.result.ResultText)) out << line << "\n";
+    }
+    return 0;
+}
+
+int filter(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const FileReader& readFile) {
+    bool countOnly = false;
+    std::vector<std::string> files;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--count") {
+            countOnly = true;
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 1) return usageError(err, "filter takes one scheme file");
+    const auto text = readOrSay(readFile, files[0], err);
+    if (!text) return 2;
+    const scheme::ReadResult read = scheme::readScheme(*text);
+    if (!read.scheme) {
+        err << "quorvel: " << files[0] << ": " << read.error << "\n";
+        return 2;
+    }
+    return read.scheme->edition == scheme::Edition::Any5
+               ? filterWith<any5::MainForm>(*read.scheme, countOnly, out, err)
+               : filterWith<front3::MainForm>(*read.scheme, countOnly, out, err);
+}
+
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -122,6 +182,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << "quorvel " << QUORVEL_VERSION << "\n";
         return 0;
     }
+    if (args[0] == "filter") return filter(args, out, err, readFile);
     if (args[0] == "bankers") return bankers(args, out, err, readFile);
     if (args[0] == "intersect") return intersect(args, out, err, readFile);
     return usageError(err, "unknown command \"" + args[0] + "\"");

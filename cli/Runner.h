@@ -12,11 +12,13 @@ namespace cli {
 using FileReader = std::function<std::optional<std::string>(const std::string& name)>;
 
 // The `quorvel` command line: the engine without a window.
+//   quorvel filter SCHEME.json [--count]
 //   quorvel bankers HISTORY.txt
 //   quorvel intersect --edition any5|front3 --op and|or|a-b|b-a [--comma] A.txt B.txt
 //   quorvel --help | --version
-// Returns the exit code: 0 done, 1 the assistant's message, 2 bad arguments or
-// an unreadable file (one line on `err` naming it).
+// Returns the exit code: 0 done, 1 the assistant's message or a failed run, 2
+// bad arguments, an unreadable file or a wrong scheme (one line on `err`
+// naming it).
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const FileReader& readFile);
 

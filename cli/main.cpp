@@ -1,9 +1,8 @@
-#include <fstream>
 #include <iostream>
 #include <iterator>
-#include <sstream>
 
 #include "cli/Runner.h"
+#include "scheme/SchemeFiles.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -12,11 +11,6 @@ int main(int argc, char** argv) {
                         if (name == "-") {
                             return std::string(std::istreambuf_iterator<char>(std::cin), {});
                         }
-                        std::ifstream file(name, std::ios::binary);
-                        if (!file) return std::nullopt;
-                        std::ostringstream text;
-                        text << file.rdbuf();
-                        if (file.bad()) return std::nullopt;
-                        return text.str();
+                        return scheme::readFile(name);
                     });
 }

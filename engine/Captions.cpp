@@ -21,4 +21,43 @@ std::vector<std::string> firstBankerCaptions() {
     return captions;
 }
 
+const std::vector<std::string>& parityCaptions() {
+    static const std::vector<std::string> captions = {
+        "奇奇奇奇奇", "偶偶偶偶偶", "奇奇奇奇偶", "奇奇奇偶奇", "奇奇偶奇奇", "奇偶奇奇奇",
+        "奇奇奇偶偶", "奇奇偶偶奇", "奇偶偶奇奇", "奇奇偶奇偶", "奇偶奇奇偶", "奇偶奇偶奇",
+        "奇奇偶偶偶", "奇偶奇偶偶", "奇偶偶奇偶", "奇偶偶偶奇", "奇偶偶偶偶", "偶偶偶偶奇",
+        "偶偶偶奇偶", "偶偶奇偶偶", "偶奇偶偶偶", "偶偶偶奇奇", "偶偶奇奇偶", "偶奇奇偶偶",
+        "偶偶奇偶奇", "偶奇偶偶奇", "偶奇偶奇偶", "偶偶奇奇奇", "偶奇偶奇奇", "偶奇奇偶奇",
+        "偶奇奇奇偶", "偶奇奇奇奇"};
+    return captions;
+}
+
+std::vector<std::string> any5RunCaptions() {
+    return {"不连", "两连", "两个两连", "三连", "四连", "五连"};
+}
+
+std::vector<std::string> front3ShapeCaptions() {
+    return {"不连", "2连", "3连", "上山形", "下山形", "凹形", "凸形"};
+}
+
+std::vector<std::string> pathCaptions() {
+    std::vector<std::string> captions;
+    for (int code = 0; code < 27; ++code) {
+        captions.push_back({static_cast<char>('0' + code / 9),
+                            static_cast<char>('0' + code / 3 % 3),
+                            static_cast<char>('0' + code % 3)});
+    }
+    return captions;
+}
+
+std::vector<std::string> patternCaptions(const std::string& yes, const std::string& no) {
+    std::vector<std::string> captions;
+    for (const char* row : {"YYY", "YYN", "YNY", "YNN", "NNN", "NNY", "NYN", "NYY"}) {
+        std::string caption;
+        for (const char* c = row; *c != '\0'; ++c) caption += *c == 'Y' ? yes : no;
+        captions.push_back(caption);
+    }
+    return captions;
+}
+
 }  // namespace engine

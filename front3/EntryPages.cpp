@@ -45,12 +45,7 @@ EntryPages::EntryPages() : C_laji_sha("C_laji_sha", compoundCaptions()) {
     C_laji_add.setClickHandler([this] { addCompound(); });
     wirePairs(C_sha2ma, C_sha2ma_all, C_sha2ma_cls, kYellow);
     wirePairs(C_bichu2ma, C_bichu2ma_all, C_bichu2ma_cls, kGreen);
-    for (int code = 0; code < 27; ++code) {
-        const std::string caption{static_cast<char>('0' + code / 9),
-                                  static_cast<char>('0' + code / 3 % 3),
-                                  static_cast<char>('0' + code % 3)};
-        Check_sha_012.emplace_back(caption);
-    }
+    for (const auto& caption : engine::pathCaptions()) Check_sha_012.emplace_back(caption);
     C_012.setClickHandler([this](std::size_t i) {
         for (auto& box : Check_sha_012) box.setTicked(i == 0);
     });

@@ -5,6 +5,8 @@
 #include "app/toolkit/Host.h"
 #include "engine/ResultCopy.h"
 #include "front3/Publication.h"
+#include "front3/SchemeControls.h"
+#include "scheme/SchemeFiles.h"
 
 namespace front3 {
 
@@ -15,18 +17,31 @@ MainForm::MainForm(toolkit::Host& host)
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] { pipeline.apply(table); },
-             [this](char separator) { return publishDirect(table, separator); }, false},
+             [this](char separator) {
+                 lastRunGrouped = false;
+                 return publishDirect(table, separator);
+             },
+             false},
             tableGuard, result, host) {
     pages.installStages(pipeline);
     numbers.installStages(pipeline);
     shapes.installStages(pipeline);
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     C_guolv_zhuan_zuxuan.setClickHandler([this] {
-        m_run.pressThen([this](char separator) { return publishGroups(table, separator); });
+        m_run.pressThen([this](char separator) {
+            lastRunGrouped = true;
+            return publishGroups(table, separator);
+        });
     });
     result.C_copy.setClickHandler([this] { engine::copyResult(result.ResultText, m_host); });
     m_run.setAfterPublish([this] { noteSkippedLines(); });
     C_all_cls.setClickHandler([this] { clearAll(); });
+    C_fangan_baocun.setClickHandler(
+        [this] { scheme::saveSchemeFile(m_host, captureScheme(*this)); });
+    C_fangan_zairu.setClickHandler([this] {
+        if (const auto loaded = scheme::loadSchemeFile(m_host, scheme::Edition::Front3))
+            applyScheme(*loaded, *this);
+    });
     C_qiansan_jiaoji.setClickHandler([this] { jiaoji.show(); });
     C11xuan5_r5.setClickHandler([this] {
         shell::launchSibling(m_host, environment, "quorvel_any5", "文件丢失-quorvel_any5");

@@ -39,6 +39,8 @@ public:
     NumberPanels numbers;
     ShapePanels shapes;
     toolkit::Button C_all_cls{"清空所有条件"};
+    toolkit::Button C_fangan_baocun{"保存方案"};
+    toolkit::Button C_fangan_zairu{"载入方案"};
     toolkit::Button C_qiansan_jiaoji{"交集工具"};
     toolkit::Button C11xuan5_r5{"11选5任选5软件"};
     toolkit::Button Command1{"11选5游戏规则"};
@@ -49,6 +51,10 @@ public:
     toolkit::Label L_lianma{"说明"};
     // A note beside the result: compound lines the last run could not read.
     toolkit::Label L_tishi;
+
+    // Whether the result column shows groups: the last run that published
+    // came from 【转为组选】. Saved in schemes as "group".
+    bool lastRunGrouped = false;
 
     CandidateTable table;
     engine::TableGuard tableGuard;

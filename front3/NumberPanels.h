@@ -40,6 +40,12 @@ public:
     // Group 1..3.
     toolkit::ButtonArray& numbers(int group);
     toolkit::ButtonArray& counts(int group);
+    const toolkit::ButtonArray& numbers(int group) const {
+        return const_cast<NumberPanels*>(this)->numbers(group);
+    }
+    const toolkit::ButtonArray& counts(int group) const {
+        return const_cast<NumberPanels*>(this)->counts(group);
+    }
 
     void installStages(engine::Pipeline<CandidateTable>& pipeline);
 

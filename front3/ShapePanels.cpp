@@ -14,15 +14,10 @@ using toolkit::palette::kCream;
 using toolkit::palette::kGreen;
 using toolkit::palette::kYellow;
 
-// The eight patterns of a family in index order: yes/no letters by position.
+// The eight patterns of a family in box order.
 void fillPatterns(std::deque<toolkit::CheckBox>& boxes, const std::string& yes,
                   const std::string& no) {
-    const char* rows[] = {"YYY", "YYN", "YNY", "YNN", "NNN", "NNY", "NYN", "NYY"};
-    for (const char* row : rows) {
-        std::string caption;
-        for (const char* c = row; *c != '\0'; ++c) caption += *c == 'Y' ? yes : no;
-        boxes.emplace_back(caption);
-    }
+    for (const auto& caption : engine::patternCaptions(yes, no)) boxes.emplace_back(caption);
 }
 
 void wireAllClear(std::deque<toolkit::CheckBox>& boxes, toolkit::Button& all,

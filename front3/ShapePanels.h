@@ -7,6 +7,7 @@
 #include "app/toolkit/CheckBox.h"
 #include "app/toolkit/OptionGroup.h"
 #include "app/toolkit/TextBox.h"
+#include "engine/Captions.h"
 #include "engine/Pipeline.h"
 #include "engine/Selection.h"
 #include "front3/CandidateTable.h"
@@ -35,8 +36,7 @@ public:
     toolkit::ButtonArray C_dahao_geshu{"C_dahao_geshu", toolkit::plainCaptions(0, 3)};
     toolkit::OptionGroup Op_dahao_fanwei{"Op_dahao_fanwei", {"大7~11", "大6~11"}};
     std::string BigNumberList = engine::kBigFrom7;
-    toolkit::ButtonArray C_sha_xingtai_01{
-        "C_sha_xingtai_01", {"不连", "2连", "3连", "上山形", "下山形", "凹形", "凸形"}};
+    toolkit::ButtonArray C_sha_xingtai_01{"C_sha_xingtai_01", engine::front3ShapeCaptions()};
     std::deque<toolkit::CheckBox> Check_sha_daxiao;
     std::deque<toolkit::CheckBox> Check_sha_jiou;
     std::deque<toolkit::CheckBox> Check_sha_zhihe;

@@ -43,6 +43,12 @@ public:
     // Group 1..5.
     toolkit::ButtonArray& numbers(int group);
     toolkit::ButtonArray& counts(int group);
+    const toolkit::ButtonArray& numbers(int group) const {
+        return const_cast<BankerPanel*>(this)->numbers(group);
+    }
+    const toolkit::ButtonArray& counts(int group) const {
+        return const_cast<BankerPanel*>(this)->counts(group);
+    }
     toolkit::Button& clearButton(int group);
 
     std::unique_ptr<stages::BankerGroupStage> makeStage();

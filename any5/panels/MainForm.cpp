@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include "any5/panels/SchemeControls.h"
 #include "any5/stages/CountStage.h"
 #include "any5/stages/MinMaxStage.h"
 #include "any5/stages/ParityPatternStage.h"
 #include "app/toolkit/Host.h"
 #include "engine/ResultCopy.h"
+#include "scheme/SchemeFiles.h"
 
 namespace any5 {
 
@@ -29,6 +31,12 @@ MainForm::MainForm(toolkit::Host& host)
     result.C_copy.setClickHandler([this] { copy(); });
     C_sha_jiou.setClickHandler([this] { togglePicker(); });
     C_all_cls.setClickHandler([this] { clearAll(); });
+    C_fangan_baocun.setClickHandler(
+        [this] { scheme::saveSchemeFile(m_host, captureScheme(*this)); });
+    C_fangan_zairu.setClickHandler([this] {
+        if (const auto loaded = scheme::loadSchemeFile(m_host, scheme::Edition::Any5))
+            applyScheme(*loaded, *this);
+    });
     C_jiaoji.setClickHandler([this] { jiaoji.show(); });
     L_shahao_jiqiao.setClickHandler([this] { shahao.show(); });
     L_shahao_jiqiao.setMouseMoveHandler([this] {

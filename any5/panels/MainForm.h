@@ -53,6 +53,8 @@ public:
     ParityPicker picker{ParityPatternList, *this};
     toolkit::Button C_sha_jiou{"杀奇偶排列", toolkit::palette::kCream};
     toolkit::Button C_all_cls{"清空所有条件"};
+    toolkit::Button C_fangan_baocun{"保存方案"};
+    toolkit::Button C_fangan_zairu{"载入方案"};
     toolkit::Button C_jiaoji{"交集工具"};
     ShellButtons links;
     toolkit::Label L_shahao_jiqiao{"使用作者杀号技巧"};

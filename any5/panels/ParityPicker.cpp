@@ -2,18 +2,9 @@
 
 #include <array>
 
-namespace any5 {
+#include "engine/Captions.h"
 
-const std::array<const char*, ParityPicker::kBoxes>& parityCaptions() {
-    static const std::array<const char*, ParityPicker::kBoxes> captions = {
-        "奇奇奇奇奇", "偶偶偶偶偶", "奇奇奇奇偶", "奇奇奇偶奇", "奇奇偶奇奇", "奇偶奇奇奇",
-        "奇奇奇偶偶", "奇奇偶偶奇", "奇偶偶奇奇", "奇奇偶奇偶", "奇偶奇奇偶", "奇偶奇偶奇",
-        "奇奇偶偶偶", "奇偶奇偶偶", "奇偶偶奇偶", "奇偶偶偶奇", "奇偶偶偶偶", "偶偶偶偶奇",
-        "偶偶偶奇偶", "偶偶奇偶偶", "偶奇偶偶偶", "偶偶偶奇奇", "偶偶奇奇偶", "偶奇奇偶偶",
-        "偶偶奇偶奇", "偶奇偶偶奇", "偶奇偶奇偶", "偶偶奇奇奇", "偶奇偶奇奇", "偶奇奇偶奇",
-        "偶奇奇奇偶", "偶奇奇奇奇"};
-    return captions;
-}
+namespace any5 {
 
 std::pair<std::size_t, std::size_t> ParityPicker::groupRange(std::size_t g) {
     static constexpr std::pair<std::size_t, std::size_t> kRanges[] = {{2, 5},   {6, 11},  {12, 15},
@@ -28,7 +19,7 @@ ParityPicker::ParityPicker(std::string& parityPatternList, const toolkit::Window
                     toolkit::palette::kTabGrey),
       m_list(parityPatternList),
       m_main(mainWindow) {
-    for (const char* caption : parityCaptions()) {
+    for (const std::string& caption : engine::parityCaptions()) {
         Ch_jo.emplace_back(caption);
         Ch_jo.back().setClickHandler([this] {
             if (!m_isBulkUpdate) cxjs();

@@ -33,12 +33,13 @@ public:
     void cxjs();
     // Clear-all: tick the boxes again from the (now empty) list.
     void resynchronise();
+    // Ticks exactly the boxes of the arrangements in the list, at once.
+    void restoreTicks();
     // The first and last box index of group `g` of the "全"/"清" pairs (0..5).
     static std::pair<std::size_t, std::size_t> groupRange(std::size_t g);
 
 private:
     void onLoad() override;
-    void restoreTicks();
     void dock(bool withHeight);
     void setBoxes(std::size_t first, std::size_t last, bool ticked);
 
@@ -46,8 +47,5 @@ private:
     const toolkit::Window& m_main;
     bool m_isBulkUpdate = false;
 };
-
-// The 32 captions of the picker's boxes, in index order.
-const std::array<const char*, ParityPicker::kBoxes>& parityCaptions();
 
 }  // namespace any5

@@ -2,6 +2,7 @@
 
 #include "app/toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
+#include "engine/Captions.h"
 #include "engine/Pipeline.h"
 
 namespace toolkit {
@@ -33,8 +34,7 @@ public:
     toolkit::Button C_kuadu_sha_cls{"清"};
     toolkit::ButtonArray C_jiange{"C_jiange", toolkit::twoDigitCaptions(1, 11)};
     toolkit::Button C_jianju_cls{"清"};
-    toolkit::ButtonArray C_sha_xingtai_01{"C_sha_xingtai_01",
-                                          {"不连", "两连", "两个两连", "三连", "四连", "五连"}};
+    toolkit::ButtonArray C_sha_xingtai_01{"C_sha_xingtai_01", engine::any5RunCaptions()};
 
     // Puts the sum-tail, sum, span, spacing, kill-number and consecutive
     // stages into their slots.

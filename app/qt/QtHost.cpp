@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -56,6 +58,27 @@ void QtHost::showTip(toolkit::TipWindow& tip) {
     TipDialog dialog(tip, m_window);
     tip.load();
     if (tip.isLoaded()) dialog.exec();
+}
+
+std::string QtHost::chooseFileToOpen(std::string_view title, std::string_view filter) {
+    return chooseFile(title, filter, false);
+}
+
+std::string QtHost::chooseFileToSave(std::string_view title, std::string_view filter) {
+    return chooseFile(title, filter, true);
+}
+
+// Saving adds ".json" to a name typed without it and asks before replacing a file.
+std::string QtHost::chooseFile(std::string_view title, std::string_view filter, bool save) {
+    QFileDialog dialog(m_window, fromView(title),
+                       m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder, fromView(filter));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) dialog.setDefaultSuffix(QStringLiteral("json"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return path.toStdString();
 }
 
 }  // namespace gui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "app/toolkit/Host.h"
 
 class QWidget;
@@ -7,7 +9,7 @@ class QWidget;
 namespace gui {
 
 // The desktop behind the toolkit: Qt message boxes, the system clipboard,
-// process start and the desktop's URL handler.
+// process start, file dialogs and the desktop's URL handler.
 class QtHost final : public toolkit::Host {
 public:
     // Dialogs are centred on `window` once it is set.
@@ -19,9 +21,14 @@ public:
     bool startProgram(const std::string& path) override;
     bool openUrl(const std::string& url) override;
     void showTip(toolkit::TipWindow& tip) override;
+    std::string chooseFileToOpen(std::string_view title, std::string_view filter) override;
+    std::string chooseFileToSave(std::string_view title, std::string_view filter) override;
 
 private:
+    std::string chooseFile(std::string_view title, std::string_view filter, bool save);
+
     QWidget* m_window = nullptr;
+    QString m_lastFolder;  // where the last file dialog ended, for the next one
 };
 
 }  // namespace gui

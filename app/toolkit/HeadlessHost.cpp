@@ -48,6 +48,16 @@ void HeadlessHost::showTip(TipWindow& tip) {
     m_calls.push_back({Kind::Tip, tip.message.caption(), tip.title(), !tip.isLoaded(), elapsed});
 }
 
+std::string HeadlessHost::chooseFileToOpen(std::string_view title, std::string_view) {
+    m_calls.push_back({Kind::OpenFile, m_chosenFile, std::string(title), !m_chosenFile.empty()});
+    return m_chosenFile;
+}
+
+std::string HeadlessHost::chooseFileToSave(std::string_view title, std::string_view) {
+    m_calls.push_back({Kind::SaveFile, m_chosenFile, std::string(title), !m_chosenFile.empty()});
+    return m_chosenFile;
+}
+
 std::vector<HeadlessHost::Call> HeadlessHost::callsOf(Kind kind) const {
     std::vector<Call> found;
     for (const auto& call : m_calls) {

@@ -12,11 +12,11 @@ namespace toolkit {
 // recorded in order, and each capability can be told to fail.
 class HeadlessHost final : public Host {
 public:
-    enum class Kind { Message, Clipboard, StartProgram, OpenUrl, Tip };
+    enum class Kind { Message, Clipboard, StartProgram, OpenUrl, Tip, OpenFile, SaveFile };
     struct Call {
         Kind kind;
-        std::string text;   // message text, clipboard text, path, URL, tip text
-        std::string title;  // message or tip window title
+        std::string text;   // message text, clipboard text, path, URL, tip text, chosen file
+        std::string title;  // message, tip window or file dialog title
         bool succeeded = true;
         int openMs = 0;  // tip: how long it stayed open before it closed itself
     };
@@ -27,6 +27,8 @@ public:
     bool startProgram(const std::string& path) override;
     bool openUrl(const std::string& url) override;
     void showTip(TipWindow& tip) override;
+    std::string chooseFileToOpen(std::string_view title, std::string_view filter) override;
+    std::string chooseFileToSave(std::string_view title, std::string_view filter) override;
 
     const std::vector<Call>& calls() const { return m_calls; }
     std::vector<Call> callsOf(Kind kind) const;
@@ -37,6 +39,8 @@ public:
     void failClipboard(bool fail) { m_failClipboard = fail; }
     void failStartProgram(bool fail) { m_failStartProgram = fail; }
     void failOpenUrl(bool fail) { m_failOpenUrl = fail; }
+    // What the next file dialogs answer; "" is a cancel.
+    void setChosenFile(std::string path) { m_chosenFile = std::move(path); }
     // Runs inside every yield, as an event arriving while a handler yields.
     void setOnYield(std::function<void()> action) { m_onYield = std::move(action); }
     // Runs while a message box is up, before the user "presses OK".
@@ -51,6 +55,7 @@ private:
     bool m_failOpenUrl = false;
     std::function<void()> m_onYield;
     std::function<void()> m_onMessage;
+    std::string m_chosenFile;
 };
 
 }  // namespace toolkit

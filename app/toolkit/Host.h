@@ -28,6 +28,10 @@ public:
     virtual bool openUrl(const std::string& url) = 0;
     // Loads the tip window, shows it modally and returns once it has unloaded.
     virtual void showTip(TipWindow& tip) = 0;
+    // Modal file dialogs for one kind of file, `filter` as "方案文件 (*.json)".
+    // They return the chosen path, or "" when the user cancels.
+    virtual std::string chooseFileToOpen(std::string_view title, std::string_view filter) = 0;
+    virtual std::string chooseFileToSave(std::string_view title, std::string_view filter) = 0;
 };
 
 }  // namespace toolkit

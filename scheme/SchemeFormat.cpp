@@ -1,0 +1,423 @@
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "app/toolkit/LineBreaks.h"
+#include "engine/Captions.h"
+#include "scheme/Scheme.h"
+
+namespace scheme {
+namespace {
+
+// Keys keep the file's order, so the first wrong key of a file is the one
+// named, and a written file lists its keys in the table's order.
+using Json = nlohmann::ordered_json;
+
+// A wrong key or value; its text is the one line the player reads.
+struct Problem {
+    std::string text;
+};
+
+[[noreturn]] void fail(std::string text) {
+    throw Problem{std::move(text)};
+}
+
+std::string keyName(std::string_view key) {
+    return "\"" + std::string(key) + "\"";
+}
+
+// A value as the file writes it, cut short when long:
+//   3 => "3"    "两连" => "\"两连\""    [1,2,3,...] => "[1,2,3,4,5,6,7,8,9,10,1…"
+std::string shown(const Json& value) {
+    std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest) return text;
+    std::size_t cut = kLongest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return text.substr(0, cut) + "…";
+}
+
+[[noreturn]] void wrongType(const std::string& where, const Json& value, const char* expected) {
+    fail(where + " 的值 " + shown(value) + " 不对：应为" + expected);
+}
+
+// The integer a JSON value holds, or wrongType. Floats such as 3.0 are not
+// integers; huge values are clamped so the range check names them.
+std::int64_t integerOf(const std::string& where, const Json& value, const char* expected) {
+    if (value.is_number_unsigned()) {
+        const auto u = value.get<std::uint64_t>();
+        return u > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())
+                   ? std::numeric_limits<std::int64_t>::max()
+                   : static_cast<std::int64_t>(u);
+    }
+    if (value.is_number_integer()) return value.get<std::int64_t>();
+    wrongType(where, value, expected);
+}
+
+const Json& arrayOf(const std::string& where, const Json& value, const char* expected) {
+    if (!value.is_array()) wrongType(where, value, expected);
+    return value;
+}
+
+// A set of integers lo..hi written as a JSON array.
+Values readValues(const std::string& where, const Json& value, int lo, int hi) {
+    const std::string range = std::to_string(lo) + ".." + std::to_string(hi);
+    const std::string expected = "整数数组，每个数在 " + range + " 之间，如 [" +
+                                 std::to_string(lo) + ", " + std::to_string(hi) + "]";
+    Values values;
+    for (const Json& item : arrayOf(where, value, expected.c_str())) {
+        const std::int64_t v = integerOf(where, item, expected.c_str());
+        if (v < lo || v > hi)
+            fail(where + " 里的 " + shown(item) + " 超出范围：应在 " + range + " 之间");
+        values.insert(static_cast<int>(v));
+    }
+    return values;
+}
+
+Json valuesJson(const Values& values) {
+    return Json(std::vector<int>(values.begin(), values.end()));
+}
+
+struct Field {
+    const char* key;
+    std::function<void(const Json&, Scheme&)> read;
+    std::function<void(const Scheme&, Json&)> write;  // only when not the start-up state
+};
+
+Field flag(const char* key, bool Scheme::*member) {
+    return {key,
+            [key, member](const Json& value, Scheme& scheme) {
+                if (!value.is_boolean()) wrongType(keyName(key), value, " true 或 false");
+                scheme.*member = value.get<bool>();
+            },
+            [key, member](const Scheme& scheme, Json& out) {
+                if (scheme.*member) out[key] = true;
+            }};
+}
+
+Field values(const char* key, Values Scheme::*member, int lo, int hi,
+             std::size_t most = std::numeric_limits<std::size_t>::max()) {
+    return {key,
+            [=](const Json& value, Scheme& scheme) {
+                Values read = readValues(keyName(key), value, lo, hi);
+                if (read.size() > most) {
+                    fail(keyName(key) + " 最多 " + std::to_string(most) + " 个值，这里有 " +
+                         std::to_string(read.size()) + " 个：" + shown(value));
+                }
+                scheme.*member = std::move(read);
+            },
+            [=](const Scheme& scheme, Json& out) {
+                if (!(scheme.*member).empty()) out[key] = valuesJson(scheme.*member);
+            }};
+}
+
+Field pairs(const char* key, Pairs Scheme::*member) {
+    return {
+        key,
+        [=](const Json& value, Scheme& scheme) {
+            constexpr const char* kExpected = "两个不同号码的数组的数组，如 [[1, 2], [3, 11]]";
+            Pairs read;
+            for (const Json& item : arrayOf(keyName(key), value, kExpected)) {
+                if (!item.is_array() || item.size() != 2)
+                    wrongType(keyName(key) + " 里的一对", item, " 两个不同的号码，如 [1, 2]");
+                const Values numbers = readValues(keyName(key), item, 1, 11);
+                if (numbers.size() != 2)
+                    fail(keyName(key) + " 里的 " + shown(item) + " 不对：一对必须是两个不同的号码");
+                read.emplace(*numbers.begin(), *numbers.rbegin());
+            }
+            scheme.*member = std::move(read);
+        },
+        [=](const Scheme& scheme, Json& out) {
+            if ((scheme.*member).empty()) return;
+            Json list = Json::array();
+            for (const auto& [a, b] : scheme.*member) list.push_back({a, b});
+            out[key] = std::move(list);
+        }};
+}
+
+Field text(const char* key, std::optional<std::string> Scheme::*member) {
+    return {key,
+            [=](const Json& value, Scheme& scheme) {
+                if (!value.is_string()) wrongType(keyName(key), value, "文字（JSON 字符串）");
+                scheme.*member = toolkit::toCrLf(value.get_ref<const std::string&>());
+            },
+            [=](const Scheme& scheme, Json& out) {
+                if (scheme.*member) out[key] = *(scheme.*member);
+            }};
+}
+
+// Captions of buttons or boxes, written in the panel's order.
+Field captions(const char* key, Captions Scheme::*member, std::vector<std::string> allowed,
+               std::string example) {
+    return {key,
+            [=](const Json& value, Scheme& scheme) {
+                const std::string expected = "按钮名称的数组，如 [" + example + "]";
+                Captions read;
+                for (const Json& item : arrayOf(keyName(key), value, expected.c_str())) {
+                    if (!item.is_string()) wrongType(keyName(key), item, expected.c_str());
+                    const auto& caption = item.get_ref<const std::string&>();
+                    if (std::find(allowed.begin(), allowed.end(), caption) == allowed.end()) {
+                        std::string known;
+                        for (const auto& a : allowed) known += (known.empty() ? "" : "、") + a;
+                        if (allowed.size() > 8) known = "如 " + example;
+                        fail(keyName(key) + " 里的 " + shown(item) + " 不是这里的按钮名称（" +
+                             known + "）");
+                    }
+                    read.insert(caption);
+                }
+                scheme.*member = std::move(read);
+            },
+            [=](const Scheme& scheme, Json& out) {
+                if ((scheme.*member).empty()) return;
+                Json list = Json::array();
+                for (const auto& caption : allowed) {
+                    if ((scheme.*member).count(caption) != 0) list.push_back(caption);
+                }
+                out[key] = std::move(list);
+            }};
+}
+
+Field bigFrom() {
+    return {"bigFrom",
+            [](const Json& value, Scheme& scheme) {
+                constexpr const char* kExpected = " 7（大号 07~11）或 6（大号 06~11）";
+                const std::int64_t v = integerOf(keyName("bigFrom"), value, kExpected);
+                if (v != 7 && v != 6) wrongType(keyName("bigFrom"), value, kExpected);
+                scheme.bigFrom = static_cast<int>(v);
+            },
+            [](const Scheme& scheme, Json& out) {
+                if (scheme.bigFrom != 7) out["bigFrom"] = scheme.bigFrom;
+            }};
+}
+
+Field bankers(std::size_t groups, int mostCount) {
+    return {"bankers",
+            [=](const Json& value, Scheme& scheme) {
+                constexpr const char* kExpected =
+                    "数组，每组一项 {\"numbers\": [号码…], \"counts\": [个数…]}";
+                const Json& list = arrayOf(keyName("bankers"), value, kExpected);
+                if (list.size() > groups) {
+                    fail("\"bankers\" 最多 " + std::to_string(groups) + " 组，这里有 " +
+                         std::to_string(list.size()) + " 组");
+                }
+                std::vector<BankerGroup> read;
+                for (const Json& item : list) {
+                    const std::string where =
+                        "\"bankers\" 第 " + std::to_string(read.size() + 1) + " 组";
+                    if (!item.is_object())
+                        wrongType(where, item, " {\"numbers\": [号码…], \"counts\": [个数…]}");
+                    BankerGroup group;
+                    for (const auto& [name, part] : item.items()) {
+                        if (name == "numbers") {
+                            group.numbers = readValues(where + "的 \"numbers\"", part, 1, 11);
+                        } else if (name == "counts") {
+                            group.counts = readValues(where + "的 \"counts\"", part, 0, mostCount);
+                        } else {
+                            fail(where + "里有未知的键 " + keyName(name) +
+                                 "：只能有 \"numbers\" 和 \"counts\"");
+                        }
+                    }
+                    read.push_back(std::move(group));
+                }
+                while (!read.empty() && read.back() == BankerGroup{}) read.pop_back();
+                scheme.bankers = std::move(read);
+            },
+            [](const Scheme& scheme, Json& out) {
+                if (scheme.bankers.empty()) return;
+                Json list = Json::array();
+                for (const auto& group : scheme.bankers) {
+                    Json item = Json::object();
+                    item["numbers"] = valuesJson(group.numbers);
+                    item["counts"] = valuesJson(group.counts);
+                    list.push_back(std::move(item));
+                }
+                out["bankers"] = std::move(list);
+            }};
+}
+
+Field positions() {
+    return {
+        "killPositions",
+        [](const Json& value, Scheme& scheme) {
+            constexpr const char* kExpected = "三位各一个号码数组，如 [[1, 2], [], [11]]";
+            const Json& rows = arrayOf(keyName("killPositions"), value, kExpected);
+            if (rows.size() > 3) {
+                fail("\"killPositions\" 最多 3 位，这里有 " + std::to_string(rows.size()) + " 位");
+            }
+            std::array<Values, 3> read;
+            for (std::size_t row = 0; row < rows.size(); ++row) {
+                read[row] = readValues("\"killPositions\" 第 " + std::to_string(row + 1) + " 位",
+                                       rows[row], 1, 11);
+            }
+            scheme.killPositions = std::move(read);
+        },
+        [](const Scheme& scheme, Json& out) {
+            const auto& rows = scheme.killPositions;
+            if (std::all_of(rows.begin(), rows.end(), [](const Values& v) { return v.empty(); }))
+                return;
+            Json list = Json::array();
+            for (const auto& row : rows) list.push_back(valuesJson(row));
+            out["killPositions"] = std::move(list);
+        }};
+}
+
+std::vector<Field> makeFields(Edition edition) {
+    const bool any5 = edition == Edition::Any5;
+    const int mostCount = any5 ? 5 : 3;
+    std::vector<Field> fields = {
+        flag("comma", &Scheme::comma),
+        bigFrom(),
+        pairs("killPairs", &Scheme::killPairs),
+        pairs("keepPairs", &Scheme::keepPairs),
+        values("killNumbers", &Scheme::killNumbers, 1, 11),
+        values("killSpans", &Scheme::killSpans, any5 ? 4 : 2, 10),
+        values("killSums", &Scheme::killSums, any5 ? 15 : 6, any5 ? 45 : 30),
+        values("oddCounts", &Scheme::oddCounts, 0, mostCount),
+        values("bigCounts", &Scheme::bigCounts, 0, mostCount),
+        bankers(any5 ? 5 : 3, mostCount),
+    };
+    if (any5) {
+        std::vector<Field> own = {
+            text("killCompound", &Scheme::killCompound),
+            text("killPositional", &Scheme::killPositional),
+            text("killTriples", &Scheme::killTriples),
+            text("keepTriples", &Scheme::keepTriples),
+            text("killQuads", &Scheme::killQuads),
+            text("basePool", &Scheme::basePool),
+            flag("basePoolEnabled", &Scheme::basePoolEnabled),
+            values("killSumTails", &Scheme::killSumTails, 0, 9),
+            values("smallest", &Scheme::smallest, 1, 7),
+            values("largest", &Scheme::largest, 5, 11),
+            values("killSpacing", &Scheme::killSpacing, 1, 11, 5),
+            values("primeCounts", &Scheme::primeCounts, 0, 5),
+            captions("killRuns", &Scheme::killRuns, engine::any5RunCaptions(),
+                     "\"两连\", \"五连\""),
+            captions("killParity", &Scheme::killParity, engine::parityCaptions(),
+                     "\"奇奇奇奇奇\", \"奇偶奇偶奇\""),
+        };
+        fields.insert(fields.end(), own.begin(), own.end());
+    } else {
+        std::vector<std::string> patterns;
+        for (const auto& [yes, no] : {std::pair{"大", "小"}, {"奇", "偶"}, {"质", "合"}}) {
+            const auto family = engine::patternCaptions(yes, no);
+            patterns.insert(patterns.end(), family.begin(), family.end());
+        }
+        std::vector<Field> own = {
+            text("killDirect", &Scheme::killDirect),
+            text("killCompound", &Scheme::killCompound),
+            captions("killPaths", &Scheme::killPaths, engine::pathCaptions(), "\"000\", \"012\""),
+            positions(),
+            captions("killShapes", &Scheme::killShapes, engine::front3ShapeCaptions(),
+                     "\"2连\", \"凸形\""),
+            captions("killPatterns", &Scheme::killPatterns, patterns, "\"大大小\", \"奇偶奇\""),
+            flag("group", &Scheme::group),
+        };
+        fields.insert(fields.end(), own.begin(), own.end());
+    }
+    return fields;
+}
+
+const std::vector<Field>& fieldsOf(Edition edition) {
+    static const std::vector<Field> any5 = makeFields(Edition::Any5);
+    static const std::vector<Field> front3 = makeFields(Edition::Front3);
+    return edition == Edition::Any5 ? any5 : front3;
+}
+
+const Field* findField(Edition edition, std::string_view key) {
+    for (const Field& field : fieldsOf(edition)) {
+        if (key == field.key) return &field;
+    }
+    return nullptr;
+}
+
+// "第 3 行第 7 列" of a byte position (1-based, counting characters).
+std::string placeOf(std::string_view text, std::size_t byte) {
+    std::size_t line = 1;
+    std::size_t column = 1;
+    const std::size_t end = std::min(byte > 0 ? byte - 1 : 0, text.size());
+    for (std::size_t i = 0; i < end; ++i) {
+        if (text[i] == '\n') {
+            ++line;
+            column = 1;
+        } else if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+    return "第 " + std::to_string(line) + " 行第 " + std::to_string(column) + " 列";
+}
+
+const char* typeName(const Json& value) {
+    if (value.is_array()) return "一个数组";
+    if (value.is_string()) return "一段文字";
+    if (value.is_number()) return "一个数";
+    if (value.is_boolean()) return "true/false";
+    return "null";
+}
+
+Scheme parse(std::string_view text) {
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        fail("方案文件是空的：应为 JSON 对象，如 {\"edition\": \"any5\"}");
+    Json json;
+    try {
+        json = Json::parse(text);
+    } catch (const Json::parse_error& error) {
+        fail("不是正确的 JSON 文件：" + placeOf(text, error.byte) + "附近有错");
+    }
+    if (!json.is_object())
+        fail(std::string("方案应为 JSON 对象 {…}，这里是") + typeName(json) + "：" + shown(json));
+    const auto edition = json.find("edition");
+    if (edition == json.end())
+        fail("缺少 \"edition\"：应为 \"any5\"（任5版）或 \"front3\"（前三版）");
+    Scheme scheme;
+    if (*edition == "any5") {
+        scheme.edition = Edition::Any5;
+    } else if (*edition == "front3") {
+        scheme.edition = Edition::Front3;
+    } else {
+        wrongType(keyName("edition"), *edition, " \"any5\"（任5版）或 \"front3\"（前三版）");
+    }
+    for (const auto& [key, value] : json.items()) {
+        if (key == "edition") continue;
+        if (const Field* field = findField(scheme.edition, key)) {
+            field->read(value, scheme);
+            continue;
+        }
+        const Edition other = scheme.edition == Edition::Any5 ? Edition::Front3 : Edition::Any5;
+        if (findField(other, key) != nullptr) {
+            fail("键 " + keyName(key) + " 只用于" + editionName(other) + "的方案，这是" +
+                 editionName(scheme.edition) + "的方案（\"edition\": \"" +
+                 editionKey(scheme.edition) + "\"）");
+        }
+        fail("未知的键 " + keyName(key));
+    }
+    return scheme;
+}
+
+}  // namespace
+
+const char* editionKey(Edition edition) {
+    return edition == Edition::Any5 ? "any5" : "front3";
+}
+
+const char* editionName(Edition edition) {
+    return edition == Edition::Any5 ? "任5版" : "前三版";
+}
+
+ReadResult readScheme(std::string_view text) {
+    try {
+        return {parse(text), {}};
+    } catch (const Problem& problem) {
+        return {std::nullopt, problem.text};
+    }
+}
+
+std::string writeScheme(const Scheme& scheme) {
+    Json out = Json::object();
+    out["edition"] = editionKey(scheme.edition);
+    for (const Field& field : fieldsOf(scheme.edition)) field.write(scheme, out);
+    return out.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace scheme
