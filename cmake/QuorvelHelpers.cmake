@@ -22,3 +22,17 @@ function(quorvel_test target)
   quorvel_warnings(${target})
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# A libFuzzer target fuzz_NAME built from NAME.cpp of the current folder and
+# linked to the libraries given; its name goes to the list scripts/fuzz.sh
+# runs, each with its seed corpus fuzz/corpus/NAME/.
+set(QUORVEL_FUZZ_TARGET_LIST ${PROJECT_BINARY_DIR}/fuzz-targets.txt)
+function(quorvel_fuzzer name)
+  add_executable(fuzz_${name} ${name}.cpp)
+  target_link_libraries(fuzz_${name} PRIVATE ${ARGN})
+  target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  quorvel_warnings(fuzz_${name})
+  set_target_properties(fuzz_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/bin)
+  file(APPEND ${QUORVEL_FUZZ_TARGET_LIST} "${name}\n")
+endfunction()

@@ -24,10 +24,6 @@ struct Problem {
     throw Problem{std::move(text)};
 }
 
-std::string keyName(std::string_view key) {
-    return "\"" + std::string(key) + "\"";
-}
-
 // A value as the file writes it, cut short when long:
 //   3 => "3"    "两连" => "\"两连\""    [1,2,3,...] => "[1,2,3,4,5,6,7,8,9,10,1…"
 std::string shown(const Json& value) {
@@ -37,6 +33,11 @@ std::string shown(const Json& value) {
     std::size_t cut = kLongest;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
     return text.substr(0, cut) + "…";
+}
+
+// A key as JSON writes it, so a key holding a line break stays on one line.
+std::string keyName(std::string_view key) {
+    return shown(Json(std::string(key)));
 }
 
 [[noreturn]] void wrongType(const std::string& where, const Json& value, const char* expected) {
@@ -364,6 +365,9 @@ Scheme parse(std::string_view text) {
         json = Json::parse(text);
     } catch (const Json::parse_error& error) {
         fail("不是正确的 JSON 文件：" + placeOf(text, error.byte) + "附近有错");
+    } catch (const Json::exception&) {
+        // A number too large for any integer or float, such as 1e999.
+        fail("不是正确的 JSON 文件：有一个数大得无法读取");
     }
     if (!json.is_object())
         fail(std::string("方案应为 JSON 对象 {…}，这里是") + typeName(json) + "：" + shown(json));

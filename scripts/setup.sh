@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian packages the build needs that are missing.
+# Installs, with apt-get, the Debian packages the build needs that are missing,
+# and those named as arguments (scripts/fuzz.sh asks for its compiler this way).
 set -euo pipefail
 
 packages=(
   cmake g++ make
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-noto-cjk nlohmann-json3-dev
+  gcovr
+  "$@"
 )
 
 missing=()

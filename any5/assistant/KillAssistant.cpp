@@ -3,6 +3,7 @@
 #include "any5/assistant/ColdBankers.h"
 #include "app/toolkit/Host.h"
 #include "app/toolkit/LineBreaks.h"
+#include "app/toolkit/Placement.h"
 #include "engine/Selection.h"
 
 namespace any5::assistant {
@@ -79,8 +80,7 @@ KillAssistant::KillAssistant(toolkit::Host& host, const toolkit::Window& mainWin
         shell::openPage(m_host, m_environment.links.tips, shell::kDownloadPageFailedText);
     });
     addTimer(Timer1);
-    Timer1.setTickHandler(
-        [this] { setGeometry(m_main.left() + m_main.width(), m_main.top(), width(), height()); });
+    Timer1.setTickHandler([this] { dock(); });
 }
 
 toolkit::ButtonArray& KillAssistant::padRow(int row) {
@@ -91,8 +91,13 @@ toolkit::ButtonArray& KillAssistant::padRow(int row) {
 
 void KillAssistant::onLoad() {
     F_shahao_xiala.setVisible(false);
-    setGeometry(m_main.left() + m_main.width(), m_main.top(), width(), height());
+    dock();
     Timer1.setEnabled(true);
+}
+
+void KillAssistant::dock() {
+    const Geometry place = toolkit::dockBeside(m_main.geometry(), frameSize(), m_main.workArea());
+    setGeometry(place.left, place.top, width(), height());
 }
 
 void KillAssistant::hoverSurface() {

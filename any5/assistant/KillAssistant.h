@@ -25,7 +25,8 @@ public:
 // Fshahao, "杀号管理界面": the five most recent draws, entered on a pad of
 // five rows (one per ball) or typed, and the button that makes the three
 // coldest numbers bankers of group 1 and kills their pairs on the main
-// window. It docks against the main window's right edge.
+// window. It docks against the main window's right edge where the screen has
+// room for it.
 class KillAssistant final : public toolkit::Window {
 public:
     static constexpr toolkit::Rgb kChooserGreen = 0xC0FFC0;
@@ -66,6 +67,8 @@ public:
 
 private:
     void onLoad() override;
+    // Against the main window's right edge, or wherever it stays on screen.
+    void dock();
     void recognise();
     void choosePeriod(std::size_t index);
     void closeChooser();

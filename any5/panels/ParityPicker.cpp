@@ -1,7 +1,9 @@
 #include "any5/panels/ParityPicker.h"
 
+#include <algorithm>
 #include <array>
 
+#include "app/toolkit/Placement.h"
 #include "engine/Captions.h"
 
 namespace any5 {
@@ -72,9 +74,15 @@ void ParityPicker::resynchronise() {
     }
 }
 
+// The view may lay the window out taller than asked, never narrower than kWidth;
+// the place is chosen for the size it really takes.
 void ParityPicker::dock(bool withHeight) {
-    setGeometry(m_main.left() + m_main.width(), m_main.top(), kWidth,
-                withHeight ? m_main.height() : height());
+    const int wanted = withHeight ? m_main.height() : height();
+    const Size shown = frameSize();
+    const Geometry place = toolkit::dockBeside(
+        m_main.geometry(), {std::max(kWidth, shown.width), std::max(wanted, shown.height)},
+        m_main.workArea());
+    setGeometry(place.left, place.top, kWidth, wanted);
 }
 
 }  // namespace any5

@@ -14,7 +14,7 @@ namespace any5 {
 // ticked ones are kept in the program-wide ParityPatternList, which the
 // picker rebuilds on every click and which outlives the window; on load the
 // boxes are ticked again from the list. The window docks against the main
-// window's right edge.
+// window's right edge where the screen has room for it.
 class ParityPicker final : public toolkit::Window {
 public:
     static constexpr std::size_t kBoxes = 32;

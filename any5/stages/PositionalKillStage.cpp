@@ -42,27 +42,62 @@ bool patternOf(std::string_view line, std::uint32_t& pattern) {
     return true;
 }
 
+// A field of 0 ("*") matches any number: the pattern's mask keeps only the
+// fields that name one.
+std::uint32_t fieldMask(std::uint32_t pattern) {
+    std::uint32_t mask = 0;
+    for (int k = 0; k < 5; ++k) {
+        const std::uint32_t field = 0xFu << (kFieldBits * k);
+        if ((pattern & field) != 0) mask |= field;
+    }
+    return mask;
+}
+
 }  // namespace
 
+// A few lines are compared with each bet directly; beyond that a table of
+// every pattern present is looked up in the 32 ways a bet can match a line,
+// so a paste of any length costs one pass over its lines.
 RowSet PositionalKillStage::rowsToKill(const engine::CandidateTable& table) const {
+    constexpr std::size_t kFewLines = 32;
     const std::string_view text = toolkit::trimSpaces(m_box.text());
     if (text.empty()) return {};
 
-    std::vector<bool> present(kPatternCount);
-    bool any = false;
+    std::vector<std::uint32_t> few;
+    std::vector<bool> present;  // by pattern, once there are many lines
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find("\r\n", start), text.size());
         std::uint32_t pattern = 0;
         if (patternOf(text.substr(start, end - start), pattern)) {
-            present[pattern] = true;
-            any = true;
+            if (!present.empty()) {
+                present[pattern] = true;
+            } else if (few.size() < kFewLines) {
+                few.push_back(pattern);
+            } else {
+                present.assign(kPatternCount, false);
+                for (std::uint32_t p : few) present[p] = true;
+                present[pattern] = true;
+            }
         }
         start = end + 2;
     }
-    if (!any) return {};
+    if (few.empty()) return {};
 
-    // A bet matches a line when each field is "*" or its number: 32 ways.
+    if (present.empty()) {
+        std::vector<std::pair<std::uint32_t, std::uint32_t>> lines;  // pattern, mask
+        for (std::uint32_t p : few) lines.emplace_back(p, fieldMask(p));
+        return rowsWhere(table, [&](engine::BetMask mask, const BetShape&) {
+            const auto numbers = numbersOf(mask);
+            std::uint32_t packed = 0;
+            for (int k = 0; k < 5; ++k)
+                packed |= static_cast<std::uint32_t>(numbers[k]) << (kFieldBits * k);
+            for (const auto& [pattern, fields] : lines) {
+                if ((packed & fields) == pattern) return true;
+            }
+            return false;
+        });
+    }
     return rowsWhere(table, [&](engine::BetMask mask, const BetShape&) {
         const auto numbers = numbersOf(mask);
         for (unsigned stars = 0; stars < 32; ++stars) {

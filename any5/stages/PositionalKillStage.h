@@ -10,7 +10,8 @@ namespace any5::stages {
 // or "*", for the bet's five numbers in ascending order, separated by exactly
 // one blank. A bet matching every field of a line is killed.
 //   "01 * * 05 11" => kills 01 02 03 05 11, 01 02 04 05 11, 01 03 04 05 11
-//   " 01 * * * *" or "01  * * * *" => kills nothing (fields out of place)
+//   "01  * * * *", or " 01 * * * *" below the first line => kills nothing
+//   (fields out of place; blanks are trimmed only at the two ends of the box)
 class PositionalKillStage final : public engine::FilterStage<engine::CandidateTable> {
 public:
     explicit PositionalKillStage(const toolkit::TextBox& T_ding_shadingwei)

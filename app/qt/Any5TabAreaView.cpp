@@ -26,8 +26,10 @@ QLabel* note(const char* text, QWidget* parent) {
     return label;
 }
 
-TextBoxView* box(toolkit::TextBox& control, const QString& name, QWidget* parent) {
+TextBoxView* box(toolkit::TextBox& control, const char* controlName, const QString& name,
+                 QWidget* parent) {
     auto* view = new TextBoxView(control, parent);
+    view->setObjectName(QLatin1String(controlName));
     view->setAccessibleName(name);
     view->setMinimumWidth(250);
     return view;
@@ -35,11 +37,11 @@ TextBoxView* box(toolkit::TextBox& control, const QString& name, QWidget* parent
 
 // A text box on the left; the number pad, its commands and the page's note on
 // the right.
-void fillEntryPage(FrameView* page, toolkit::TextBox& text, toolkit::ButtonArray& pad,
-                   QWidget* commands, const char* noteText) {
+void fillEntryPage(FrameView* page, toolkit::TextBox& text, const char* textName,
+                   toolkit::ButtonArray& pad, QWidget* commands, const char* noteText) {
     const QString name = page->title();
     auto* row = new QHBoxLayout(page);
-    row->addWidget(box(text, name, page), 1);
+    row->addWidget(box(text, textName, name, page), 1);
     auto* side = new QVBoxLayout;
     side->addWidget(new ButtonArrayView(name, pad, {6, kNumber, {}}, page));
     side->addWidget(commands);
@@ -75,7 +77,7 @@ void fillPairPage(FrameView* page, toolkit::ButtonArray& pairs, toolkit::Button&
 
 void fillPositionalPage(FrameView* page, toolkit::TextBox& text) {
     auto* row = new QHBoxLayout(page);
-    row->addWidget(box(text, page->title(), page), 1);
+    row->addWidget(box(text, "T_ding_shadingwei", page->title(), page), 1);
     auto* notes = new QVBoxLayout;
     for (const char* line :
          {"格式要求：", "举例：输入01 * * 05 11；01 02 05 08 *；* * * 08 *；可杀指定位置号码",
@@ -119,18 +121,19 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
         pages[i]->setMinimumHeight(kPageHeight);
         column->addWidget(pages[i], 1);
     }
-    fillEntryPage(pages[0], entries.T_main_shazhixuan, entries.C_ding_sha_fushi,
+    fillEntryPage(pages[0], entries.T_main_shazhixuan, "T_main_shazhixuan",
+                  entries.C_ding_sha_fushi,
                   commandArray(pages[0]->title(), entries.C_ding_sha_fushi_kg, pages[0]),
                   "每次至少点击5个号，一行一注，可粘贴。本功能可以杀垃圾复式/组选");
     fillPairPage(pages[1], form.pairs.C_sha2ma, form.pairs.C_sha2ma_all, form.pairs.C_sha2ma_cls);
     fillPairPage(pages[2], form.pairs.C_chu2ma, form.pairs.C_chu2ma_all, form.pairs.C_chu2ma_cls);
-    fillEntryPage(pages[3], entries.T_main_sha_3ma, entries.C_main_sha_3ma,
+    fillEntryPage(pages[3], entries.T_main_sha_3ma, "T_main_sha_3ma", entries.C_main_sha_3ma,
                   commandRow({&entries.C_main_sha_3ma_add}, pages[3]),
                   "每次固定点击3个号，一行一注，可粘贴。双击清空");
-    fillEntryPage(pages[4], entries.T_main_bichu_3ma, entries.C_main_chu_3ma,
+    fillEntryPage(pages[4], entries.T_main_bichu_3ma, "T_main_bichu_3ma", entries.C_main_chu_3ma,
                   commandRow({&entries.C_main_chu_3ma_add}, pages[4]),
                   "每次固定点击3个号，一行一注，可粘贴。双击清空");
-    fillEntryPage(pages[5], entries.T_main_sha4ma, entries.C_ding_sha_4ma,
+    fillEntryPage(pages[5], entries.T_main_sha4ma, "T_main_sha4ma", entries.C_ding_sha_4ma,
                   commandArray(pages[5]->title(), entries.C_ding_sha_4ma_kg, pages[5]),
                   "点击4~11个号，超过4个号时表示杀所有点击号码的任意4码组合");
     fillPositionalPage(pages[6], entries.T_ding_shadingwei);

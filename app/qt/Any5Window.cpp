@@ -18,8 +18,12 @@
 #include "app/qt/ParityPickerWindow.h"
 #include "app/qt/QtColours.h"
 #include "app/qt/ResultColumnView.h"
+#include "app/qt/RunShortcuts.h"
+#include "app/qt/ScreenPlacement.h"
 #include "app/qt/TextBoxView.h"
 #include "app/qt/TimerBinding.h"
+#include "app/qt/Tooltips.h"
+#include "app/qt/WindowBody.h"
 
 namespace gui {
 
@@ -27,7 +31,10 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     setWindowTitle(toQString(form.title()));
     setObjectName(QStringLiteral("Fmain"));
 
-    auto* columns = new QHBoxLayout(this);
+    auto* body = new WindowBody(this);
+    // The pointer over the bare surface ends every hover highlight.
+    connect(body, &WindowBody::surfaceHovered, this, [this] { m_form.hoverSurface(); });
+    auto* columns = body->columns();
     columns->setContentsMargins(6, 6, 6, 6);
     columns->setSpacing(8);
 
@@ -46,6 +53,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     const std::pair<toolkit::Button*, const char*> commands[] = {
         {&form.C_sha_jiou, "C_sha_jiou"},
         {&form.C_all_cls, "C_all_cls"},
+        {nullptr, nullptr},  // the scheme buttons' row
         {&form.C_jiaoji, "C_jiaoji"},
         {&form.links.C11xuan5_r3, "C11xuan5_r3"},
         {&form.links.C_suoshui_ruanjian, "C_suoshui_ruanjian"},
@@ -56,6 +64,12 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     assistantLink->setAlignment(Qt::AlignCenter);
     m_result->addCommand(assistantLink);
     for (const auto& [button, name] : commands) {
+        if (button == nullptr) {
+            m_result->addCommandRow(
+                {commandButton(form.C_fangan_baocun, "C_fangan_baocun", m_result),
+                 commandButton(form.C_fangan_zairu, "C_fangan_zairu", m_result)});
+            continue;
+        }
         auto* view = new ButtonView(*button, m_result);
         view->setObjectName(QLatin1String(name));
         view->setMinimumHeight(28);
@@ -64,26 +78,29 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     columns->addWidget(m_result);
 
     new TimerBinding(form.entries.Timer_ys_huise, this);
-    // The picker docks against wherever the window is now.
+    // The picker docks against wherever the window is now, on the screen it is on.
     form.setGeometrySource([this] {
         const QRect frame = frameGeometry();
         return toolkit::Window::Geometry{frame.x(), frame.y(), frame.width(), frame.height()};
     });
+    form.setWorkAreaSource([this] { return workAreaOf(*this); });
     new ParityPickerWindow(form.picker, this);
     new IntersectionWindow(form.jiaoji, this);
     new KillAssistantWindow(form.shahao, this);
-    setMouseTracking(true);
+    applyTooltips(*this, any5Tooltips());
+    addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }
 
-// "大底号码": the tick that turns the base pool on, and the pool itself.
+// "大底号码": the tick that turns the base pool on, and beside it the pool,
+// so that the left column fits a 768-pixel screen.
 QWidget* Any5Window::basePoolBox() {
     auto* box = new QGroupBox(this);
     box->setAccessibleName(QStringLiteral("大底号码"));
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(6, 2, 6, 4);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(6, 4, 6, 4);
     auto* tick = new CheckBoxView(m_form.entries.Check_sha_dd, box);
     tick->setObjectName(QStringLiteral("Check_sha_dd"));
-    layout->addWidget(tick);
+    layout->addWidget(tick, 0, Qt::AlignTop);
     auto* pool = new TextBoxView(m_form.entries.T_sha_dadi, box);
     pool->setObjectName(QStringLiteral("T_sha_dadi"));
     pool->setAccessibleName(QStringLiteral("大底号码"));
@@ -94,12 +111,7 @@ QWidget* Any5Window::basePoolBox() {
 
 Any5Window::~Any5Window() {
     m_form.setGeometrySource({});
-}
-
-// The pointer over the bare window surface ends every hover highlight.
-void Any5Window::mouseMoveEvent(QMouseEvent* event) {
-    QWidget::mouseMoveEvent(event);
-    m_form.hoverSurface();
+    m_form.setWorkAreaSource({});
 }
 
 // Closing the main window ends the program, side windows included.

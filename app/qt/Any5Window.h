@@ -25,7 +25,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     QWidget* basePoolBox();

@@ -3,6 +3,7 @@
 #include "app/shell/Shell.h"
 
 class QApplication;
+class QWidget;
 
 namespace gui {
 
@@ -14,12 +15,19 @@ bool hasDisplay();
 // without one. Returns the exit code for main().
 int reportNoDisplay(const char* programName);
 
-// Style and font shared by both programs, so that colours set on buttons show
-// exactly and Chinese captions render in a CJK font.
+// Style, font and window icon shared by both programs, so that colours set on
+// buttons show exactly and Chinese captions render in a CJK font.
 void setUpApplication(QApplication& application);
 
 // Where this program runs from and the addresses of its help pages: those
-// set at build time, or else the pages in help/ beside the program.
+// set at build time, or else the shipped pages, found by shell::findHelpFolder.
 shell::Environment programEnvironment();
+
+// Shows the main window and runs the event loop until the program quits.
+// Started with --check, the program quits by itself once the window is on
+// screen, after printing "help: <folder of the help pages>", with 0 when the
+// window has its icon: a smoke test of an installed copy
+// (scripts/package-check.sh).
+int runMainWindow(QWidget& window);
 
 }  // namespace gui

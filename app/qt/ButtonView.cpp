@@ -36,4 +36,11 @@ void ButtonView::sync() {
     setVisible(m_button.isVisible());
 }
 
+ButtonView* commandButton(toolkit::Button& button, const char* objectName, QWidget* parent) {
+    auto* view = new ButtonView(button, parent);
+    view->setObjectName(QLatin1String(objectName));
+    view->setMinimumHeight(28);
+    return view;
+}
+
 }  // namespace gui

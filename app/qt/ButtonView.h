@@ -26,4 +26,8 @@ private:
     toolkit::Button& m_button;
 };
 
+// A command button of a result column: named for tests and styling, and as
+// tall as its neighbours.
+ButtonView* commandButton(toolkit::Button& button, const char* objectName, QWidget* parent);
+
 }  // namespace gui

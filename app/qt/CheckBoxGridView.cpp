@@ -11,6 +11,8 @@ CheckBoxGridView::CheckBoxGridView(const QString& label, std::deque<toolkit::Che
                                    int columns, const QString& objectPrefix, QWidget* parent)
     : QWidget(parent) {
     setAccessibleName(label);
+    // Named like its array, as a button panel is: "Check_sha_012" for "Check_sha_012_".
+    setObjectName(objectPrefix.endsWith(QLatin1Char('_')) ? objectPrefix.chopped(1) : objectPrefix);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(8);

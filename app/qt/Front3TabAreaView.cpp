@@ -26,15 +26,17 @@ QVBoxLayout* notes(std::initializer_list<const char*> lines, QWidget* parent) {
     return column;
 }
 
-TextBoxView* box(toolkit::TextBox& control, const QString& name, QWidget* parent) {
+TextBoxView* box(toolkit::TextBox& control, const char* controlName, const QString& name,
+                 QWidget* parent) {
     auto* view = new TextBoxView(control, parent);
+    view->setObjectName(QLatin1String(controlName));
     view->setAccessibleName(name);
     return view;
 }
 
 void fillDirectPage(FrameView* page, front3::EntryPages& pages) {
     auto* row = new QHBoxLayout(page);
-    row->addWidget(box(pages.T_main_shazhixuan, page->title(), page), 1);
+    row->addWidget(box(pages.T_main_shazhixuan, "T_main_shazhixuan", page->title(), page), 1);
     row->addLayout(notes({"格式：", "数字间用空格隔开", "每行一注", "可以粘贴号码", "双击清空", "",
                           "杀组选号码", "可用杀垃圾复式功能"},
                          page));
@@ -69,7 +71,7 @@ void fillCompoundPage(FrameView* page, front3::EntryPages& pages) {
     side->insertWidget(0, add);
     top->addLayout(side);
     column->addLayout(top);
-    column->addWidget(box(pages.T_main_laji_fushi, page->title(), page), 1);
+    column->addWidget(box(pages.T_main_laji_fushi, "T_main_laji_fushi", page->title(), page), 1);
 }
 
 void fillPairPage(FrameView* page, toolkit::ButtonArray& pairs, toolkit::Button& all,

@@ -17,6 +17,9 @@
 #include "app/qt/PanelBox.h"
 #include "app/qt/QtColours.h"
 #include "app/qt/ResultColumnView.h"
+#include "app/qt/RunShortcuts.h"
+#include "app/qt/Tooltips.h"
+#include "app/qt/WindowBody.h"
 #include "front3/MainForm.h"
 
 namespace gui {
@@ -42,7 +45,7 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
     : QWidget(parent), m_form(form) {
     setWindowTitle(toQString(form.title()));
     setObjectName(QStringLiteral("Fmain"));
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = (new WindowBody(this))->columns();
     columns->setContentsMargins(6, 6, 6, 6);
     columns->setSpacing(8);
 
@@ -70,6 +73,8 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
     buildResultColumn();
     columns->addWidget(m_result);
     new IntersectionWindow(form.jiaoji, this);
+    applyTooltips(*this, front3Tooltips());
+    addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }
 
 // "胆 组": three rows of eleven numbers with their counts under "出胆个数".
@@ -199,6 +204,8 @@ void Front3Window::buildResultColumn() {
     clearAll->setObjectName(QStringLiteral("C_all_cls"));
     clearAll->setMinimumHeight(28);
     m_result->addCommand(clearAll);
+    m_result->addCommandRow({commandButton(m_form.C_fangan_baocun, "C_fangan_baocun", m_result),
+                             commandButton(m_form.C_fangan_zairu, "C_fangan_zairu", m_result)});
     auto* jiaoji = new ButtonView(m_form.C_qiansan_jiaoji, m_result);
     jiaoji->setObjectName(QStringLiteral("C_qiansan_jiaoji"));
     jiaoji->setMinimumHeight(28);

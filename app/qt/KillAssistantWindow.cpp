@@ -10,6 +10,7 @@
 #include "app/qt/ButtonView.h"
 #include "app/qt/FrameView.h"
 #include "app/qt/QtColours.h"
+#include "app/qt/ScreenPlacement.h"
 #include "app/qt/TextBoxView.h"
 #include "app/qt/TimerBinding.h"
 
@@ -74,12 +75,15 @@ KillAssistantWindow::KillAssistantWindow(any5::assistant::KillAssistant& assista
     column->addWidget(padArea());
     new TimerBinding(assistant.Timer1, this);
     m_tutorial = new TutorialView(assistant.tutorial, this);
+    // First shown at its size hint, as every top-level window is.
+    m_assistant.setFrameSizeSource([this] { return frameSizeOf(*this, sizeHint()); });
     m_assistant.setViewListener([this] { sync(); });
     sync();
 }
 
 KillAssistantWindow::~KillAssistantWindow() {
     m_assistant.setViewListener({});
+    m_assistant.setFrameSizeSource({});
 }
 
 // The coldest three on top, then the draws from the fifth most recent down to
@@ -168,8 +172,10 @@ void KillAssistantWindow::sync() {
         hide();
         return;
     }
-    show();
+    // Placed before it maps: the desktop then puts its frame there, where a
+    // window that maps first would get a place of the desktop's choosing.
     move(m_assistant.left(), m_assistant.top());
+    show();
     raise();
 }
 

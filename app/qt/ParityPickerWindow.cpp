@@ -10,6 +10,7 @@
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxView.h"
 #include "app/qt/QtColours.h"
+#include "app/qt/ScreenPlacement.h"
 
 namespace gui {
 namespace {
@@ -87,12 +88,15 @@ ParityPickerWindow::ParityPickerWindow(any5::ParityPicker& picker, QWidget* main
         column->addWidget(tip);
     }
     column->addStretch(1);
+    // Until it is first shown, as small as sync() may make it.
+    m_picker.setFrameSizeSource([this] { return frameSizeOf(*this, minimumSizeHint()); });
     m_picker.setViewListener([this] { sync(); });
     sync();
 }
 
 ParityPickerWindow::~ParityPickerWindow() {
     m_picker.setViewListener({});
+    m_picker.setFrameSizeSource({});
 }
 
 void ParityPickerWindow::closeEvent(QCloseEvent* event) {
@@ -105,12 +109,16 @@ void ParityPickerWindow::sync() {
         hide();
         return;
     }
-    // Shown first: only a shown window knows its frame, which the place is for.
-    show();
+    // Placed before it maps: the desktop then puts its frame there, where a
+    // window that maps first would get a place of the desktop's choosing.
     move(m_picker.left(), m_picker.top());
-    const int decoration = frameGeometry().height() - height();
+    // Until its own frame is known, the main window's tells how tall one is.
+    const QWidget& main = *parentWidget();
+    const int decoration = std::max(frameGeometry().height() - height(),
+                                    main.frameGeometry().height() - main.height());
     resize(any5::ParityPicker::kWidth,
            std::max(m_picker.height() - decoration, minimumSizeHint().height()));
+    show();
 }
 
 }  // namespace gui

@@ -58,6 +58,7 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     column->addWidget(start);
 
     auto* copy = new ButtonView(result.C_copy, this);
+    m_copy = copy;
     copy->setObjectName(QStringLiteral("C_copy"));
     copy->setMinimumHeight(30);
     column->addWidget(copy);
@@ -80,6 +81,13 @@ void ResultColumnView::hideResultText() {
 
 void ResultColumnView::addCommand(QWidget* button) {
     m_column->insertWidget(m_column->count() - 1, button);
+}
+
+void ResultColumnView::addCommandRow(std::initializer_list<QWidget*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    for (QWidget* button : buttons) row->addWidget(button, 1);
+    m_column->insertLayout(m_column->count() - 1, row);
 }
 
 }  // namespace gui

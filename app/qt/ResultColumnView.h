@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <initializer_list>
 
+class QAbstractButton;
 class QVBoxLayout;
 
 namespace engine {
@@ -20,14 +22,20 @@ public:
 
     // An edition's own button, below the copy button.
     void addCommand(QWidget* button);
+    // Buttons side by side on one line, below the copy button.
+    void addCommandRow(std::initializer_list<QWidget*> buttons);
     // An edition's own button, right below the start button.
     void addCommandAfterStart(QWidget* button);
     // Keeps the result text box out of sight (the list shows the same bets).
     void hideResultText();
 
+    QAbstractButton& startButton() const { return *m_start; }
+    QAbstractButton& copyButton() const { return *m_copy; }
+
 private:
     QVBoxLayout* m_column = nullptr;
-    QWidget* m_start = nullptr;
+    QAbstractButton* m_start = nullptr;
+    QAbstractButton* m_copy = nullptr;
     QWidget* m_text = nullptr;
 };
 

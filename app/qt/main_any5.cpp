@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     if (!gui::hasDisplay()) return gui::reportNoDisplay("quorvel_any5");
     QApplication application(argc, argv);
     gui::setUpApplication(application);
+    // Ties the windows to their menu entry, data/org.quorvel.Any5.desktop.
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Any5"));
 
     gui::QtHost host;
     any5::MainForm form(host);
@@ -16,6 +18,5 @@ int main(int argc, char** argv) {
     form.links.environment = gui::programEnvironment();
     gui::Any5Window window(form);
     host.setWindow(&window);
-    window.show();
-    return QApplication::exec();
+    return gui::runMainWindow(window);
 }

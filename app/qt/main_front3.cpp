@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     if (!gui::hasDisplay()) return gui::reportNoDisplay("quorvel_front3");
     QApplication application(argc, argv);
     gui::setUpApplication(application);
+    // Ties the windows to their menu entry, data/org.quorvel.Front3.desktop.
+    QApplication::setDesktopFileName(QStringLiteral("org.quorvel.Front3"));
 
     gui::QtHost host;
     front3::MainForm form(host);
@@ -16,6 +18,5 @@ int main(int argc, char** argv) {
     form.environment = gui::programEnvironment();
     gui::Front3Window window(form);
     host.setWindow(&window);
-    window.show();
-    return QApplication::exec();
+    return gui::runMainWindow(window);
 }

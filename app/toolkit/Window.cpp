@@ -25,6 +25,12 @@ void Window::unload() {
     if (m_onUnload) m_onUnload();
 }
 
+Window::Size Window::frameSize() const {
+    if (m_frameSizeSource) return m_frameSizeSource();
+    const Geometry place = geometry();
+    return {place.width, place.height};
+}
+
 void Window::setGeometry(int left, int top, int width, int height) {
     const Geometry wanted{left, top, width, height};
     const Geometry now = m_geometry;

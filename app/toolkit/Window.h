@@ -40,11 +40,27 @@ public:
     int height() const { return geometry().height; }
     void setGeometry(int left, int top, int width, int height);
 
+    struct Size {
+        int width = 0;
+        int height = 0;
+    };
+    // The part of the screen the window may cover, task bars left out, asked
+    // of the view; zero-sized when no view tells, and then nothing is kept
+    // inside it.
+    Geometry workArea() const { return m_workAreaSource ? m_workAreaSource() : Geometry{}; }
+    // How big the window is on screen, frame included, when its view lays it
+    // out; otherwise the size of its geometry.
+    Size frameSize() const;
+
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
-    // Runs after the window has unloaded, however it was closed.
     void setGeometrySource(std::function<Geometry()> source) {
         m_geometrySource = std::move(source);
     }
+    void setWorkAreaSource(std::function<Geometry()> source) {
+        m_workAreaSource = std::move(source);
+    }
+    void setFrameSizeSource(std::function<Size()> source) { m_frameSizeSource = std::move(source); }
+    // Runs after the window has unloaded, however it was closed.
     void setUnloadHandler(std::function<void()> handler) { m_onUnload = std::move(handler); }
 
 protected:
@@ -58,6 +74,8 @@ private:
     bool m_loaded = false;
     Geometry m_geometry;
     std::function<Geometry()> m_geometrySource;
+    std::function<Geometry()> m_workAreaSource;
+    std::function<Size()> m_frameSizeSource;
     std::vector<Timer*> m_timers;
     std::function<void()> m_onUnload;
     Listener m_view;

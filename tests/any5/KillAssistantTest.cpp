@@ -177,4 +177,18 @@ TEST_F(KillAssistantTest, DocksAgainstTheMainWindow) {
     EXPECT_EQ(host.callsOf(toolkit::HeadlessHost::Kind::OpenUrl).size(), 1u);
 }
 
+TEST_F(KillAssistantTest, OnAScreenWithoutRoomBesideTheMainWindowItStaysOnScreen) {
+    form.setWorkAreaSource([] { return toolkit::Window::Geometry{0, 0, 1366, 728}; });
+    assistant.setFrameSizeSource([] { return toolkit::Window::Size{449, 540}; });
+    form.setGeometry(17, 6, 1331, 715);
+    assistant.Timer1.tick();
+    EXPECT_EQ(assistant.left(), 0);
+    EXPECT_EQ(assistant.top(), 6);
+    // The main window dragged right: room on its left, so the assistant docks there.
+    form.setGeometry(500, 300, 800, 420);
+    assistant.Timer1.tick();
+    EXPECT_EQ(assistant.left(), 51);
+    EXPECT_EQ(assistant.top(), 188);  // moved up so that its bottom stays above the task bar
+}
+
 }  // namespace

@@ -102,4 +102,26 @@ TEST_F(ParityPickerTest, DocksAgainstTheMainWindowsRightEdge) {
     EXPECT_EQ(picker.height(), 650);  // the height is set only when it opens
 }
 
+TEST_F(ParityPickerTest, WithNoRoomBesideTheWindowItCoversItsPanelsAndStaysOnScreen) {
+    // 1366 x 768 with a task bar: the centred main window leaves 17 pixels.
+    form.setWorkAreaSource([] { return toolkit::Window::Geometry{0, 0, 1366, 728}; });
+    form.setGeometry(17, 6, 1331, 715);
+    open();
+    EXPECT_EQ(picker.left(), 0);
+    EXPECT_EQ(picker.top(), 6);
+    EXPECT_EQ(picker.height(), 715);
+
+    // Laid out taller than the main window: moved up to keep its bottom on screen.
+    picker.setFrameSizeSource([] { return toolkit::Window::Size{530, 724}; });
+    picker.Timer2.tick();
+    EXPECT_EQ(picker.top(), 4);
+
+    // Moved to where the screen has room on its right: docked again.
+    form.setWorkAreaSource([] { return toolkit::Window::Geometry{0, 0, 2560, 1400}; });
+    form.setGeometry(300, 100, 1331, 715);
+    picker.Timer2.tick();
+    EXPECT_EQ(picker.left(), 1631);
+    EXPECT_EQ(picker.top(), 100);
+}
+
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <random>
 
+#include "any5/stages/PositionalKillStage.h"
+#include "engine/CandidateTable.h"
 #include "tests/any5/Any5FormFixture.h"
 #include "tests/support/Any5Bets.h"
 
@@ -124,6 +126,105 @@ TEST_F(TextStagesReferenceTest, BasePoolAgreesWithASearchForEachBet) {
             if (pool.empty() || pool.find(line) != std::string::npos) alive.push_back(line);
         });
         ASSERT_EQ(run(), alive) << "pool: " << text;
+    }
+}
+
+// The positional rule read literally: every "*" of a line doubled, the five
+// two-character fields taken at columns 1, 4, 7, 10 and 13, each matching
+// "**" or the bet's number at that position; a short line matches nothing
+// (no fields at all).
+std::vector<std::string> positionalFields(const std::string& line) {
+    std::string wide;
+    for (char c : line) wide += c == '*' ? std::string("**") : std::string(1, c);
+    if (wide.size() < 14) return {};
+    std::vector<std::string> fields;
+    for (int k = 0; k < 5; ++k) fields.push_back(wide.substr(3 * static_cast<std::size_t>(k), 2));
+    return fields;
+}
+
+bool positionalMatch(const std::vector<std::string>& fields, const Bet& bet) {
+    if (fields.empty()) return false;
+    for (int k = 0; k < 5; ++k) {
+        const std::string token{static_cast<char>('0' + bet[k] / 10),
+                                static_cast<char>('0' + bet[k] % 10)};
+        if (fields[k] != "**" && fields[k] != token) return false;
+    }
+    return true;
+}
+
+std::vector<std::vector<std::string>> positionalLines(const std::string& text) {
+    std::vector<std::vector<std::string>> lines;
+    for (const auto& line : linesOf(trimmed(text))) lines.push_back(positionalFields(line));
+    return lines;
+}
+
+Bet betOfRow(const engine::CandidateTable& table, int row) {
+    return {table.number(row, 1), table.number(row, 2), table.number(row, 3), table.number(row, 4),
+            table.number(row, 5)};
+}
+
+// Lines of five fields, mostly well formed; now and then a blank too many or
+// too few, a field that is no number, a lone "*" run together, junk after.
+std::string randomPositionalText(std::mt19937& random, int lines) {
+    static const char* const fields[] = {"*",  "*",  "*",  "01", "02", "03", "04",
+                                         "05", "06", "07", "08", "09", "10", "11",
+                                         "12", "1",  "**", "0",  "，", "*1"};
+    std::uniform_int_distribution<std::size_t> field(0, std::size(fields) - 1);
+    std::string text;
+    for (int l = 0; l < lines; ++l) {
+        if (l > 0) text += random() % 9 == 0 ? "\n" : "\r\n";
+        if (random() % 12 == 0) text += ' ';
+        // Most fields come from the bets' own numbers, so lines do match.
+        for (int k = 0; k < 5; ++k) {
+            if (k > 0) text += random() % 15 == 0 ? (random() % 2 == 0 ? "  " : "") : " ";
+            text += random() % 4 == 0 ? "*" : fields[field(random)];
+        }
+        if (random() % 10 == 0) text += random() % 2 == 0 ? " x" : "  ";
+    }
+    return text;
+}
+
+TEST(PositionalKillReference, AgreesWithTheFieldByFieldRuleOnRandomTexts) {
+    engine::CandidateTable table;
+    table.generate();
+    toolkit::TextBox box;
+    const any5::stages::PositionalKillStage stage(box);
+    std::vector<Bet> bets(engine::CandidateTable::kRowCount + 1);
+    for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row)
+        bets[row] = betOfRow(table, row);
+    std::mt19937 random(1208);
+    // Few lines are compared directly; many go through the pattern table.
+    for (int round = 0; round < 10'000; ++round) {
+        const int lines =
+            round % 50 == 0 ? 33 + static_cast<int>(random() % 60) : static_cast<int>(random() % 6);
+        const std::string text = randomPositionalText(random, lines);
+        box.setText(text);
+        const auto killed = stage.rowsToKill(table);
+        const auto fields = positionalLines(text);
+        for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row) {
+            bool kill = false;
+            for (const auto& line : fields) kill = kill || positionalMatch(line, bets[row]);
+            ASSERT_EQ(killed.test(static_cast<std::size_t>(row)), kill)
+                << "row " << row << " text: " << text;
+        }
+    }
+}
+
+TEST_F(TextStagesReferenceTest, PositionalKillThroughTheWindowAgreesWithTheRule) {
+    std::mt19937 random(812);
+    for (int round = 0; round < 60; ++round) {
+        const std::string text = randomPositionalText(random, round % 3 == 0 ? 40 : 3);
+        form.entries.T_ding_shadingwei.setText(text);
+        const auto published = run();
+        std::vector<std::string> alive;
+        const auto fields = positionalLines(text);
+        for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row) {
+            const Bet bet = betOfRow(form.table, row);
+            bool kill = false;
+            for (const auto& line : fields) kill = kill || positionalMatch(line, bet);
+            if (!kill) alive.push_back(testsupport::betText(bet));
+        }
+        ASSERT_EQ(published, alive) << "text: " << text;
     }
 }
 

@@ -99,6 +99,10 @@ TEST_F(TextStagesTest, PositionalLinesMatchFieldByField) {
     type(entries.T_ding_shadingwei, "01 02 03 04 *\r\n 02 * * * *\r\n01  * * * *\r\n01 02 03 04");
     EXPECT_EQ(run().size(), 462u - 7u);
 
+    // Only the box's two ends are trimmed, so a lone line may start with a blank.
+    type(entries.T_ding_shadingwei, " 01 * * * *");
+    EXPECT_EQ(run().size(), 462u - 210u);
+
     type(entries.T_ding_shadingwei, "* * * * *");
     EXPECT_TRUE(run().empty());
 }

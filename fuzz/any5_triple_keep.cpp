@@ -1,0 +1,12 @@
+#include <cstddef>
+#include <cstdint>
+
+#include "any5/panels/GroupEntryPanels.h"
+#include "any5/stages/GroupTextStage.h"
+#include "fuzz/GroupStageFuzz.h"
+
+// 必出3码组合 (T_main_bichu_3ma) with the input as its text.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return fuzz::fuzzGroupStage<any5::stages::TripleKeepStage>(data, size,
+                                                               any5::GroupEntryPanels::kTripleHint);
+}
