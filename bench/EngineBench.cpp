@@ -185,6 +185,101 @@ void BM_IntersectionOfTwoLists(benchmark::State& state) {
 }
 BENCHMARK(BM_IntersectionOfTwoLists)->Arg(1 << 20)->Arg(2 << 20)->Unit(benchmark::kMillisecond);
 
+// Lines of three "*"-separated parts of one to six random numbers each
+// ("01 05 *02 *07 09 11 "), CR LF between lines, until the text reaches
+// `bytes`: hardly two lines alike, and many pairs of numbers in each.
+std::string compoundLines(std::size_t bytes, unsigned seed) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> partSize(1, 6);
+    std::string text;
+    text.reserve(bytes + 64);
+    while (text.size() < bytes) {
+        for (int part = 0; part < 3; ++part) {
+            if (part > 0) text += '*';
+            std::array<int, 11> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+            std::shuffle(numbers.begin(), numbers.end(), random);
+            for (int k = partSize(random); k > 0; --k) {
+                char token[4];
+                std::snprintf(token, sizeof token, "%02d ", numbers[k]);
+                text += token;
+            }
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Both front-3 text boxes holding a paste of the given size.
+void BM_Front3RunWithPastes(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    toolkit::HeadlessHost host;
+    front3::MainForm form(host);
+    form.load();
+    form.pages.T_main_shazhixuan.setText(pastedLines(bytes, 3, 9));
+    form.pages.T_main_laji_fushi.setText(compoundLines(bytes, 10));
+    for (auto _ : state) {
+        form.result.C_guolv_ks.press();
+        benchmark::DoNotOptimize(form.result.ResultText.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 2 * bytes));
+    state.counters["bets"] = static_cast<double>(form.result.count());
+}
+BENCHMARK(BM_Front3RunWithPastes)->Arg(1 << 20)->Arg(2 << 20)->Unit(benchmark::kMillisecond);
+
+// A paste nobody means to make, in every any-5 text box: one line of bytes
+// that are not text (invalid UTF-8, NUL bytes, lone CRs and LFs) with a number
+// group at its end.
+void BM_Any5RunWithOneLongLine(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    const std::string noise("\xFF\xFE\xC3\x28 \0\0 ab 12 99 00\r \n\xE2\x82 7 5", 28);
+    std::string line;
+    line.reserve(bytes + noise.size());
+    while (line.size() < bytes) line += noise;
+    toolkit::HeadlessHost host;
+    any5::MainForm form(host);
+    form.load();
+    auto& e = form.entries;
+    e.T_main_shazhixuan.setText(line + "06 07 08 09 10");
+    e.T_main_sha_3ma.setText(line + "09 10 11");
+    e.T_main_bichu_3ma.setText(line + "01 02 03");
+    e.T_main_sha4ma.setText(line + "07 08 09 10");
+    e.T_ding_shadingwei.setText(line + "01 02 03 04 *");
+    e.Check_sha_dd.setTicked(true);
+    e.T_sha_dadi.setText(line + "01 02 03 04 05");  // the one bet left
+    for (auto _ : state) {
+        form.result.C_guolv_ks.press();
+        benchmark::DoNotOptimize(form.result.ResultText.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 6 * bytes));
+    state.counters["bets"] = static_cast<double>(form.result.count());
+}
+BENCHMARK(BM_Any5RunWithOneLongLine)->Arg(1 << 20)->Arg(2 << 20)->Unit(benchmark::kMillisecond);
+
+// "AB交集" of two front-3 lists, which are tidied before they are read. The
+// lists are set again before every press, as tidying rewrites them.
+void BM_Front3IntersectionOfTwoLists(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    toolkit::HeadlessHost host;
+    front3::MainForm form(host);
+    form.load();
+    const std::string a = pastedLines(bytes, 3, 11);
+    const std::string b = pastedLines(bytes, 3, 12);
+    for (auto _ : state) {
+        state.PauseTiming();
+        form.jiaoji.T_dd_jiaoji[0].setText(a);
+        form.jiaoji.T_dd_jiaoji[1].setText(b);
+        state.ResumeTiming();
+        form.jiaoji.C_jiaoji_xuanzhe.press(0);
+        benchmark::DoNotOptimize(form.jiaoji.T_dd_jiaoji[2].text().data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * 2 * bytes));
+    state.counters["bets"] = std::stod(form.jiaoji.T_jiaoji_zhushu.text());
+}
+BENCHMARK(BM_Front3IntersectionOfTwoLists)
+    ->Arg(1 << 20)
+    ->Arg(2 << 20)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_Generate(benchmark::State& state) {
     engine::CandidateTable table;
     for (auto _ : state) {

@@ -1,8 +1,8 @@
 #include "front3/TextStages.h"
 
 #include <array>
+#include <bit>
 #include <bitset>
-#include <unordered_set>
 
 #include "app/toolkit/LineBreaks.h"
 #include "engine/Selection.h"
@@ -58,17 +58,21 @@ RowSet DirectKillStage::rowsToKill(const CandidateTable& table) const {
 
 // For every ordered first-and-second pair (a, b), the union of the third
 // parts of the lines that allow a first and b second: a bet (a, b, c) is
-// killed exactly when c is in that union. Each line costs at most 121 steps,
-// so a pasted list of any length is read in time proportional to it.
+// killed exactly when c is in that union. A line costs one step per pair of
+// numbers written in its first two parts, at most 121 and never more than its
+// length allows, so a list of any length is read in time proportional to it.
+// Repeated lines are not looked up to be skipped: a set of the lines seen
+// would grow with the list and cost more than the steps it saves.
 RowSet CompoundKillStage::rowsToKill(const CandidateTable& table) const {
     m_skipped = 0;
     const std::string_view text = toolkit::trimSpaces(m_box.text());
     if (text.empty()) return {};
     std::array<std::array<engine::BetMask, 12>, 12> thirds{};
-    std::unordered_set<std::uint64_t> seen;
     bool any = false;
     forEachLine(text, [&](std::string_view line) {
-        if (toolkit::trimSpaces(line).empty()) return;
+        // A line of nothing but white space looks empty to the player, even
+        // when lone CRs or LFs keep it from being split.
+        if (line.find_first_not_of(" \t\r\n") == std::string_view::npos) return;
         std::array<engine::BetMask, 3> parts{};
         int count = 0;
         std::size_t start = 0;
@@ -85,14 +89,10 @@ RowSet CompoundKillStage::rowsToKill(const CandidateTable& table) const {
             ++m_skipped;
             return;
         }
-        const std::uint64_t key =
-            (std::uint64_t{parts[0]} << 22) | (std::uint64_t{parts[1]} << 11) | parts[2];
-        if (!seen.insert(key).second) return;
-        for (int a = 1; a <= 11; ++a) {
-            if ((parts[0] & (1u << (a - 1))) == 0) continue;
-            for (int b = 1; b <= 11; ++b) {
-                if (parts[1] & (1u << (b - 1))) thirds[a][b] |= parts[2];
-            }
+        for (unsigned first = parts[0]; first != 0; first &= first - 1) {
+            const int a = std::countr_zero(first) + 1;
+            for (unsigned second = parts[1]; second != 0; second &= second - 1)
+                thirds[a][std::countr_zero(second) + 1] |= parts[2];
         }
         any = true;
     });

@@ -25,7 +25,8 @@ private:
 // numbers allowed at the first, second and third position; a bet whose
 // numbers occur in their parts is killed. "01 02 *05 *07 08 09 " kills
 // 01 05 07, 01 05 08, ... 02 05 09. A line of fewer than three parts cannot
-// be read; it is skipped and counted.
+// be read; it is skipped and counted, unless it is blank (blanks, tabs, lone
+// CRs and LFs only).
 class CompoundKillStage final : public engine::FilterStage<CandidateTable> {
 public:
     explicit CompoundKillStage(const toolkit::TextBox& T_main_laji_fushi)

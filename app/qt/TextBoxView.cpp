@@ -1,7 +1,11 @@
 #include "app/qt/TextBoxView.h"
 
+#include <algorithm>
+
 #include <QMimeData>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include "app/qt/QtColours.h"
 #include "app/toolkit/LineBreaks.h"
@@ -10,6 +14,7 @@
 namespace gui {
 namespace {
 constexpr std::size_t kPreviewBytes = 16 * 1024;
+constexpr std::size_t kMegabyte = 1024 * 1024;
 }  // namespace
 
 QString previewOf(const std::string& text, int lines) {
@@ -31,9 +36,25 @@ QString previewOf(const std::string& text, int lines) {
         ++total;
     QString head = toQString(toolkit::toLf(std::string_view(text).substr(0, end)));
     if (!head.endsWith(QLatin1Char('\n'))) head += QLatin1Char('\n');
-    return head + QStringLiteral("……（共 %1 行，%2 MB，太长只显示开头；双击可清空）")
-                      .arg(total)
-                      .arg(static_cast<double>(text.size()) / (1024.0 * 1024.0), 0, 'f', 1);
+    // A text with a long run may be previewed at a few kilobytes.
+    const QString size =
+        text.size() < kMegabyte
+            ? QStringLiteral("%1 KB").arg((text.size() + 512) / 1024)
+            : QStringLiteral("%1 MB").arg(static_cast<double>(text.size()) / kMegabyte, 0, 'f', 1);
+    return head +
+           QStringLiteral("……（共 %1 行，%2，太长只显示开头；双击可清空）").arg(total).arg(size);
+}
+
+qsizetype longestRun(QStringView text) {
+    qsizetype longest = 0;
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        const bool breaks = c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' ||
+                            c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+        run = breaks ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return longest;
 }
 
 TextBoxView::TextBoxView(toolkit::TextBox& box, QWidget* parent)
@@ -55,19 +76,34 @@ void TextBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
     m_box.doubleClick();
 }
 
-// A long paste goes straight into the box, in place of the selection, and the
-// editor shows its preview.
+// A paste that may make the text one to preview goes straight into the box,
+// in place of the selection, and showText() decides how the editor shows it.
 void TextBoxView::insertFromMimeData(const QMimeData* source) {
     const QString pasted = source->text();
-    if (static_cast<std::size_t>(pasted.size()) < kLargeText || isReadOnly()) {
+    if (isReadOnly() || !mayNeedPreview(pasted)) {
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
     const QTextCursor cursor = textCursor();
     const QString current = toPlainText();
-    const QString result =
-        current.left(cursor.selectionStart()) + pasted + current.mid(cursor.selectionEnd());
+    // Into a box just emptied, the paste is the whole text: shared, not copied.
+    const QString result = current.isEmpty() ? pasted
+                                             : current.left(cursor.selectionStart()) + pasted +
+                                                   current.mid(cursor.selectionEnd());
     m_box.setText(toolkit::toCrLf(result.toStdString()));
+}
+
+// Counts what the editor holds as well, so that many pastes, or one joining
+// the run at the cursor, cannot build what a single paste may not. The lines
+// at both ends of the selection stand for the runs the paste may join.
+bool TextBoxView::mayNeedPreview(const QString& pasted) const {
+    if (static_cast<std::size_t>(pasted.size()) >= kLargeText) return true;
+    const QTextDocument* text = document();
+    if (static_cast<std::size_t>(text->characterCount() + pasted.size()) >= kLargeText) return true;
+    const QTextCursor cursor = textCursor();
+    const qsizetype around = text->findBlock(cursor.selectionStart()).length() +
+                             text->findBlock(cursor.selectionEnd()).length();
+    return longestRun(pasted) + around > kLongRun;
 }
 
 void TextBoxView::onEdited() {
@@ -90,7 +126,12 @@ void TextBoxView::sync() {
 void TextBoxView::showText() {
     m_shownRevision = m_box.revision();
     const std::string& text = m_box.text();
+    QString shown;
     m_isPreview = text.size() >= kLargeText;
+    if (!m_isPreview) {
+        shown = toQString(toolkit::toLf(text));
+        m_isPreview = longestRun(shown) > kLongRun;
+    }
     // While the preview shows, the box's own text is the truth.
     if (m_isPreview) {
         m_box.setViewSource({});
@@ -98,7 +139,6 @@ void TextBoxView::showText() {
         return;
     }
     m_box.setViewSource([this] { return toolkit::toCrLf(toPlainText().toStdString()); });
-    const QString shown = toQString(toolkit::toLf(text));
     if (shown != toPlainText()) setPlainText(shown);
 }
 

@@ -15,11 +15,15 @@ namespace gui {
 // Qt's editor needs seconds to lay out megabytes of lines, so a text longer
 // than kLargeText is not put into it: the box keeps the whole text, and the
 // editor shows its beginning, read-only, with a line saying how much there is
-// and that a double-click clears it.
+// and that a double-click clears it. So is a text holding a run of more than
+// kLongRun characters without a blank or line break ("010203..."): the time
+// Qt takes to wrap such a run grows with its square, a second per keystroke
+// at 128 K characters.
 class TextBoxView final : public QPlainTextEdit {
     Q_OBJECT
 public:
     static constexpr std::size_t kLargeText = 128 * 1024;  // bytes
+    static constexpr qsizetype kLongRun = 16 * 1024;       // characters
     static constexpr int kPreviewLines = 200;
 
     TextBoxView(toolkit::TextBox& box, QWidget* parent = nullptr);
@@ -32,6 +36,7 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    bool mayNeedPreview(const QString& pasted) const;
     void sync();
     void showText();
     void onEdited();
@@ -44,5 +49,9 @@ private:
 
 // The preview of a long text: its first lines, then a note of its size.
 QString previewOf(const std::string& text, int lines);
+
+// The length of the longest run of characters between blanks, tabs and line
+// breaks: "01 0203\n04" => 4.
+qsizetype longestRun(QStringView text);
 
 }  // namespace gui
