@@ -13,6 +13,7 @@
 #include "engine/FilterStage.h"
 #include "tests/any5/Any5FormFixture.h"
 #include "tests/support/RandomPicks.h"
+#include "tests/support/ReferenceChecks.h"
 
 // The any-5 button stages work on masks and tables looked up by mask. Their
 // reference checks hold each against its rule worked out bet by bet with plain
@@ -102,32 +103,13 @@ protected:
     template <class Kills>
     ::testing::AssertionResult agrees(const engine::FilterStage<engine::CandidateTable>& stage,
                                       const Kills& kills) const {
-        const auto struck = stage.rowsToKill(table);
-        const ReferenceBet* bet = bets.data();
-        for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row) {
-            if (struck.test(row) != kills(bet[row]))
-                return ::testing::AssertionFailure()
-                       << bet[row].text << (struck.test(row) ? " struck" : " kept")
-                       << " by the stage";
-        }
-        return ::testing::AssertionSuccess();
+        return stageAgrees(stage, table, bets, kills);
     }
 
     // The bets a run publishes against the bets the rule keeps, in row order.
     template <class Kills>
     ::testing::AssertionResult runAgrees(const Kills& kills) {
-        const auto& published = run();
-        std::vector<std::string> kept;
-        for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row) {
-            if (!kills(bets[row])) kept.push_back(bets[row].text);
-        }
-        if (published == kept) return ::testing::AssertionSuccess();
-        const auto [p, k] =
-            std::mismatch(published.begin(), published.end(), kept.begin(), kept.end());
-        return ::testing::AssertionFailure()
-               << published.size() << " published, the rule keeps " << kept.size()
-               << "; first difference: " << (p == published.end() ? "-" : *p) << " / "
-               << (k == kept.end() ? "-" : *k);
+        return sameLines(run(), keptByRule(bets, kills));
     }
 
     engine::CandidateTable table;

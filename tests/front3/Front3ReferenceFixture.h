@@ -12,6 +12,7 @@
 #include "front3/CandidateTable.h"
 #include "tests/front3/Front3FormFixture.h"
 #include "tests/support/RandomPicks.h"
+#include "tests/support/ReferenceChecks.h"
 
 // The front-3 stages work on masks, lookup tables and collected lines. Their
 // reference checks hold each against its rule worked out bet by bet with plain
@@ -97,37 +98,13 @@ protected:
     template <class Kills>
     ::testing::AssertionResult agrees(const engine::FilterStage<front3::CandidateTable>& stage,
                                       const Kills& kills) const {
-        const auto struck = stage.rowsToKill(table);
-        const Front3Bet* bet = bets.data();
-        for (int row = 1; row <= front3::CandidateTable::kRowCount; ++row) {
-            if (struck.test(row) != kills(bet[row]))
-                return ::testing::AssertionFailure()
-                       << bet[row].text << (struck.test(row) ? " struck" : " kept")
-                       << " by the stage";
-        }
-        return ::testing::AssertionSuccess();
+        return stageAgrees(stage, table, bets, kills);
     }
 
     // The bets a run publishes against the bets the rule keeps, in row order.
     template <class Kills>
     ::testing::AssertionResult runAgrees(const Kills& kills) {
-        const auto& published = run();
-        std::vector<std::string> kept;
-        for (int row = 1; row <= front3::CandidateTable::kRowCount; ++row) {
-            if (!kills(bets[row])) kept.push_back(bets[row].text);
-        }
-        return sameLines(published, kept);
-    }
-
-    static ::testing::AssertionResult sameLines(const std::vector<std::string>& published,
-                                                const std::vector<std::string>& expected) {
-        if (published == expected) return ::testing::AssertionSuccess();
-        const auto [p, e] =
-            std::mismatch(published.begin(), published.end(), expected.begin(), expected.end());
-        return ::testing::AssertionFailure()
-               << published.size() << " published, the rule gives " << expected.size()
-               << "; first difference: " << (p == published.end() ? "-" : *p) << " / "
-               << (e == expected.end() ? "-" : *e);
+        return sameLines(run(), keptByRule(bets, kills));
     }
 
     front3::CandidateTable table;

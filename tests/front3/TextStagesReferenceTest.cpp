@@ -12,6 +12,8 @@
 // part, and each surviving set listed where its first arrangement stands.
 namespace {
 
+using testsupport::sameLines;
+
 using testsupport::kFront3Cases;
 using testsupport::kFront3ClickedRuns;
 using Bet = testsupport::Front3Bet;
