@@ -7,7 +7,7 @@
 #include <string>
 
 #include "any5/panels/MainForm.h"
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "engine/CandidateTable.h"
 #include "engine/Publication.h"
 #include "front3/MainForm.h"

@@ -2,7 +2,7 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "scheme/Scheme.h"
 #include "tests/support/SampleSchemes.h"
 

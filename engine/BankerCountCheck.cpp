@@ -1,7 +1,7 @@
 #include "engine/BankerCountCheck.h"
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/Host.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/Host.h"
 
 namespace engine {
 

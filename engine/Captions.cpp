@@ -1,6 +1,6 @@
 #include "engine/Captions.h"
 
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 
 namespace engine {
 

@@ -1,6 +1,6 @@
 #include "engine/FilterRun.h"
 
-#include "app/toolkit/Host.h"
+#include "toolkit/Host.h"
 
 namespace engine {
 

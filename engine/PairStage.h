@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/BetMask.h"
 #include "engine/FilterStage.h"
 #include "engine/Selection.h"

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 
 namespace engine {
 

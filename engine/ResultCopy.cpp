@@ -1,7 +1,7 @@
 #include "engine/ResultCopy.h"
 
-#include "app/toolkit/Host.h"
-#include "app/toolkit/TipWindow.h"
+#include "toolkit/Host.h"
+#include "toolkit/TipWindow.h"
 
 namespace engine {
 

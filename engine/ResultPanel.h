@@ -3,12 +3,12 @@
 #include <array>
 #include <string>
 
-#include "app/toolkit/Button.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/Frame.h"
-#include "app/toolkit/Label.h"
-#include "app/toolkit/ListBox.h"
-#include "app/toolkit/TextBox.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Frame.h"
+#include "toolkit/Label.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/TextBox.h"
 #include "engine/Publication.h"
 
 namespace engine {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 
 namespace engine {

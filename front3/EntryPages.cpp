@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/toolkit/LineBreaks.h"
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/LineBreaks.h"
+#include "toolkit/ToggleRule.h"
 #include "engine/Captions.h"
 #include "front3/Front3Slot.h"
 #include "front3/PairStages.h"

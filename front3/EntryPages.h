@@ -2,9 +2,9 @@
 
 #include <deque>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/TextBox.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/TextBox.h"
 #include "engine/Pipeline.h"
 #include "front3/CandidateTable.h"
 #include "front3/TextStages.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/toolkit/Host.h"
+#include "toolkit/Host.h"
 #include "engine/ResultCopy.h"
 #include "front3/Publication.h"
 #include "front3/SchemeControls.h"

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/shell/Shell.h"
-#include "app/toolkit/Label.h"
-#include "app/toolkit/TabStrip.h"
-#include "app/toolkit/Window.h"
+#include "toolkit/Label.h"
+#include "toolkit/TabStrip.h"
+#include "toolkit/Window.h"
 #include "engine/FilterRun.h"
 #include "engine/Pipeline.h"
 #include "engine/ResultPanel.h"

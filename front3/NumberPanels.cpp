@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/ToggleRule.h"
 #include "engine/BankerCountCheck.h"
 #include "engine/Captions.h"
 #include "front3/Front3Slot.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/Pipeline.h"
 #include "front3/CandidateTable.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/FilterStage.h"
 #include "front3/CandidateTable.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/ToggleRule.h"
 #include "front3/Front3Slot.h"
 #include "front3/NumberStages.h"
 #include "front3/ShapeStages.h"

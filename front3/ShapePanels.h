@@ -3,10 +3,10 @@
 #include <deque>
 #include <string>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/OptionGroup.h"
-#include "app/toolkit/TextBox.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/OptionGroup.h"
+#include "toolkit/TextBox.h"
 #include "engine/Captions.h"
 #include "engine/Pipeline.h"
 #include "engine/Selection.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
 #include "engine/FilterStage.h"
 #include "front3/CandidateTable.h"
 

@@ -4,7 +4,7 @@
 #include <bit>
 #include <bitset>
 
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 #include "engine/Selection.h"
 #include "front3/RowScan.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit/TextBox.h"
+#include "toolkit/TextBox.h"
 #include "engine/FilterStage.h"
 #include "front3/CandidateTable.h"
 

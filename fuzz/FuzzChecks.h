@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "app/toolkit/LineBreaks.h"
-#include "app/toolkit/TextBox.h"
+#include "toolkit/LineBreaks.h"
+#include "toolkit/TextBox.h"
 #include "engine/FilterStage.h"
 
 // What the fuzz targets share: the input as pasted text, a check that stops

@@ -4,7 +4,7 @@
 
 #include "any5/panels/GroupEntryPanels.h"
 #include "any5/stages/BasePoolStage.h"
-#include "app/toolkit/CheckBox.h"
+#include "toolkit/CheckBox.h"
 #include "fuzz/FuzzChecks.h"
 
 namespace {

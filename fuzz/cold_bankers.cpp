@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "any5/assistant/ColdBankers.h"
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 #include "fuzz/FuzzChecks.h"
 
 namespace {

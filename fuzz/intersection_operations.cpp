@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "engine/CandidateTable.h"
 #include "engine/TableGuard.h"
 #include "front3/CandidateTable.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/ToggleRule.h"
 #include "engine/Selection.h"
 
 namespace scheme {

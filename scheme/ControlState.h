@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/TextBox.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/TextBox.h"
 #include "scheme/Scheme.h"
 
 namespace scheme {

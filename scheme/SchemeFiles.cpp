@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/toolkit/Host.h"
+#include "toolkit/Host.h"
 
 namespace scheme {
 namespace {

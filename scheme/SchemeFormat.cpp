@@ -4,7 +4,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 #include "engine/Captions.h"
 #include "scheme/Scheme.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 
 namespace any5::assistant {
 namespace {

@@ -1,9 +1,9 @@
 #include "any5/assistant/KillAssistant.h"
 
 #include "any5/assistant/ColdBankers.h"
-#include "app/toolkit/Host.h"
-#include "app/toolkit/LineBreaks.h"
-#include "app/toolkit/Placement.h"
+#include "toolkit/Host.h"
+#include "toolkit/LineBreaks.h"
+#include "toolkit/Placement.h"
 #include "engine/Selection.h"
 
 namespace any5::assistant {

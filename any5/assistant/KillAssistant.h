@@ -3,11 +3,11 @@
 #include <array>
 
 #include "app/shell/Shell.h"
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/Frame.h"
-#include "app/toolkit/TextBox.h"
-#include "app/toolkit/Timer.h"
-#include "app/toolkit/Window.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/Frame.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Window.h"
 
 namespace toolkit {
 class Host;

@@ -1,7 +1,7 @@
 #include "any5/panels/BankerPanel.h"
 
-#include "app/toolkit/Host.h"
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/Host.h"
+#include "toolkit/ToggleRule.h"
 #include "engine/BankerCountCheck.h"
 #include "engine/Captions.h"
 

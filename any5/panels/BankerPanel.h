@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "any5/stages/BankerGroupStage.h"
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 
 namespace toolkit {
 class Host;

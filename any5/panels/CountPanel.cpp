@@ -1,6 +1,6 @@
 #include "any5/panels/CountPanel.h"
 
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/ToggleRule.h"
 
 namespace any5 {
 

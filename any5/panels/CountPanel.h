@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/OptionGroup.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/OptionGroup.h"
 #include "engine/Selection.h"
 
 namespace any5 {

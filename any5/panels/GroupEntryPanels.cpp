@@ -6,9 +6,9 @@
 #include "any5/stages/GroupTextStage.h"
 #include "any5/stages/PositionalKillStage.h"
 #include "any5/stages/TextLines.h"
-#include "app/toolkit/Host.h"
-#include "app/toolkit/LineBreaks.h"
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/Host.h"
+#include "toolkit/LineBreaks.h"
+#include "toolkit/ToggleRule.h"
 #include "engine/Any5Slot.h"
 
 namespace any5 {

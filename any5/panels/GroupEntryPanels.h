@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/TextBox.h"
-#include "app/toolkit/Timer.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Timer.h"
 #include "engine/CandidateTable.h"
 #include "engine/Pipeline.h"
 

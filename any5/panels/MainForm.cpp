@@ -6,7 +6,7 @@
 #include "any5/stages/CountStage.h"
 #include "any5/stages/MinMaxStage.h"
 #include "any5/stages/ParityPatternStage.h"
-#include "app/toolkit/Host.h"
+#include "toolkit/Host.h"
 #include "engine/ResultCopy.h"
 #include "scheme/SchemeFiles.h"
 

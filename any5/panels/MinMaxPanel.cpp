@@ -2,8 +2,8 @@
 
 #include "any5/stages/BetShape.h"
 #include "any5/stages/MinMaxStage.h"
-#include "app/toolkit/Host.h"
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/Host.h"
+#include "toolkit/ToggleRule.h"
 
 namespace any5 {
 

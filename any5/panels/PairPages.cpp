@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "any5/stages/PairStage.h"
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/ToggleRule.h"
 #include "engine/Any5Slot.h"
 #include "engine/Captions.h"
 

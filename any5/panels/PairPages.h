@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/Pipeline.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/toolkit/Placement.h"
+#include "toolkit/Placement.h"
 #include "engine/Captions.h"
 
 namespace any5 {

@@ -3,10 +3,10 @@
 #include <deque>
 #include <string>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/Timer.h"
-#include "app/toolkit/Window.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Window.h"
 
 namespace any5 {
 

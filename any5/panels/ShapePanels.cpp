@@ -6,8 +6,8 @@
 #include "any5/stages/KillAllStage.h"
 #include "any5/stages/SpacingStage.h"
 #include "any5/stages/ValueKillStage.h"
-#include "app/toolkit/Host.h"
-#include "app/toolkit/ToggleRule.h"
+#include "toolkit/Host.h"
+#include "toolkit/ToggleRule.h"
 #include "engine/Any5Slot.h"
 
 namespace any5 {

@@ -1,6 +1,6 @@
 #include "any5/panels/ShellButtons.h"
 
-#include "app/toolkit/Host.h"
+#include "toolkit/Host.h"
 
 namespace any5 {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "app/shell/Shell.h"
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/TextBox.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/TextBox.h"
 
 namespace toolkit {
 class Host;

@@ -3,7 +3,7 @@
 #include <bitset>
 
 #include "any5/stages/RowScan.h"
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 #include "engine/SpelledBets.h"
 
 namespace any5::stages {

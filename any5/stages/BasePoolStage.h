@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/TextBox.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/TextBox.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
 

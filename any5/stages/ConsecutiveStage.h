@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
 

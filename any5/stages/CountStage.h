@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
 

@@ -4,7 +4,7 @@
 
 #include "any5/stages/RowScan.h"
 #include "any5/stages/TextLines.h"
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 
 namespace any5::stages {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "any5/stages/BetShape.h"
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
 

@@ -6,7 +6,7 @@
 
 #include "any5/stages/BetShape.h"
 #include "any5/stages/RowScan.h"
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 
 namespace any5::stages {
 namespace {

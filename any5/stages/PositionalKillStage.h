@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit/TextBox.h"
+#include "toolkit/TextBox.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "any5/stages/BetShape.h"
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
 

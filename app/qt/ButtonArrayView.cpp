@@ -4,7 +4,7 @@
 #include <numeric>
 
 #include "app/qt/ButtonView.h"
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 
 namespace gui {
 

@@ -1,7 +1,7 @@
 #include "app/qt/ButtonView.h"
 
 #include "app/qt/QtColours.h"
-#include "app/toolkit/Button.h"
+#include "toolkit/Button.h"
 
 namespace gui {
 

@@ -3,7 +3,7 @@
 #include <QGridLayout>
 
 #include "app/qt/CheckBoxView.h"
-#include "app/toolkit/CheckBox.h"
+#include "toolkit/CheckBox.h"
 
 namespace gui {
 

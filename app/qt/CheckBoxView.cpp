@@ -3,7 +3,7 @@
 #include <QSignalBlocker>
 
 #include "app/qt/QtColours.h"
-#include "app/toolkit/CheckBox.h"
+#include "toolkit/CheckBox.h"
 
 namespace gui {
 

@@ -1,7 +1,7 @@
 #include "app/qt/FrameView.h"
 
 #include "app/qt/QtColours.h"
-#include "app/toolkit/Frame.h"
+#include "toolkit/Frame.h"
 
 namespace gui {
 

@@ -1,7 +1,7 @@
 #include "app/qt/LabelView.h"
 
 #include "app/qt/QtColours.h"
-#include "app/toolkit/Label.h"
+#include "toolkit/Label.h"
 
 namespace gui {
 

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "app/toolkit/ListBox.h"
+#include "toolkit/ListBox.h"
 
 namespace gui {
 

@@ -5,7 +5,7 @@
 #include <QSignalBlocker>
 
 #include "app/qt/QtColours.h"
-#include "app/toolkit/OptionGroup.h"
+#include "toolkit/OptionGroup.h"
 
 namespace gui {
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "app/toolkit/TextBox.h"
+#include "toolkit/TextBox.h"
 
 namespace gui {
 

@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QString>
 
-#include "app/toolkit/Rgb.h"
+#include "toolkit/Rgb.h"
 
 namespace gui {
 

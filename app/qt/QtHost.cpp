@@ -11,7 +11,7 @@
 #include <QUrl>
 
 #include "app/qt/TipDialog.h"
-#include "app/toolkit/TipWindow.h"
+#include "toolkit/TipWindow.h"
 
 namespace gui {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/toolkit/Host.h"
+#include "toolkit/Host.h"
 
 class QWidget;
 

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "app/qt/WindowBody.h"
-#include "app/toolkit/Placement.h"
+#include "toolkit/Placement.h"
 
 namespace gui {
 namespace {

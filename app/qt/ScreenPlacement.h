@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-#include "app/toolkit/Window.h"
+#include "toolkit/Window.h"
 
 class QWidget;
 

@@ -8,8 +8,8 @@
 #include <QTextDocument>
 
 #include "app/qt/QtColours.h"
-#include "app/toolkit/LineBreaks.h"
-#include "app/toolkit/TextBox.h"
+#include "toolkit/LineBreaks.h"
+#include "toolkit/TextBox.h"
 
 namespace gui {
 namespace {

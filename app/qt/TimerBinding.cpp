@@ -1,6 +1,6 @@
 #include "app/qt/TimerBinding.h"
 
-#include "app/toolkit/Timer.h"
+#include "toolkit/Timer.h"
 
 namespace gui {
 

@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt/QtColours.h"
-#include "app/toolkit/TipWindow.h"
+#include "toolkit/TipWindow.h"
 
 namespace gui {
 

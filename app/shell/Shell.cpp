@@ -1,6 +1,6 @@
 #include "app/shell/Shell.h"
 
-#include "app/toolkit/Host.h"
+#include "toolkit/Host.h"
 
 namespace shell {
 

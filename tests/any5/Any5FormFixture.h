@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "any5/panels/MainForm.h"
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace testsupport {
 

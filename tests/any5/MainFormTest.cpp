@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "tests/support/StageFromFunction.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "cli/Runner.h"
 #include "engine/Selection.h"
 #include "front3/MainForm.h"

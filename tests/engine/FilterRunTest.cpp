@@ -5,7 +5,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "engine/Any5Slot.h"
 #include "engine/Pipeline.h"
 #include "tests/support/StageFromFunction.h"

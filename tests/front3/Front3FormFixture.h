@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
 
 namespace testsupport {

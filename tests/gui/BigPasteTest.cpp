@@ -13,7 +13,7 @@
 #include "app/qt/Front3Window.h"
 #include "app/qt/QtHost.h"
 #include "app/qt/TextBoxView.h"
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 #include "front3/MainForm.h"
 
 // Pastes a player may make by mistake, with Ctrl+V into the real windows:

@@ -11,11 +11,11 @@
 #include "app/qt/QtColours.h"
 #include "app/qt/TextBoxView.h"
 #include "app/qt/TimerBinding.h"
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/LineBreaks.h"
-#include "app/toolkit/TextBox.h"
-#include "app/toolkit/Timer.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/LineBreaks.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Timer.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "any5/panels/MainForm.h"
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
 #include "tests/support/BigTexts.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "any5/panels/MainForm.h"
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
 #include "scheme/SchemeFiles.h"

@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
 
 // Random selections for the reference checks of the button stages: which
 // buttons or boxes a case selects, shown on a panel by colour or clicked.

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/ListBox.h"
-#include "app/toolkit/OptionGroup.h"
-#include "app/toolkit/TextBox.h"
-#include "app/toolkit/TipWindow.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/ListBox.h"
+#include "toolkit/OptionGroup.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/TipWindow.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 
 #include <gtest/gtest.h>
 
-#include "app/toolkit/TipWindow.h"
+#include "toolkit/TipWindow.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 
 #include <gtest/gtest.h>
 

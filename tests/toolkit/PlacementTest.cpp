@@ -1,4 +1,4 @@
-#include "app/toolkit/Placement.h"
+#include "toolkit/Placement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tools/intersection/BetTextNormaliser.h"
 
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/LineBreaks.h"
 
 namespace intersection {
 

@@ -3,8 +3,8 @@
 #include <bitset>
 #include <string>
 
-#include "app/toolkit/Host.h"
-#include "app/toolkit/LineBreaks.h"
+#include "toolkit/Host.h"
+#include "toolkit/LineBreaks.h"
 #include "engine/ResultCopy.h"
 #include "engine/SpelledBets.h"
 #include "engine/TableGuard.h"

@@ -3,11 +3,11 @@
 #include <array>
 #include <functional>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/CheckBox.h"
-#include "app/toolkit/Frame.h"
-#include "app/toolkit/TextBox.h"
-#include "app/toolkit/Window.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Frame.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Window.h"
 
 namespace engine {
 class TableGuard;

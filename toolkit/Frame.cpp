@@ -1,4 +1,4 @@
-#include "app/toolkit/Frame.h"
+#include "toolkit/Frame.h"
 
 namespace toolkit {
 

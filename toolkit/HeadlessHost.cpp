@@ -1,6 +1,6 @@
-#include "app/toolkit/HeadlessHost.h"
+#include "toolkit/HeadlessHost.h"
 
-#include "app/toolkit/TipWindow.h"
+#include "toolkit/TipWindow.h"
 
 namespace toolkit {
 namespace {

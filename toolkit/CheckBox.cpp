@@ -1,4 +1,4 @@
-#include "app/toolkit/CheckBox.h"
+#include "toolkit/CheckBox.h"
 
 namespace toolkit {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit/Window.h"
+#include "toolkit/Window.h"
 
 namespace toolkit {
 

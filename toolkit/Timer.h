@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "app/toolkit/Listener.h"
+#include "toolkit/Listener.h"
 
 namespace toolkit {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/Listener.h"
-#include "app/toolkit/Timer.h"
+#include "toolkit/Listener.h"
+#include "toolkit/Timer.h"
 
 namespace toolkit {
 

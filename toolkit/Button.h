@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "app/toolkit/Listener.h"
-#include "app/toolkit/Rgb.h"
+#include "toolkit/Listener.h"
+#include "toolkit/Rgb.h"
 
 namespace toolkit {
 

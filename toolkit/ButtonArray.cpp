@@ -1,4 +1,4 @@
-#include "app/toolkit/ButtonArray.h"
+#include "toolkit/ButtonArray.h"
 
 #include <cstdio>
 #include <utility>

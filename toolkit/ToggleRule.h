@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/toolkit/Button.h"
-#include "app/toolkit/Rgb.h"
+#include "toolkit/Button.h"
+#include "toolkit/Rgb.h"
 
 namespace toolkit {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/toolkit/Listener.h"
+#include "toolkit/Listener.h"
 
 namespace toolkit {
 

@@ -1,4 +1,4 @@
-#include "app/toolkit/TabStrip.h"
+#include "toolkit/TabStrip.h"
 
 namespace toolkit {
 

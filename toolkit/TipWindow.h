@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/toolkit/Label.h"
-#include "app/toolkit/Timer.h"
-#include "app/toolkit/Window.h"
+#include "toolkit/Label.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Window.h"
 
 namespace toolkit {
 

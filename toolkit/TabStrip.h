@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/ButtonArray.h"
-#include "app/toolkit/Frame.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/Frame.h"
 
 namespace toolkit {
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/toolkit/Listener.h"
+#include "toolkit/Listener.h"
 
 namespace toolkit {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/Listener.h"
+#include "toolkit/Listener.h"
 
 namespace toolkit {
 

@@ -1,4 +1,4 @@
-#include "app/toolkit/ListBox.h"
+#include "toolkit/ListBox.h"
 
 #include <utility>
 

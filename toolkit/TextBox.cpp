@@ -1,4 +1,4 @@
-#include "app/toolkit/TextBox.h"
+#include "toolkit/TextBox.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "app/toolkit/TipWindow.h"
+#include "toolkit/TipWindow.h"
 
 namespace toolkit {
 

@@ -1,4 +1,4 @@
-#include "app/toolkit/Button.h"
+#include "toolkit/Button.h"
 
 #include <utility>
 

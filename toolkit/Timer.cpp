@@ -1,4 +1,4 @@
-#include "app/toolkit/Timer.h"
+#include "toolkit/Timer.h"
 
 namespace toolkit {
 

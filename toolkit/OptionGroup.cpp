@@ -1,4 +1,4 @@
-#include "app/toolkit/OptionGroup.h"
+#include "toolkit/OptionGroup.h"
 
 #include <stdexcept>
 #include <utility>

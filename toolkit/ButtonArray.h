@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/Button.h"
+#include "toolkit/Button.h"
 
 namespace toolkit {
 

@@ -1,4 +1,4 @@
-#include "app/toolkit/Label.h"
+#include "toolkit/Label.h"
 
 #include <utility>
 

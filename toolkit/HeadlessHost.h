@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit/Host.h"
+#include "toolkit/Host.h"
 
 namespace toolkit {
 

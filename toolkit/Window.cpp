@@ -1,4 +1,4 @@
-#include "app/toolkit/Window.h"
+#include "toolkit/Window.h"
 
 namespace toolkit {
 
