@@ -7,10 +7,10 @@
 #include <string>
 
 #include "any5/panels/MainForm.h"
-#include "toolkit/HeadlessHost.h"
 #include "engine/CandidateTable.h"
 #include "engine/Publication.h"
 #include "front3/MainForm.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
-#include "toolkit/HeadlessHost.h"
 #include "scheme/Scheme.h"
 #include "tests/support/SampleSchemes.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace {
 

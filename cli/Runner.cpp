@@ -8,11 +8,11 @@
 #include "any5/assistant/ColdBankers.h"
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
-#include "toolkit/HeadlessHost.h"
-#include "toolkit/LineBreaks.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
 #include "scheme/Scheme.h"
+#include "toolkit/HeadlessHost.h"
+#include "toolkit/LineBreaks.h"
 
 namespace cli {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "toolkit/ButtonArray.h"
 #include "engine/BetMask.h"
 #include "engine/FilterStage.h"
 #include "engine/Selection.h"
+#include "toolkit/ButtonArray.h"
 
 namespace engine {
 

@@ -3,13 +3,13 @@
 #include <array>
 #include <string>
 
+#include "engine/Publication.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Frame.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/TextBox.h"
-#include "engine/Publication.h"
 
 namespace engine {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
+#include "toolkit/ButtonArray.h"
 
 namespace engine {
 

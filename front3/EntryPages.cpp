@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "toolkit/LineBreaks.h"
-#include "toolkit/ToggleRule.h"
 #include "engine/Captions.h"
 #include "front3/Front3Slot.h"
 #include "front3/PairStages.h"
 #include "front3/ShapeStages.h"
+#include "toolkit/LineBreaks.h"
+#include "toolkit/ToggleRule.h"
 
 namespace front3 {
 namespace {

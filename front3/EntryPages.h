@@ -2,12 +2,12 @@
 
 #include <deque>
 
-#include "toolkit/ButtonArray.h"
-#include "toolkit/CheckBox.h"
-#include "toolkit/TextBox.h"
 #include "engine/Pipeline.h"
 #include "front3/CandidateTable.h"
 #include "front3/TextStages.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/TextBox.h"
 
 namespace front3 {
 

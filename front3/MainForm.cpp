@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "toolkit/Host.h"
 #include "engine/ResultCopy.h"
 #include "front3/Publication.h"
 #include "front3/SchemeControls.h"
 #include "scheme/SchemeFiles.h"
+#include "toolkit/Host.h"
 
 namespace front3 {
 

@@ -1,9 +1,6 @@
 #pragma once
 
 #include "app/shell/Shell.h"
-#include "toolkit/Label.h"
-#include "toolkit/TabStrip.h"
-#include "toolkit/Window.h"
 #include "engine/FilterRun.h"
 #include "engine/Pipeline.h"
 #include "engine/ResultPanel.h"
@@ -13,6 +10,9 @@
 #include "front3/Front3Slot.h"
 #include "front3/NumberPanels.h"
 #include "front3/ShapePanels.h"
+#include "toolkit/Label.h"
+#include "toolkit/TabStrip.h"
+#include "toolkit/Window.h"
 #include "tools/intersection/IntersectionForm.h"
 
 namespace toolkit {

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "toolkit/ToggleRule.h"
 #include "engine/BankerCountCheck.h"
 #include "engine/Captions.h"
 #include "front3/Front3Slot.h"
 #include "front3/NumberStages.h"
+#include "toolkit/ToggleRule.h"
 
 namespace front3 {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "toolkit/ButtonArray.h"
 #include "engine/Pipeline.h"
 #include "front3/CandidateTable.h"
+#include "toolkit/ButtonArray.h"
 
 namespace toolkit {
 class Host;

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "toolkit/ButtonArray.h"
 #include "engine/FilterStage.h"
 #include "front3/CandidateTable.h"
+#include "toolkit/ButtonArray.h"
 
 namespace front3 {
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "toolkit/ToggleRule.h"
 #include "front3/Front3Slot.h"
 #include "front3/NumberStages.h"
 #include "front3/ShapeStages.h"
+#include "toolkit/ToggleRule.h"
 
 namespace front3 {
 namespace {

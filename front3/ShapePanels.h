@@ -3,14 +3,14 @@
 #include <deque>
 #include <string>
 
-#include "toolkit/ButtonArray.h"
-#include "toolkit/CheckBox.h"
-#include "toolkit/OptionGroup.h"
-#include "toolkit/TextBox.h"
 #include "engine/Captions.h"
 #include "engine/Pipeline.h"
 #include "engine/Selection.h"
 #include "front3/CandidateTable.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/OptionGroup.h"
+#include "toolkit/TextBox.h"
 
 namespace front3 {
 

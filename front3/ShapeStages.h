@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/ButtonArray.h"
-#include "toolkit/CheckBox.h"
 #include "engine/FilterStage.h"
 #include "front3/CandidateTable.h"
+#include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
 
 namespace front3 {
 

@@ -4,9 +4,9 @@
 #include <bit>
 #include <bitset>
 
-#include "toolkit/LineBreaks.h"
 #include "engine/Selection.h"
 #include "front3/RowScan.h"
+#include "toolkit/LineBreaks.h"
 
 namespace front3 {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "toolkit/TextBox.h"
 #include "engine/FilterStage.h"
 #include "front3/CandidateTable.h"
+#include "toolkit/TextBox.h"
 
 namespace front3 {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/FilterStage.h"
 #include "toolkit/LineBreaks.h"
 #include "toolkit/TextBox.h"
-#include "engine/FilterStage.h"
 
 // What the fuzz targets share: the input as pasted text, a check that stops
 // the run so that libFuzzer keeps the input, and the properties every text

@@ -4,8 +4,8 @@
 
 #include "any5/panels/GroupEntryPanels.h"
 #include "any5/stages/BasePoolStage.h"
-#include "toolkit/CheckBox.h"
 #include "fuzz/FuzzChecks.h"
+#include "toolkit/CheckBox.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "any5/assistant/ColdBankers.h"
-#include "toolkit/LineBreaks.h"
 #include "fuzz/FuzzChecks.h"
+#include "toolkit/LineBreaks.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/HeadlessHost.h"
 #include "engine/CandidateTable.h"
 #include "engine/TableGuard.h"
 #include "front3/CandidateTable.h"
 #include "fuzz/FuzzChecks.h"
+#include "toolkit/HeadlessHost.h"
 #include "tools/intersection/BetTextNormaliser.h"
 #include "tools/intersection/IntersectionForm.h"
 

@@ -3,11 +3,11 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
-#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
 #include "fuzz/FuzzChecks.h"
 #include "scheme/Scheme.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace {
 

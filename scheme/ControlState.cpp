@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "toolkit/ToggleRule.h"
 #include "engine/Selection.h"
+#include "toolkit/ToggleRule.h"
 
 namespace scheme {
 namespace {

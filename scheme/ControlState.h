@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "scheme/Scheme.h"
 #include "toolkit/ButtonArray.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/TextBox.h"
-#include "scheme/Scheme.h"
 
 namespace scheme {
 

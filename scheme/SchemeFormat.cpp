@@ -4,9 +4,9 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 
-#include "toolkit/LineBreaks.h"
 #include "engine/Captions.h"
 #include "scheme/Scheme.h"
+#include "toolkit/LineBreaks.h"
 
 namespace scheme {
 namespace {

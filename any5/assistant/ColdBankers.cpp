@@ -40,7 +40,6 @@ ColdBankers deriveColdBankers(const std::array<std::string, 5>& history) {
     std::array<std::array<bool, 5>, 5> struck{};
     std::string seen(toolkit::trimSpaces(history[0]));
     seen += ' ';
-    int distinct = 5;
     for (int k = 1; k <= 4; ++k) {
         for (std::size_t i = 0; i < 5; ++i) {
             const std::string& token = tokens[k][i];
@@ -49,16 +48,17 @@ ColdBankers deriveColdBankers(const std::array<std::string, 5>& history) {
             } else {
                 seen += token;
                 seen += ' ';
-                ++distinct;
             }
             struck[k][i] = struck[k][i] || token == "*";
         }
     }
+    // The never-drawn numbers are read off the seen text itself, not off a
+    // count of distinct tokens that assumes box 0 holds five different
+    // numbers: with four there, or one twice, such a count reaches 11 while a
+    // number, the coldest of all, was never drawn.
     std::vector<std::string> order;
-    if (distinct < 11) {
-        for (int n = 1; n <= 11; ++n) {
-            if (seen.find(twoDigits(n)) == std::string::npos) order.push_back(twoDigits(n));
-        }
+    for (int n = 1; n <= 11; ++n) {
+        if (seen.find(twoDigits(n)) == std::string::npos) order.push_back(twoDigits(n));
     }
     const std::size_t neverDrawn = order.size();
     for (int k = 4; k >= 1 && order.size() < neverDrawn + 3; --k) {

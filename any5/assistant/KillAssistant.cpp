@@ -1,10 +1,10 @@
 #include "any5/assistant/KillAssistant.h"
 
 #include "any5/assistant/ColdBankers.h"
+#include "engine/Selection.h"
 #include "toolkit/Host.h"
 #include "toolkit/LineBreaks.h"
 #include "toolkit/Placement.h"
-#include "engine/Selection.h"
 
 namespace any5::assistant {
 namespace {

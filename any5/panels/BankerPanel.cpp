@@ -1,9 +1,9 @@
 #include "any5/panels/BankerPanel.h"
 
-#include "toolkit/Host.h"
-#include "toolkit/ToggleRule.h"
 #include "engine/BankerCountCheck.h"
 #include "engine/Captions.h"
+#include "toolkit/Host.h"
+#include "toolkit/ToggleRule.h"
 
 namespace any5 {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "engine/Selection.h"
 #include "toolkit/ButtonArray.h"
 #include "toolkit/OptionGroup.h"
-#include "engine/Selection.h"
 
 namespace any5 {
 

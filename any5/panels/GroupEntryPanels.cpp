@@ -6,10 +6,10 @@
 #include "any5/stages/GroupTextStage.h"
 #include "any5/stages/PositionalKillStage.h"
 #include "any5/stages/TextLines.h"
+#include "engine/Any5Slot.h"
 #include "toolkit/Host.h"
 #include "toolkit/LineBreaks.h"
 #include "toolkit/ToggleRule.h"
-#include "engine/Any5Slot.h"
 
 namespace any5 {
 namespace {

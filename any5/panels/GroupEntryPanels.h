@@ -1,11 +1,11 @@
 #pragma once
 
+#include "engine/CandidateTable.h"
+#include "engine/Pipeline.h"
 #include "toolkit/ButtonArray.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
-#include "engine/CandidateTable.h"
-#include "engine/Pipeline.h"
 
 namespace toolkit {
 class Host;

@@ -6,9 +6,9 @@
 #include "any5/stages/CountStage.h"
 #include "any5/stages/MinMaxStage.h"
 #include "any5/stages/ParityPatternStage.h"
-#include "toolkit/Host.h"
 #include "engine/ResultCopy.h"
 #include "scheme/SchemeFiles.h"
+#include "toolkit/Host.h"
 
 namespace any5 {
 

@@ -11,15 +11,15 @@
 #include "any5/panels/ParityPicker.h"
 #include "any5/panels/ShapePanels.h"
 #include "any5/panels/ShellButtons.h"
-#include "toolkit/Label.h"
-#include "toolkit/TabStrip.h"
-#include "toolkit/Window.h"
 #include "engine/Any5Slot.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterRun.h"
 #include "engine/Pipeline.h"
 #include "engine/ResultPanel.h"
 #include "engine/TableGuard.h"
+#include "toolkit/Label.h"
+#include "toolkit/TabStrip.h"
+#include "toolkit/Window.h"
 #include "tools/intersection/IntersectionForm.h"
 
 namespace toolkit {

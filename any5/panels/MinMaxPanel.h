@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/ButtonArray.h"
 #include "engine/ScratchTable.h"
+#include "toolkit/ButtonArray.h"
 
 namespace toolkit {
 class Host;

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "any5/stages/PairStage.h"
-#include "toolkit/ToggleRule.h"
 #include "engine/Any5Slot.h"
 #include "engine/Captions.h"
+#include "toolkit/ToggleRule.h"
 
 namespace any5 {
 namespace {

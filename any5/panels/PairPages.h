@@ -1,8 +1,8 @@
 #pragma once
 
-#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/Pipeline.h"
+#include "toolkit/ButtonArray.h"
 
 namespace any5 {
 

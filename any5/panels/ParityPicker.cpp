@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "toolkit/Placement.h"
 #include "engine/Captions.h"
+#include "toolkit/Placement.h"
 
 namespace any5 {
 

@@ -6,9 +6,9 @@
 #include "any5/stages/KillAllStage.h"
 #include "any5/stages/SpacingStage.h"
 #include "any5/stages/ValueKillStage.h"
+#include "engine/Any5Slot.h"
 #include "toolkit/Host.h"
 #include "toolkit/ToggleRule.h"
-#include "engine/Any5Slot.h"
 
 namespace any5 {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/Captions.h"
 #include "engine/Pipeline.h"
+#include "toolkit/ButtonArray.h"
 
 namespace toolkit {
 class Host;

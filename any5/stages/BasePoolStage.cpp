@@ -3,8 +3,8 @@
 #include <bitset>
 
 #include "any5/stages/RowScan.h"
-#include "toolkit/LineBreaks.h"
 #include "engine/SpelledBets.h"
+#include "toolkit/LineBreaks.h"
 
 namespace any5::stages {
 

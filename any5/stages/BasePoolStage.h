@@ -1,9 +1,9 @@
 #pragma once
 
-#include "toolkit/CheckBox.h"
-#include "toolkit/TextBox.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/TextBox.h"
 
 namespace any5::stages {
 

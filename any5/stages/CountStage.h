@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
+#include "toolkit/ButtonArray.h"
 
 namespace any5::stages {
 

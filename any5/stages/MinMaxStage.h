@@ -1,9 +1,9 @@
 #pragma once
 
 #include "any5/stages/BetShape.h"
-#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
+#include "toolkit/ButtonArray.h"
 
 namespace any5::stages {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "toolkit/TextBox.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
+#include "toolkit/TextBox.h"
 
 namespace any5::stages {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "any5/stages/BetShape.h"
-#include "toolkit/ButtonArray.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
+#include "toolkit/ButtonArray.h"
 
 namespace any5::stages {
 

@@ -27,10 +27,15 @@ IntersectionWindow::IntersectionWindow(intersection::IntersectionForm& form, QWi
         box->setObjectName(QStringLiteral("T_dd_jiaoji_%1").arg(list));
         box->setAccessibleName(labels[list]);
         box->setMinimumSize(170, 380);
-        auto* command = new ButtonView(form.C_jiaoji_cls[static_cast<std::size_t>(list)], this);
-        command->setObjectName(QStringLiteral("C_jiaoji_cls_%1").arg(list));
+        // Under each list its own button: 清空A, 清空B, or the result's copy.
+        auto& command = form.C_jiaoji_cls[static_cast<std::size_t>(list)];
+        box->setPreviewAdvice(
+            list < 2 ? QStringLiteral("点【%1】可清空").arg(toQString(command.caption()))
+                     : QStringLiteral("【%1】复制全部").arg(toQString(command.caption())));
+        auto* commandView = new ButtonView(command, this);
+        commandView->setObjectName(QStringLiteral("C_jiaoji_cls_%1").arg(list));
         grid->addWidget(new QLabel(labels[list], this), 0, columns[list]);
-        grid->addWidget(command, 1, columns[list]);
+        grid->addWidget(commandView, 1, columns[list]);
         grid->addWidget(box, 2, columns[list]);
     }
 

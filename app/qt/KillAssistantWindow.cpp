@@ -1,5 +1,7 @@
 #include "app/qt/KillAssistantWindow.h"
 
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -55,26 +57,14 @@ KillAssistantWindow::KillAssistantWindow(any5::assistant::KillAssistant& assista
     : QWidget(mainWindow, Qt::Window), m_assistant(assistant) {
     setObjectName(QStringLiteral("Fshahao"));
     setWindowTitle(toQString(assistant.title()));
-    setMouseTracking(true);
     auto* column = new QVBoxLayout(this);
     column->setSpacing(4);
     column->addWidget(historyArea());
-    auto* derive = new ButtonView(assistant.C_shahao_sandan, this);
-    derive->setObjectName(QStringLiteral("C_shahao_sandan"));
-    derive->setMinimumHeight(30);
-    column->addWidget(derive);
-    auto* links = new QHBoxLayout;
-    for (auto* button : {&assistant.C_shahao_jiaocheng, &assistant.C_shahao_jiqiao}) {
-        auto* view = new ButtonView(*button, this);
-        view->setObjectName(button == &assistant.C_shahao_jiaocheng
-                                ? QStringLiteral("C_shahao_jiaocheng")
-                                : QStringLiteral("C_shahao_jiqiao"));
-        links->addWidget(view);
-    }
-    column->addLayout(links);
-    column->addWidget(padArea());
+    column->addWidget(coveredArea());
+    column->addWidget(confirmArea());
     new TimerBinding(assistant.Timer1, this);
     m_tutorial = new TutorialView(assistant.tutorial, this);
+    trackBareSurface();
     // First shown at its size hint, as every top-level window is.
     m_assistant.setFrameSizeSource([this] { return frameSizeOf(*this, sizeHint()); });
     m_assistant.setViewListener([this] { sync(); });
@@ -120,51 +110,102 @@ QWidget* KillAssistantWindow::historyArea() {
     return area;
 }
 
-// The five pad rows, the two confirm buttons, the hints, and the period
-// chooser shown over them once a draw is recognised.
-QWidget* KillAssistantWindow::padArea() {
-    auto* area = new QWidget(this);
-    auto* grid = new QGridLayout(area);
-    grid->setContentsMargins(0, 0, 0, 0);
+// From just below the history boxes down to the last pad row: the
+// derivation button, the tutorial and tips buttons and the five pad rows,
+// with the period chooser over them once a draw is recognised. The area is
+// never lower than the chooser, so every period button shows whole and none
+// lies under the confirm buttons.
+QWidget* KillAssistantWindow::coveredArea() {
+    m_covered = new QWidget(this);
+    auto* column = new QVBoxLayout(m_covered);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    auto* derive = new ButtonView(m_assistant.C_shahao_sandan, m_covered);
+    derive->setObjectName(QStringLiteral("C_shahao_sandan"));
+    derive->setMinimumHeight(30);
+    column->addWidget(derive);
+    auto* links = new QHBoxLayout;
+    for (auto* button : {&m_assistant.C_shahao_jiaocheng, &m_assistant.C_shahao_jiqiao}) {
+        auto* view = new ButtonView(*button, m_covered);
+        view->setObjectName(button == &m_assistant.C_shahao_jiaocheng
+                                ? QStringLiteral("C_shahao_jiaocheng")
+                                : QStringLiteral("C_shahao_jiqiao"));
+        links->addWidget(view);
+    }
+    column->addLayout(links);
+    auto* pad = new QGridLayout;
     for (int row = 0; row < 5; ++row) {
         const QString label = QString::fromUtf8(kPositions[row]);
-        grid->addWidget(new QLabel(label, area), row, 0);
-        grid->addWidget(
-            new ButtonArrayView(label, m_assistant.padRow(row), {11, QSize(26, 24), {}}, area), row,
-            1);
+        pad->addWidget(new QLabel(label, m_covered), row, 0);
+        pad->addWidget(
+            new ButtonArrayView(label, m_assistant.padRow(row), {11, QSize(26, 24), {}}, m_covered),
+            row, 1);
     }
-    auto* chooser = new FrameView(m_assistant.F_shahao_xiala, area);
-    chooser->setObjectName(QStringLiteral("F_shahao_xiala"));
-    chooser->setAccessibleName(QStringLiteral("请选择要输入的期号"));
-    chooser->setStyleSheet(QStringLiteral("QGroupBox { background: #C0FFC0; }"));
-    auto* choices = new QVBoxLayout(chooser);
+    column->addLayout(pad);
+    column->addStretch(1);
+
+    // Not in the layout: created last, it lies over everything else.
+    m_chooser = new FrameView(m_assistant.F_shahao_xiala, m_covered);
+    m_chooser->setObjectName(QStringLiteral("F_shahao_xiala"));
+    m_chooser->setAccessibleName(QStringLiteral("请选择要输入的期号"));
+    m_chooser->setStyleSheet(QStringLiteral("QGroupBox { background: #C0FFC0; }"));
+    auto* choices = new QVBoxLayout(m_chooser);
     auto* head = new QHBoxLayout;
-    head->addWidget(new QLabel(QStringLiteral("请选择要输入的期号"), chooser));
-    auto* close = new ButtonView(m_assistant.C_shahao_tuichu, chooser);
+    head->addWidget(new QLabel(QStringLiteral("请选择要输入的期号"), m_chooser));
+    auto* close = new ButtonView(m_assistant.C_shahao_tuichu, m_chooser);
     close->setFixedSize(26, 24);
     head->addWidget(close);
     choices->addLayout(head);
     choices->addWidget(new ButtonArrayView(QStringLiteral("请选择要输入的期号"),
                                            m_assistant.C_shahao_gengxin, {1, QSize(260, 26), {}},
-                                           chooser));
-    grid->addWidget(chooser, 0, 1, 6, 1);
-    auto* confirm = new ButtonArrayView(QStringLiteral("确认"), m_assistant.C_shahao_queren,
-                                        {2, QSize(150, 30), {}}, area);
-    grid->addWidget(confirm, 5, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("万位千位百位十位个位每个位置只选一个号码"), area), 6,
-                    0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("选择期号后点击<确认输入>"), area), 7, 0, 1, 2);
+                                           m_chooser));
+    m_covered->setMinimumHeight(m_chooser->sizeHint().height());
+    m_covered->installEventFilter(this);
+    return m_covered;
+}
+
+// The two confirm buttons and the two hints under them.
+QWidget* KillAssistantWindow::confirmArea() {
+    auto* area = new QWidget(this);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(new ButtonArrayView(QStringLiteral("确认"), m_assistant.C_shahao_queren,
+                                          {2, QSize(150, 30), {}}, area));
+    column->addWidget(new QLabel(QStringLiteral("万位千位百位十位个位每个位置只选一个号码"), area));
+    column->addWidget(new QLabel(QStringLiteral("选择期号后点击<确认输入>"), area));
     return area;
+}
+
+// Qt drops a pointer move over a widget that does not track the mouse, so
+// every bare part of the window (containers, labels, the chooser's frame)
+// tracks it and reports it here; buttons and text boxes keep their own rules.
+void KillAssistantWindow::trackBareSurface() {
+    QList<QWidget*> widgets = findChildren<QWidget*>();
+    widgets.append(this);
+    for (QWidget* widget : widgets) {
+        if (widget->window() != this || qobject_cast<QAbstractButton*>(widget)) continue;
+        bool inTextBox = false;
+        for (QWidget* up = widget; up != nullptr && !inTextBox; up = up->parentWidget())
+            inTextBox = qobject_cast<QAbstractScrollArea*>(up) != nullptr;
+        if (inTextBox) continue;
+        widget->setMouseTracking(true);
+        widget->installEventFilter(this);
+    }
+}
+
+bool KillAssistantWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_covered && event->type() == QEvent::Resize) {
+        m_chooser->setGeometry(m_covered->rect());
+        m_chooser->raise();
+    } else if (event->type() == QEvent::MouseMove) {
+        m_assistant.hoverSurface();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void KillAssistantWindow::closeEvent(QCloseEvent* event) {
     m_assistant.unload();
     event->accept();
-}
-
-void KillAssistantWindow::mouseMoveEvent(QMouseEvent* event) {
-    QWidget::mouseMoveEvent(event);
-    m_assistant.hoverSurface();
 }
 
 void KillAssistantWindow::sync() {

@@ -18,15 +18,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* historyArea();
-    QWidget* padArea();
+    QWidget* coveredArea();
+    QWidget* confirmArea();
+    void trackBareSurface();
     void sync();
 
     any5::assistant::KillAssistant& m_assistant;
     QWidget* m_tutorial = nullptr;
+    QWidget* m_covered = nullptr;
+    QWidget* m_chooser = nullptr;
 };
 
 }  // namespace gui

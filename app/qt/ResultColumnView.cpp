@@ -10,6 +10,7 @@
 #include "app/qt/LabelView.h"
 #include "app/qt/ListBoxView.h"
 #include "app/qt/ProgressFillView.h"
+#include "app/qt/QtColours.h"
 #include "app/qt/TextBoxView.h"
 #include "engine/ResultPanel.h"
 
@@ -31,6 +32,10 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     text->setAccessibleName(QStringLiteral("T_dd_by"));
     text->setAccessibleDescription(QStringLiteral("缩水结果文本，复制号码时复制的内容"));
     text->setMaximumHeight(90);
+    // This box has no double-click action; what matters is that its text is
+    // not what gets copied.
+    text->setPreviewAdvice(QStringLiteral("这里的文字不会被复制，【%1】复制的是缩水结果")
+                               .arg(toQString(result.C_copy.caption())));
     column->addWidget(text, 1);
 
     auto* commas = new CheckBoxView(result.Check_out_douhao, this);

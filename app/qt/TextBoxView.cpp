@@ -17,7 +17,7 @@ constexpr std::size_t kPreviewBytes = 16 * 1024;
 constexpr std::size_t kMegabyte = 1024 * 1024;
 }  // namespace
 
-QString previewOf(const std::string& text, int lines) {
+QString previewOf(const std::string& text, int lines, const QString& advice) {
     std::size_t end = 0;
     int shown = 0;
     while (shown < lines && end < text.size()) {
@@ -42,7 +42,7 @@ QString previewOf(const std::string& text, int lines) {
             ? QStringLiteral("%1 KB").arg((text.size() + 512) / 1024)
             : QStringLiteral("%1 MB").arg(static_cast<double>(text.size()) / kMegabyte, 0, 'f', 1);
     return head +
-           QStringLiteral("……（共 %1 行，%2，太长只显示开头；双击可清空）").arg(total).arg(size);
+           QStringLiteral("……（共 %1 行，%2，太长只显示开头；%3）").arg(total).arg(size, advice);
 }
 
 qsizetype longestRun(QStringView text) {
@@ -135,7 +135,7 @@ void TextBoxView::showText() {
     // While the preview shows, the box's own text is the truth.
     if (m_isPreview) {
         m_box.setViewSource({});
-        setPlainText(previewOf(text, kPreviewLines));
+        setPlainText(previewOf(text, kPreviewLines, m_previewAdvice));
         return;
     }
     m_box.setViewSource([this] { return toolkit::toCrLf(toPlainText().toStdString()); });

@@ -15,10 +15,9 @@ namespace gui {
 // Qt's editor needs seconds to lay out megabytes of lines, so a text longer
 // than kLargeText is not put into it: the box keeps the whole text, and the
 // editor shows its beginning, read-only, with a line saying how much there is
-// and that a double-click clears it. So is a text holding a run of more than
-// kLongRun characters without a blank or line break ("010203..."): the time
-// Qt takes to wrap such a run grows with its square, a second per keystroke
-// at 128 K characters.
+// and what the player can do about it (by default: a double-click clears it). So is a text holding
+// a run of more than kLongRun characters without a blank or line break ("010203..."): the time Qt
+// takes to wrap such a run grows with its square, a second per keystroke at 128 K characters.
 class TextBoxView final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -30,6 +29,9 @@ public:
     ~TextBoxView() override;
 
     bool isShowingPreview() const { return m_isPreview; }
+    // What the preview's last line tells the player to do, for a box whose
+    // double-click does not clear it.
+    void setPreviewAdvice(QString advice) { m_previewAdvice = std::move(advice); }
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -45,10 +47,13 @@ private:
     unsigned m_shownRevision = ~0u;
     bool m_isSyncing = false;
     bool m_isPreview = false;
+    QString m_previewAdvice = QStringLiteral("双击可清空");
 };
 
-// The preview of a long text: its first lines, then a note of its size.
-QString previewOf(const std::string& text, int lines);
+// The preview of a long text: its first lines, then a note of its size and
+// the advice.
+QString previewOf(const std::string& text, int lines,
+                  const QString& advice = QStringLiteral("双击可清空"));
 
 // The length of the longest run of characters between blanks, tabs and line
 // breaks: "01 0203\n04" => 4.

@@ -9,25 +9,37 @@ using any5::assistant::deriveColdBankers;
 using toolkit::palette::kCream;
 using toolkit::palette::kGreen;
 
-TEST(ColdBankers, OldestLastAppearancesComeFirst) {
-    const auto result = deriveColdBankers(
-        {"01 02 03 04 05", "06 07 08 01 02", "09 10 03 04 06", "11 01 02 05 07", "08 09 10 11 03"});
-    ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.bankers, "11 09 10");
-}
-
-TEST(ColdBankers, NeverDrawnNumbersLeadInAscendingOrder) {
-    const auto result = deriveColdBankers(
-        {"01 02 03 04 05", "01 02 03 04 06", "01 02 03 04 07", "01 02 03 04 08", "01 02 03 04 09"});
-    EXPECT_EQ(result.bankers, "10 11 09");
-}
-
-TEST(ColdBankers, NeverDrawnNumbersMakeUpForTooFewOlderOnes) {
-    // Draws 2..5 add only 06 and 07; 08..11 were never drawn.
-    const auto result = deriveColdBankers(
-        {"01 02 03 04 05", "01 02 03 04 06", "01 02 03 05 06", "07 02 03 04 05", "01 02 03 04 05"});
-    ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.bankers, "08 09 10");
+TEST(ColdBankers, NeverDrawnFirstThenOldestLastAppearances) {
+    struct Case {
+        const char* name;
+        std::array<std::string, 5> history;
+        const char* bankers;
+    };
+    const Case cases[] = {
+        {"oldest last appearances first",
+         {"01 02 03 04 05", "06 07 08 01 02", "09 10 03 04 06", "11 01 02 05 07", "08 09 10 11 03"},
+         "11 09 10"},
+        {"never-drawn lead, ascending",
+         {"01 02 03 04 05", "01 02 03 04 06", "01 02 03 04 07", "01 02 03 04 08", "01 02 03 04 09"},
+         "10 11 09"},
+        // Draws 2..5 add only 06 and 07; 08..11 were never drawn.
+        {"never-drawn make up for too few older ones",
+         {"01 02 03 04 05", "01 02 03 04 06", "01 02 03 05 06", "07 02 03 04 05", "01 02 03 04 05"},
+         "08 09 10"},
+        // Box 0 short of five different numbers: ten others are seen, yet 11 never was.
+        {"box 0 with four numbers",
+         {"01 02 03 04", "05 06 07 01 02", "08 09 10 03 04", "01 02 03 04 05", "01 02 03 04 06"},
+         "11 08 09"},
+        {"box 0 with a number twice",
+         {"01 01 02 03 04", "05 06 07 01 02", "08 09 10 03 04", "01 02 03 04 05", "01 02 03 04 06"},
+         "11 08 09"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = deriveColdBankers(c.history);
+        ASSERT_TRUE(result.ok()) << result.errorText;
+        EXPECT_EQ(result.bankers, c.bankers);
+    }
 }
 
 TEST(ColdBankers, FewerThanThreeCandidatesInAllIsAnError) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "toolkit/HeadlessHost.h"
 #include "tests/support/StageFromFunction.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace {
 

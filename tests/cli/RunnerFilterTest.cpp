@@ -5,13 +5,13 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
-#include "toolkit/HeadlessHost.h"
 #include "cli/Runner.h"
 #include "engine/Selection.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
 #include "scheme/SchemeFiles.h"
 #include "tests/support/SampleSchemes.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <memory>
 #include <stdexcept>
 
-#include "toolkit/HeadlessHost.h"
 #include "engine/Any5Slot.h"
 #include "engine/Pipeline.h"
 #include "tests/support/StageFromFunction.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace {
 

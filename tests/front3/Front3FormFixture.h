@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace testsupport {
 

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -257,6 +258,53 @@ TEST_F(Any5WindowTest, TheAssistantOpensFromItsLinkAndPresetsTheMainWindow) {
     EXPECT_EQ(tutorial->windowTitle(), QStringLiteral("杀号教程"));
     EXPECT_TRUE(tutorial->findChild<QPlainTextEdit*>()->toPlainText().contains(
         QStringLiteral("更新最近1期并重新排列最近5期")));
+}
+
+// The period chooser lies over the pad: each of its entries must be the
+// widget under its own centre, not a pad or confirm button drawn on top; and
+// every bare spot of the window turns the confirm buttons white.
+TEST_F(Any5WindowTest, TheAssistantsChooserTakesItsClicksAndBareSpotsWhitenTheConfirmButtons) {
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("L_shahao_jiqiao")), Qt::LeftButton);
+    auto* assistant = window.findChild<QWidget*>(QStringLiteral("Fshahao"));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(assistant));
+    for (int row = 0; row < 5; ++row) form.shahao.padRow(row).press(static_cast<std::size_t>(row));
+    form.shahao.C_shahao_queren.press(0);
+    const auto* chooser = assistant->findChild<QWidget*>(QStringLiteral("F_shahao_xiala"));
+    ASSERT_TRUE(chooser->isVisible());
+    const auto entries = chooser->findChildren<QPushButton*>(
+        QRegularExpression(QStringLiteral("^C_shahao_gengxin_\\d$")));
+    ASSERT_EQ(entries.size(), form.shahao.C_shahao_gengxin.size());
+    for (auto* entry : entries) {
+        SCOPED_TRACE(entry->text().toStdString());
+        const QPoint centre = entry->mapTo(assistant, entry->rect().center());
+        EXPECT_EQ(assistant->childAt(centre), entry);
+        EXPECT_TRUE(assistant->rect().contains(centre));
+    }
+    QTest::mouseClick(entries.back(), Qt::LeftButton);
+    EXPECT_EQ(form.shahao.C_shahao_gengxin[entries.size() - 1].backColour(), 0x00FF00u);
+    form.shahao.C_shahao_tuichu.press();
+
+    const auto whiteConfirmButtons = [&] {
+        return form.shahao.C_shahao_queren.countWithColour(0xFFFFFF);
+    };
+    const auto* pad0 = assistant->findChild<QPushButton*>(QStringLiteral("C_dingwei_ww_0"));
+    const auto* pad1 = assistant->findChild<QPushButton*>(QStringLiteral("C_dingwei_ww_1"));
+    ASSERT_NE(pad0, nullptr);
+    ASSERT_NE(pad1, nullptr);
+    const QPoint betweenPads = (pad0->mapTo(assistant, pad0->rect().topRight()) +
+                                pad1->mapTo(assistant, pad1->rect().bottomLeft())) /
+                               2;
+    const QLabel* hint = nullptr;
+    for (const auto* label : assistant->findChildren<QLabel*>()) {
+        if (label->text().startsWith(QStringLiteral("万位千位"))) hint = label;
+    }
+    ASSERT_NE(hint, nullptr);
+    for (const QPoint bare : {betweenPads, hint->mapTo(assistant, hint->rect().center())}) {
+        form.shahao.C_shahao_queren[1].mouseMove();
+        ASSERT_EQ(form.shahao.C_shahao_queren.countWithColour(0x00FF00), 2u);
+        QTest::mouseMove(assistant, bare);
+        EXPECT_EQ(whiteConfirmButtons(), 2u) << bare.x() << "," << bare.y();
+    }
 }
 
 TEST_F(Any5WindowTest, ClosingTheMainWindowEndsTheProgramWithASideWindowOpen) {

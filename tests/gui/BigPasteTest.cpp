@@ -13,8 +13,8 @@
 #include "app/qt/Front3Window.h"
 #include "app/qt/QtHost.h"
 #include "app/qt/TextBoxView.h"
-#include "toolkit/LineBreaks.h"
 #include "front3/MainForm.h"
+#include "toolkit/LineBreaks.h"
 
 // Pastes a player may make by mistake, with Ctrl+V into the real windows:
 // megabytes, one endless line, thousands of empty lines. The box keeps every
@@ -134,6 +134,18 @@ TEST_F(Any5BigPasteTest, OneEndlessLineIsPreviewedSoTheWindowStaysQuick) {
     EXPECT_EQ(view->toPlainText(), spaced);
 }
 
+// The result box has no double-click action: its note says what copying takes.
+TEST_F(Any5BigPasteTest, AHugePasteIntoTheResultBoxSaysWhatTheCopyButtonCopies) {
+    start();
+    gui::TextBoxView* view = box("T_dd_by");
+    view->moveCursor(QTextCursor::End);
+    pasteWithCtrlV(view, repeated(QStringLiteral("01 02 03 04 05\n"), kMegabyte));
+    ASSERT_TRUE(view->isShowingPreview());
+    EXPECT_TRUE(view->toPlainText().endsWith(
+        QStringLiteral("太长只显示开头；这里的文字不会被复制，【复制号码】复制的是缩水结果）")));
+    EXPECT_EQ(form.result.ResultText.size(), 462u * 16 - 2);
+}
+
 TEST(TextBoxView, ARunEndsAtABlankATabOrALineBreakOnly) {
     EXPECT_EQ(gui::longestRun(u"01 0203\n04"), 4);
     EXPECT_EQ(gui::longestRun(u""), 0);
@@ -211,6 +223,8 @@ TEST_F(Front3BigPasteTest, TheIntersectionToolTakesTwoFiftyMegabyteLists) {
     EXPECT_TRUE(listA->isShowingPreview());
     EXPECT_TRUE(listB->isShowingPreview());
     EXPECT_TRUE(listA->toPlainText().startsWith(QStringLiteral("03 02 01\n 12 99\n")));
+    EXPECT_TRUE(
+        listB->toPlainText().endsWith(QStringLiteral("太长只显示开头；点【清空B】可清空）")));
     EXPECT_FALSE(form.jiaoji.Fjindu.isVisible());
 }
 

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "any5/panels/MainForm.h"
-#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
 #include "tests/support/BigTexts.h"
+#include "toolkit/HeadlessHost.h"
 
 // The intersection tool's two lists given huge pastes, one endless line,
 // thousands of empty lines, and bytes that are not text around real bets: each

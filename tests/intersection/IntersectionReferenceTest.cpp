@@ -3,8 +3,8 @@
 #include <random>
 
 #include "any5/panels/MainForm.h"
-#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
+#include "toolkit/HeadlessHost.h"
 #include "tools/intersection/BetTextNormaliser.h"
 
 // The tool collects the bets a list spells in one pass; here every bet's key

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "any5/panels/MainForm.h"
-#include "toolkit/HeadlessHost.h"
 #include "front3/MainForm.h"
+#include "toolkit/HeadlessHost.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <bitset>
 #include <string>
 
-#include "toolkit/Host.h"
-#include "toolkit/LineBreaks.h"
 #include "engine/ResultCopy.h"
 #include "engine/SpelledBets.h"
 #include "engine/TableGuard.h"
+#include "toolkit/Host.h"
+#include "toolkit/LineBreaks.h"
 #include "tools/intersection/BetTextNormaliser.h"
 
 namespace intersection {
