@@ -1,191 +1,113 @@
 #include "cli/Runner.h"
 
-#include <algorithm>
-#include <array>
-#include <ostream>
-#include <type_traits>
+// CLI11 is a heavy header; this is the only file that includes it.
+#include <CLI/CLI.hpp>
 
-#include "any5/assistant/ColdBankers.h"
-#include "any5/panels/MainForm.h"
-#include "any5/panels/SchemeControls.h"
-#include "front3/MainForm.h"
-#include "front3/SchemeControls.h"
-#include "scheme/Scheme.h"
-#include "toolkit/HeadlessHost.h"
-#include "toolkit/LineBreaks.h"
+#include "cli/BankersCommand.h"
+#include "cli/Console.h"
+#include "cli/FilterCommand.h"
+#include "cli/IntersectCommand.h"
 
 namespace cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: quorvel filter SCHEME.json [--count]\n"
-    "       quorvel bankers HISTORY.txt\n"
-    "       quorvel intersect --edition any5|front3 --op and|or|a-b|b-a [--comma] A.txt B.txt\n"
-    "       quorvel --help | --version\n"
-    "A file name of - reads standard input.\n";
-
-std::vector<std::string> linesOf(const std::string& text) {
-    const std::string crLf = toolkit::toCrLf(text);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < crLf.size()) {
-        const std::size_t end = std::min(crLf.find("\r\n", start), crLf.size());
-        lines.push_back(crLf.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
+// A file argument. "-" stays a file name (CLI11 takes it for no option), and
+// the reader takes it for standard input.
+void addFile(CLI::App& command, const std::string& name, std::string& file,
+             const std::string& description) {
+    command.add_option(name, file, description)->required()->type_name("");
 }
 
-int usageError(std::ostream& err, const std::string& problem) {
-    err << "quorvel: " << problem << "\n" << kUsage;
-    return 2;
+// Each command registers its arguments on a subcommand bound to the fields of
+// its values, and returns the subcommand; run() starts it once all is parsed.
+CLI::App& addFilter(CLI::App& app, FilterCommand& filter) {
+    auto& command = *app.add_subcommand("filter", "Print the bets a scheme's window would list");
+    addFile(command, "SCHEME.json", filter.schemeFile, "a scheme saved by either window");
+    command.add_flag("--count", filter.isCountOnly, "print only how many bets are left");
+    return command;
 }
 
-std::optional<std::string> readOrSay(const FileReader& readFile, const std::string& name,
-                                     std::ostream& err) {
-    auto text = readFile(name);
-    if (!text) err << "quorvel: cannot read " << name << "\n";
-    return text;
+CLI::App& addBankers(CLI::App& app, BankersCommand& bankers) {
+    auto& command = *app.add_subcommand(
+        "bankers", "Print the three coldest numbers, as the kill-number assistant picks them");
+    addFile(command, "HISTORY.txt", bankers.historyFile,
+            "the five most recent draws, most recent first, one per line");
+    return command;
 }
 
-int bankers(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-            const FileReader& readFile) {
-    if (args.size() != 2) return usageError(err, "bankers takes one history file");
-    const auto text = readOrSay(readFile, args[1], err);
-    if (!text) return 2;
-    const auto lines = linesOf(*text);
-    std::array<std::string, 5> history;
-    for (std::size_t i = 0; i < history.size() && i < lines.size(); ++i) history[i] = lines[i];
-    const auto result = any5::assistant::deriveColdBankers(history);
-    if (!result.ok()) {
-        err << result.errorText << "\n";
-        return 1;
-    }
-    out << result.bankers << "\n";
-    return 0;
+CLI::App& addIntersect(CLI::App& app, IntersectCommand& intersect) {
+    auto& command =
+        *app.add_subcommand("intersect", "Run one of the intersection tool's operations");
+    command.add_option("--edition", intersect.edition, "the kind of bets in the lists")
+        ->required()
+        ->check(CLI::IsMember(IntersectCommand::kEditions));
+    command
+        .add_option("--op", intersect.operation,
+                    "bets in both, in either, in A but not B, in B but not A")
+        ->required()
+        ->check(CLI::IsMember(IntersectCommand::kOperations));
+    command.add_flag("--comma", intersect.isComma, "separate the numbers of a bet by commas");
+    addFile(command, "A.txt", intersect.fileA, "a list of bets, one per line");
+    addFile(command, "B.txt", intersect.fileB, "a list of bets, one per line");
+    return command;
 }
 
-// The window's own tool does the work, so the runner's answer is the window's.
-template <class Form>
-std::string intersect(std::size_t operation, bool comma, const std::string& a,
-                      const std::string& b) {
-    toolkit::HeadlessHost host;
-    Form form(host);
-    form.load();
-    form.jiaoji.Check_out_douhao.setTicked(comma);
-    form.jiaoji.T_dd_jiaoji[0].setText(toolkit::toCrLf(a));
-    form.jiaoji.T_dd_jiaoji[1].setText(toolkit::toCrLf(b));
-    form.jiaoji.C_jiaoji_xuanzhe.press(operation);
-    return form.jiaoji.T_dd_jiaoji[2].text();
+// The command's exit code becomes the runner's.
+template <class Command>
+void startOnParse(CLI::App& command, const Command& values, const Console& console, int& code) {
+    command.callback([&values, &console, &code] { code = values.run(console); });
 }
 
-int intersect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              const FileReader& readFile) {
-    std::string edition;
-    std::string op;
-    bool comma = false;
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--comma") {
-            comma = true;
-        } else if ((args[i] == "--edition" || args[i] == "--op") && i + 1 < args.size()) {
-            (args[i] == "--edition" ? edition : op) = args[i + 1];
-            ++i;
-        } else {
-            files.push_back(args[i]);
-        }
+// "filter, bankers or intersect"
+std::string commandNames(const CLI::App& app) {
+    const auto commands = app.get_subcommands([](const CLI::App*) { return true; });
+    std::string names;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (i > 0) names += i + 1 == commands.size() ? " or " : ", ";
+        names += commands[i]->get_name();
     }
-    if (edition != "any5" && edition != "front3")
-        return usageError(err, "--edition must be any5 or front3, not \"" + edition + "\"");
-    const std::vector<std::string> ops = {"and", "or", "a-b", "b-a"};
-    const auto found = std::find(ops.begin(), ops.end(), op);
-    if (found == ops.end())
-        return usageError(err, "--op must be and, or, a-b or b-a, not \"" + op + "\"");
-    if (files.size() != 2) return usageError(err, "intersect takes two list files");
-    const auto a = readOrSay(readFile, files[0], err);
-    if (!a) return 2;
-    const auto b = readOrSay(readFile, files[1], err);
-    if (!b) return 2;
-    const auto operation = static_cast<std::size_t>(found - ops.begin());
-    const std::string result = edition == "any5"
-                                   ? intersect<any5::MainForm>(operation, comma, *a, *b)
-                                   : intersect<front3::MainForm>(operation, comma, *a, *b);
-    for (const auto& line : linesOf(result)) out << line << "\n";
-    return 0;
+    return names;
 }
 
-// Runs a scheme in its edition's own form, so the lines are the window's.
-template <class Form>
-int filterWith(const scheme::Scheme& scheme, bool countOnly, std::ostream& out, std::ostream& err) {
-    toolkit::HeadlessHost host;
-    Form form(host);
-    form.load();
-    applyScheme(scheme, form);
-    if constexpr (std::is_same_v<Form, front3::MainForm>) {
-        (scheme.group ? form.C_guolv_zhuan_zuxuan : form.result.C_guolv_ks).press();
-        if (!form.L_tishi.caption().empty()) {
-            std::string note = form.L_tishi.caption();
-            note.erase(std::remove(note.begin(), note.end(), '\n'), note.end());
-            err << "quorvel: " << note << "\n";
-        }
-    } else {
-        form.result.C_guolv_ks.press();
-    }
-    for (const auto& message : host.callsOf(toolkit::HeadlessHost::Kind::Message)) {
-        if (message.title == engine::FilterRun::kFailedTitle) {
-            err << "quorvel: " << message.text << "\n";
-            return 1;
-        }
-    }
-    if (countOnly) {
-        out << form.result.count() << "\n";
-    } else {
-        for (const auto& line : linesOf(form.result.ResultText)) out << line << "\n";
-    }
-    return 0;
-}
-
-int filter(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-           const FileReader& readFile) {
-    bool countOnly = false;
-    std::vector<std::string> files;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--count") {
-            countOnly = true;
-        } else {
-            files.push_back(args[i]);
-        }
-    }
-    if (files.size() != 1) return usageError(err, "filter takes one scheme file");
-    const auto text = readOrSay(readFile, files[0], err);
-    if (!text) return 2;
-    const scheme::ReadResult read = scheme::readScheme(*text);
-    if (!read.scheme) {
-        err << "quorvel: " << files[0] << ": " << read.error << "\n";
-        return 2;
-    }
-    return read.scheme->edition == scheme::Edition::Any5
-               ? filterWith<any5::MainForm>(*read.scheme, countOnly, out, err)
-               : filterWith<front3::MainForm>(*read.scheme, countOnly, out, err);
+// CLI11 names the problem in its first line; scripts reading stderr get one line.
+int badArguments(const CLI::ParseError& error, const Console& console) {
+    const std::string message = error.what();
+    console.complain(message.substr(0, message.find('\n')));
+    return kBadInput;
 }
 
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const FileReader& readFile) {
-    if (args.empty()) return usageError(err, "no command");
-    if (args[0] == "--help") {
-        out << kUsage;
-        return 0;
+    const Console console{out, err, readFile};
+    CLI::App app("The wheel filter of Quorvel without a window.", "quorvel");
+    app.set_version_flag("--version", std::string("quorvel ") + QUORVEL_VERSION);
+    app.footer("A file name of - reads standard input.");
+    // At most one command; none is reported below, so that an unknown word is
+    // named as such rather than as a missing command.
+    app.require_subcommand(0, 1);
+
+    int code = kDone;
+    FilterCommand filter;
+    startOnParse(addFilter(app, filter), filter, console, code);
+    BankersCommand bankers;
+    startOnParse(addBankers(app, bankers), bankers, console, code);
+    IntersectCommand intersect;
+    startOnParse(addIntersect(app, intersect), intersect, console, code);
+
+    try {
+        app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
+    } catch (const CLI::ParseError& error) {
+        // Help and version are "errors" that exit 0 after printing to out.
+        if (error.get_exit_code() == 0) return app.exit(error, out, err);
+        return badArguments(error, console);
     }
-    if (args[0] == "--version") {
-        out << "quorvel " << QUORVEL_VERSION << "\n";
-        return 0;
+    if (app.get_subcommands().empty()) {
+        console.complain("a command is required: " + commandNames(app));
+        return kBadInput;
     }
-    if (args[0] == "filter") return filter(args, out, err, readFile);
-    if (args[0] == "bankers") return bankers(args, out, err, readFile);
-    if (args[0] == "intersect") return intersect(args, out, err, readFile);
-    return usageError(err, "unknown command \"" + args[0] + "\"");
+    return code;
 }
 
 }  // namespace cli

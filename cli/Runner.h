@@ -15,10 +15,11 @@ using FileReader = std::function<std::optional<std::string>(const std::string& n
 //   quorvel filter SCHEME.json [--count]
 //   quorvel bankers HISTORY.txt
 //   quorvel intersect --edition any5|front3 --op and|or|a-b|b-a [--comma] A.txt B.txt
-//   quorvel --help | --version
-// Returns the exit code: 0 done, 1 the assistant's message or a failed run, 2
-// bad arguments, an unreadable file or a wrong scheme (one line on `err`
-// naming it).
+//   quorvel [COMMAND] --help | --version
+// Options may stand before or after the file names. Returns the exit code: 0
+// done (help and version on `out`), 1 the assistant's message or a failed run,
+// 2 bad arguments, an unreadable file or a wrong scheme (one line on `err`
+// naming it, "quorvel: ...").
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const FileReader& readFile);
 

@@ -161,7 +161,10 @@ void expectRunnerMatchesWindow(const char* sample) {
     const std::string published = linesOf(form.result.ResultText);
     ASSERT_FALSE(published.empty());
 
-    const std::string path = ::testing::TempDir() + "/quorvel-runner-sample.json";
+    // One file per test: ctest runs the two editions' tests side by side.
+    const std::string path = ::testing::TempDir() + "/quorvel-runner-" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                             ".json";
     host.setChosenFile(path);
     form.C_fangan_baocun.press();
     const auto saved = scheme::readFile(path);
