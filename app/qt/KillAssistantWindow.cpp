@@ -141,6 +141,7 @@ QWidget* KillAssistantWindow::coveredArea() {
             new ButtonArrayView(label, m_assistant.padRow(row), {11, QSize(26, 24), {}}, m_covered),
             row, 1);
     }
+    pad->setColumnStretch(2, 1);
     column->addLayout(pad);
     column->addStretch(1);
 

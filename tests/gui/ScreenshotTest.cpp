@@ -143,11 +143,13 @@ TEST(Screenshots, Front3WindowAndEveryTabPage) {
     form.shapes.C_sha_xingtai_01.press(2);
     form.shapes.Check_sha_daxiao[0].click();
     form.pages.C_sha2ma.press(0);
-    form.pages.C_bichu2ma.press(54);
+    form.pages.C_bichu2ma.press(30);
     form.pages.Check_sha_012[5].click();
     form.pages.C_laji_sha.press(0);
     form.pages.T_main_laji_fushi.setText("01 02 *05 *07 08 09 \r\n01 02");
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks")), Qt::LeftButton);
+    // README shows this window: with a result, not an empty list.
+    EXPECT_EQ(form.result.count(), 6u);
     form.C_qiansan_jiaoji.press();
     form.jiaoji.T_dd_jiaoji[0].setText("01,02,03\r\n02-01-03\r\n  11 10 09");
     form.jiaoji.C_jiaoji_xuanzhe.press(1);
