@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 
 set(QUORVEL_INSTALL_HELPDIR ${CMAKE_INSTALL_DATADIR}/quorvel/help)
 # An installed program looks for its pages in shell::kInstalledHelpFolder,
-# relative to its own folder (app/shell/HelpFolder.h).
+# relative to its own folder (shell/HelpFolder.h).
 file(RELATIVE_PATH help_from_programs ${CMAKE_INSTALL_FULL_BINDIR}
      ${CMAKE_INSTALL_FULL_DATADIR}/quorvel/help)
 if(NOT help_from_programs STREQUAL "../share/quorvel/help")

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/shell/Shell.h"
 #include "engine/FilterRun.h"
 #include "engine/Pipeline.h"
 #include "engine/ResultPanel.h"
@@ -10,6 +9,7 @@
 #include "front3/Front3Slot.h"
 #include "front3/NumberPanels.h"
 #include "front3/ShapePanels.h"
+#include "shell/Shell.h"
 #include "toolkit/Label.h"
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/shell/Shell.h"
+#include "shell/Shell.h"
 #include "toolkit/ButtonArray.h"
 #include "toolkit/Frame.h"
 #include "toolkit/TextBox.h"

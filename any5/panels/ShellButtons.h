@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/shell/Shell.h"
+#include "shell/Shell.h"
 #include "toolkit/ButtonArray.h"
 #include "toolkit/TextBox.h"
 

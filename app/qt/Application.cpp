@@ -13,7 +13,7 @@
 #include <cstdlib>
 
 #include "app/qt/ScreenPlacement.h"
-#include "app/shell/HelpFolder.h"
+#include "shell/HelpFolder.h"
 
 namespace gui {
 namespace {

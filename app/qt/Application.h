@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/Shell.h"
+#include "shell/Shell.h"
 
 class QApplication;
 class QWidget;

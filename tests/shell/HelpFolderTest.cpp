@@ -1,4 +1,4 @@
-#include "app/shell/HelpFolder.h"
+#include "shell/HelpFolder.h"
 
 #include <gtest/gtest.h>
 

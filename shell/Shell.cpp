@@ -1,4 +1,4 @@
-#include "app/shell/Shell.h"
+#include "shell/Shell.h"
 
 #include "toolkit/Host.h"
 
