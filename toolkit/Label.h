@@ -21,6 +21,8 @@ public:
     void setTextColour(Rgb colour);
 
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    // Whether a click does anything: such a label is a link to press.
+    bool hasClickHandler() const { return static_cast<bool>(m_onClick); }
     void click() {
         if (m_onClick) m_onClick();
     }

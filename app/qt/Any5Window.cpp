@@ -60,7 +60,6 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
         {&form.links.C_jiaocheng, "C_jiaocheng"}};
     auto* assistantLink = new LabelView(form.L_shahao_jiqiao, m_result);
     assistantLink->setObjectName(QStringLiteral("L_shahao_jiqiao"));
-    assistantLink->setCursor(Qt::PointingHandCursor);
     assistantLink->setAlignment(Qt::AlignCenter);
     m_result->addCommand(assistantLink);
     for (const auto& [button, name] : commands) {

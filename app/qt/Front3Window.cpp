@@ -160,7 +160,6 @@ QWidget* Front3Window::runBox() {
     }
     auto* help = new LabelView(m_form.L_lianma, box);
     help->setObjectName(QStringLiteral("L_lianma"));
-    help->setCursor(Qt::PointingHandCursor);
     column->addWidget(help);
     return box;
 }

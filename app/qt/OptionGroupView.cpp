@@ -17,7 +17,11 @@ OptionGroupView::OptionGroupView(toolkit::OptionGroup& group, QWidget* parent)
     for (std::size_t i = 0; i < group.size(); ++i) {
         auto* button = new QRadioButton(toQString(group.caption(i)), this);
         button->setObjectName(toQString(group.name()) + QLatin1Char('_') + QString::number(i));
-        connect(button, &QRadioButton::clicked, this, [this, i] { m_group.choose(i); });
+        // Not `clicked`: a screen reader's toggle action and the arrow keys
+        // check a button without clicking it.
+        connect(button, &QRadioButton::toggled, this, [this, i](bool isChecked) {
+            if (isChecked) m_group.choose(i);
+        });
         row->addWidget(button);
         m_buttons.push_back(button);
     }

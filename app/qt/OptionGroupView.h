@@ -10,7 +10,8 @@ class OptionGroup;
 
 namespace gui {
 
-// A row of option buttons showing a toolkit::OptionGroup.
+// A row of option buttons showing a toolkit::OptionGroup; a button checked
+// by any means (mouse, keys, screen reader) chooses its item.
 class OptionGroupView final : public QWidget {
     Q_OBJECT
 public:

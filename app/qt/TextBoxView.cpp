@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -76,6 +77,15 @@ void TextBoxView::mouseDoubleClickEvent(QMouseEvent* event) {
     m_box.doubleClick();
 }
 
+// The keyboard's way to clear a preview, which no key can edit.
+void TextBoxView::keyPressEvent(QKeyEvent* event) {
+    if (m_isPreview && (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace)) {
+        m_box.doubleClick();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
 // A paste that may make the text one to preview goes straight into the box,
 // in place of the selection, and showText() decides how the editor shows it.
 void TextBoxView::insertFromMimeData(const QMimeData* source) {
@@ -106,8 +116,16 @@ bool TextBoxView::mayNeedPreview(const QString& pasted) const {
     return longestRun(pasted) + around > kLongRun;
 }
 
+// A screen reader's text actions edit even a read-only editor; what they did
+// to a read-only box (or to a preview) is undone, so it shows the box's text.
 void TextBoxView::onEdited() {
-    if (!m_isSyncing) m_box.markEditedInView();
+    if (m_isSyncing) return;
+    if (!isReadOnly()) {
+        m_box.markEditedInView();
+        return;
+    }
+    m_shownRevision = ~0u;
+    sync();
 }
 
 // Called when the logic changed the box. The text is redrawn only when it is

@@ -15,9 +15,10 @@ namespace gui {
 // Qt's editor needs seconds to lay out megabytes of lines, so a text longer
 // than kLargeText is not put into it: the box keeps the whole text, and the
 // editor shows its beginning, read-only, with a line saying how much there is
-// and what the player can do about it (by default: a double-click clears it). So is a text holding
-// a run of more than kLongRun characters without a blank or line break ("010203..."): the time Qt
-// takes to wrap such a run grows with its square, a second per keystroke at 128 K characters.
+// and what the player can do about it (by default: a double-click, or from the keyboard Delete,
+// clears it). So is a text holding a run of more than kLongRun characters without a blank or line
+// break ("010203..."): the time Qt takes to wrap such a run grows with its square, a second per
+// keystroke at 128 K characters.
 class TextBoxView final : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -35,6 +36,8 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // In a preview, Delete and Backspace do what a double-click does.
+    void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:

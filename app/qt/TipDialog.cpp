@@ -26,4 +26,12 @@ TipDialog::~TipDialog() {
     m_tip.setViewListener({});
 }
 
+// Unloading the tip closes the dialog, through the tip's view listener.
+void TipDialog::done(int result) {
+    if (m_tip.isLoaded())
+        m_tip.unload();
+    else
+        QDialog::done(result);
+}
+
 }  // namespace gui

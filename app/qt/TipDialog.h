@@ -18,6 +18,9 @@ public:
     TipDialog(toolkit::TipWindow& tip, QWidget* parent = nullptr);
     ~TipDialog() override;
 
+    // Closed early (Escape, the close box), the tip unloads as on its timer.
+    void done(int result) override;
+
 private:
     toolkit::TipWindow& m_tip;
     TimerBinding m_timer;

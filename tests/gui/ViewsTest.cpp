@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
@@ -11,11 +13,13 @@
 #include "app/qt/QtColours.h"
 #include "app/qt/TextBoxView.h"
 #include "app/qt/TimerBinding.h"
+#include "app/qt/TipDialog.h"
 #include "toolkit/ButtonArray.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/LineBreaks.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
+#include "toolkit/TipWindow.h"
 
 namespace {
 
@@ -84,6 +88,13 @@ TEST(TextBoxView, AHugePasteIsKeptWholeButOnlyItsBeginningIsShown) {
     EXPECT_FALSE(view.isReadOnly());
     QTest::keyClicks(&view, QStringLiteral("07"));
     EXPECT_EQ(box.text(), "07");
+
+    // From the keyboard, Delete clears a preview as a double-click does.
+    view.paste();
+    ASSERT_TRUE(view.isShowingPreview());
+    QTest::keyClick(&view, Qt::Key_Delete);
+    EXPECT_EQ(box.text(), "");
+    EXPECT_FALSE(view.isReadOnly());
 }
 
 TEST(TextBoxView, PreviewOfOneEndlessLineStaysShortAndCountsLines) {
@@ -105,6 +116,49 @@ TEST(TextBoxView, DoubleClickReachesTheHandlerAndColourFollows) {
     EXPECT_EQ(view.toPlainText(), QString());
     box.setTextColour(toolkit::palette::kHintGrey);
     EXPECT_EQ(gui::toRgb(view.palette().color(QPalette::Text)), toolkit::palette::kHintGrey);
+}
+
+// Qt lets a screen reader's text actions edit even a read-only editor.
+TEST(TextBoxView, AScreenReaderEditsOnlyWhatThePlayerMayEdit) {
+    std::string large;
+    while (large.size() < gui::TextBoxView::kLargeText) large += "04 05 06\r\n";
+    struct Row {
+        const char* name;
+        std::string text;
+        bool isReadOnly;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"editable", "01 02", false, "XX01 02"},
+        {"read-only", "1", true, "1"},
+        {"preview of a large text", large, false, large},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        toolkit::TextBox box(row.text);
+        box.setReadOnly(row.isReadOnly);
+        gui::TextBoxView view(box);
+        const QString shown = view.toPlainText();
+        auto* editable = QAccessible::queryAccessibleInterface(&view)->editableTextInterface();
+        ASSERT_NE(editable, nullptr);
+        editable->insertText(0, QStringLiteral("XX"));
+        EXPECT_EQ(box.text(), row.expected);
+        if (row.text != row.expected) continue;
+        EXPECT_EQ(view.toPlainText().toStdString(), shown.toStdString());
+        editable->deleteText(0, 1);
+        EXPECT_EQ(view.toPlainText().toStdString(), shown.toStdString());
+    }
+}
+
+TEST(TipDialog, ClosedByEscapeTheTipUnloadsAsOnItsTimer) {
+    toolkit::TipWindow tip;
+    gui::TipDialog dialog(tip);
+    tip.load();
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(tip.isLoaded());
+    EXPECT_FALSE(tip.Timer1.isEnabled());
 }
 
 TEST(CheckBoxView, ClickTicksTheControlWhichRaisesItsClick) {
