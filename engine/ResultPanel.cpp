@@ -9,6 +9,19 @@ ResultPanel::ResultPanel(std::string copyCaption, std::string commaCaption)
     T_dd_by.setText({});
     T_jindutiao[0].setWidth(kProgressTrackWidth);
     T_jindutiao[1].setWidth(kProgressTrackWidth);
+    N_rongcuo_min.setChangeHandler([this] {
+        if (N_rongcuo_max.value() < N_rongcuo_min.value())
+            N_rongcuo_max.setValue(N_rongcuo_min.value());
+    });
+    N_rongcuo_max.setChangeHandler([this] {
+        if (N_rongcuo_min.value() > N_rongcuo_max.value())
+            N_rongcuo_min.setValue(N_rongcuo_max.value());
+    });
+}
+
+void ResultPanel::setToleranceLimit(int conditions) {
+    N_rongcuo_min.setRange(0, conditions);
+    N_rongcuo_max.setRange(0, conditions);
 }
 
 void ResultPanel::show(Publication publication) {
@@ -16,7 +29,12 @@ void ResultPanel::show(Publication publication) {
     ResultText = std::move(publication.text);
     Li_out.assign(std::move(publication.lines));
     T_dd_by.setText(ResultText);
-    dadi_zhushu.setCaption(std::to_string(count));
+    std::string caption = std::to_string(count);
+    if (!m_runTolerance.isPlain()) {
+        caption += "  容错 " + std::to_string(m_runTolerance.min) + "-" +
+                   std::to_string(m_runTolerance.max);
+    }
+    dadi_zhushu.setCaption(caption);
 }
 
 void ResultPanel::setProgress(double fraction) {

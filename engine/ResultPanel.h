@@ -4,11 +4,13 @@
 #include <string>
 
 #include "engine/Publication.h"
+#include "engine/Verdicts.h"
 #include "toolkit/Button.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/Frame.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/NumberBox.h"
 #include "toolkit/TextBox.h"
 
 namespace engine {
@@ -33,14 +35,26 @@ public:
     // Item 0 is the white track, item 1 the red fill.
     std::array<toolkit::TextBox, 2> T_jindutiao;
     std::string ResultText;
+    // 容错：错 [N_rongcuo_min] 到 [N_rongcuo_max] 个条件; the first never above
+    // the second.
+    toolkit::NumberBox N_rongcuo_min{0, 0};
+    toolkit::NumberBox N_rongcuo_max{0, 0};
 
     // ',' when Check_out_douhao is ticked, ' ' otherwise; read when publishing.
     char separator() const { return Check_out_douhao.isTicked() ? ',' : ' '; }
     // Replaces the list, the text box, the count and ResultText in one go.
+    // The count says when the run let bets break conditions.
     void show(Publication publication);
+    // The tolerance of the run about to publish.
+    void setRunTolerance(const Tolerance& tolerance) { m_runTolerance = tolerance; }
+    // Both selectors range over 0..`conditions`, the conditions taking part.
+    void setToleranceLimit(int conditions);
     // Sets the red fill to `fraction` of the track.
     void setProgress(double fraction);
     std::size_t count() const { return Li_out.size(); }
+
+private:
+    Tolerance m_runTolerance;
 };
 
 }  // namespace engine

@@ -23,6 +23,8 @@ public:
     void setText(std::string text);
     // Goes up by one on every setText, so a view redraws only new text.
     unsigned revision() const { return m_revision; }
+    // Goes up on every change, set or typed into the view.
+    unsigned editCount() const { return m_revision + m_viewEdits; }
     Rgb textColour() const { return m_textColour; }
     void setTextColour(Rgb colour);
     bool isReadOnly() const { return m_readOnly; }
@@ -41,12 +43,16 @@ public:
     void setViewListener(std::function<void()> onChanged) { m_view.set(std::move(onChanged)); }
     // `fetch` returns the view's text with CR LF line breaks.
     void setViewSource(std::function<std::string()> fetch) { m_fetch = std::move(fetch); }
-    void markEditedInView() { m_isStale = true; }
+    void markEditedInView() {
+        m_isStale = true;
+        ++m_viewEdits;
+    }
 
 private:
     mutable std::string m_text;
     mutable bool m_isStale = false;
     unsigned m_revision = 0;
+    unsigned m_viewEdits = 0;
     Rgb m_textColour = palette::kBlack;
     bool m_readOnly = false;
     int m_width = 0;

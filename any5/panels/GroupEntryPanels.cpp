@@ -1,12 +1,6 @@
 #include "any5/panels/GroupEntryPanels.h"
 
-#include <memory>
-
-#include "any5/stages/BasePoolStage.h"
-#include "any5/stages/GroupTextStage.h"
-#include "any5/stages/PositionalKillStage.h"
 #include "any5/stages/TextLines.h"
-#include "engine/Any5Slot.h"
 #include "toolkit/Host.h"
 #include "toolkit/LineBreaks.h"
 #include "toolkit/ToggleRule.h"
@@ -92,23 +86,6 @@ void GroupEntryPanels::restoreHints() {
     T_main_bichu_3ma.setText(T_main_3ma.text());
     T_main_sha_3ma.setText(T_main_3ma.text());
     T_main_sha4ma.setText(T_main_sha4ma_by.text());
-}
-
-void GroupEntryPanels::installStages(engine::Pipeline<engine::CandidateTable>& pipeline) {
-    using engine::Any5Slot;
-    using engine::slotIndex;
-    pipeline.install(slotIndex(Any5Slot::CompoundKill),
-                     std::make_unique<stages::CompoundKillStage>(T_main_shazhixuan));
-    pipeline.install(slotIndex(Any5Slot::PositionalKill),
-                     std::make_unique<stages::PositionalKillStage>(T_ding_shadingwei));
-    pipeline.install(slotIndex(Any5Slot::TripleKill),
-                     std::make_unique<stages::TripleKillStage>(T_main_sha_3ma));
-    pipeline.install(slotIndex(Any5Slot::TripleKeep),
-                     std::make_unique<stages::TripleKeepStage>(T_main_bichu_3ma));
-    pipeline.install(slotIndex(Any5Slot::QuadKill),
-                     std::make_unique<stages::QuadKillStage>(T_main_sha4ma));
-    pipeline.install(slotIndex(Any5Slot::BasePool),
-                     std::make_unique<stages::BasePoolStage>(Check_sha_dd, T_sha_dadi));
 }
 
 }  // namespace any5

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/CandidateTable.h"
-#include "engine/Pipeline.h"
 #include "toolkit/ButtonArray.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/TextBox.h"
@@ -61,8 +59,6 @@ public:
         "C_ding_sha_4ma_kg", {"全", "清", "添加"}, toolkit::palette::kTabGrey};
 
     toolkit::Timer Timer_ys_huise{500, true};
-
-    void installStages(engine::Pipeline<engine::CandidateTable>& pipeline);
     // Clear-all's first step: the four number-group boxes show their hints again.
     void restoreHints();
 

@@ -2,11 +2,11 @@
 
 #include <memory>
 
+#include "any5/panels/Conditions.h"
 #include "any5/panels/SchemeControls.h"
-#include "any5/stages/CountStage.h"
-#include "any5/stages/MinMaxStage.h"
-#include "any5/stages/ParityPatternStage.h"
+#include "engine/ConditionRun.h"
 #include "engine/ResultCopy.h"
+#include "engine/TypedBet.h"
 #include "scheme/SchemeFiles.h"
 #include "toolkit/Host.h"
 
@@ -21,12 +21,20 @@ MainForm::MainForm(toolkit::Host& host)
       links(host),
       jiaoji(intersectionUniverse(), tableGuard, host),
       shahao(host, *this, bankers.C_danma_chu, pairs.C_sha2ma, links.environment),
+      tongji(reportSource(), *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
-             [this] { pipeline.apply(table); },
+             [this] {
+                 tongji.refreshIfChanged();
+                 const engine::Tolerance tolerance = tongji.tolerance();
+                 result.setRunTolerance(tolerance);
+                 engine::applyConditions(pipeline, table, tolerance);
+             },
              [this](char separator) { return engine::publishAlive(table, separator); }, true},
             tableGuard, result, host) {
-    installStages();
+    m_freshTable.generate();
+    installConditions(*this);
+    tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     result.C_copy.setClickHandler([this] { copy(); });
     C_sha_jiou.setClickHandler([this] { togglePicker(); });
@@ -38,6 +46,7 @@ MainForm::MainForm(toolkit::Host& host)
             applyScheme(*loaded, *this);
     });
     C_jiaoji.setClickHandler([this] { jiaoji.show(); });
+    C_tongji.setClickHandler([this] { tongji.show(); });
     L_shahao_jiqiao.setClickHandler([this] { shahao.show(); });
     L_shahao_jiqiao.setMouseMoveHandler([this] {
         L_shahao_jiqiao.setUnderlined(true);
@@ -58,20 +67,23 @@ intersection::Universe MainForm::intersectionUniverse() {
             [this](int row) { return table.isKilled(row); }};
 }
 
-void MainForm::installStages() {
-    using engine::Any5Slot;
-    using engine::slotIndex;
-    entries.installStages(pipeline);
-    pairs.installStages(pipeline);
-    shapes.installStages(pipeline);
-    pipeline.install(slotIndex(Any5Slot::BankerGroup), bankers.makeStage());
-    pipeline.install(slotIndex(Any5Slot::MinMax),
-                     std::make_unique<stages::MinMaxStage>(minMax.C_min, minMax.C_max));
-    pipeline.install(slotIndex(Any5Slot::Count), std::make_unique<stages::CountStage>(
-                                                     counts.C_jishu_geshu, counts.C_dahao_geshu,
-                                                     counts.C_zhihe_geshu, counts.BigNumberList));
-    pipeline.install(slotIndex(Any5Slot::ParityPattern),
-                     std::make_unique<stages::ParityPatternStage>(ParityPatternList));
+// The report judges the conditions on a table of its own; a typed bet is
+// found there by its numbers, in any order.
+engine::ReportForm::Source MainForm::reportSource() {
+    return engine::reportSource(
+        pipeline, m_freshTable, result, [this](std::string_view text, std::string& error) {
+            const engine::TypedBet bet = engine::readTypedBet(text, 5);
+            if (!bet.ok()) {
+                error = "不是任五的一注：" + bet.error;
+                return 0;
+            }
+            engine::BetMask mask = 0;
+            for (const int n : bet.numbers) mask |= static_cast<engine::BetMask>(1u << (n - 1));
+            for (int row = 1; row <= engine::CandidateTable::kRowCount; ++row) {
+                if (m_freshTable.mask(row) == mask) return row;
+            }
+            return 0;
+        });
 }
 
 // Start-up, in order: the tab pages, then the panel defaults (pair captions,

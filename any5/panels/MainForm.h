@@ -15,6 +15,7 @@
 #include "engine/CandidateTable.h"
 #include "engine/FilterRun.h"
 #include "engine/Pipeline.h"
+#include "engine/ReportForm.h"
 #include "engine/ResultPanel.h"
 #include "engine/TableGuard.h"
 #include "toolkit/Label.h"
@@ -56,6 +57,7 @@ public:
     toolkit::Button C_fangan_baocun{"保存方案"};
     toolkit::Button C_fangan_zairu{"载入方案"};
     toolkit::Button C_jiaoji{"交集工具"};
+    toolkit::Button C_tongji{"条件统计"};
     ShellButtons links;
     toolkit::Label L_shahao_jiqiao{"使用作者杀号技巧"};
 
@@ -64,19 +66,21 @@ public:
     engine::Pipeline<engine::CandidateTable> pipeline{engine::kAny5SlotCount};
     intersection::IntersectionForm jiaoji;
     assistant::KillAssistant shahao;
+    engine::ReportForm tongji;
 
     // The pointer over the bare window surface ends every hover highlight.
     void hoverSurface();
 
 private:
     void onLoad() override;
-    void installStages();
+    engine::ReportForm::Source reportSource();
     intersection::Universe intersectionUniverse();
     void copy();
     void togglePicker();
     void clearAll();
 
     toolkit::Host& m_host;
+    engine::CandidateTable m_freshTable;  // every bet alive, for the report
     engine::FilterRun m_run;
 };
 

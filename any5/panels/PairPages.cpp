@@ -1,9 +1,5 @@
 #include "any5/panels/PairPages.h"
 
-#include <memory>
-
-#include "any5/stages/PairStage.h"
-#include "engine/Any5Slot.h"
 #include "engine/Captions.h"
 #include "toolkit/ToggleRule.h"
 
@@ -31,13 +27,6 @@ void PairPages::setCaptions() {
         C_sha2ma[i].setCaption(captions[i]);
         C_chu2ma[i].setCaption(captions[i]);
     }
-}
-
-void PairPages::installStages(engine::Pipeline<engine::CandidateTable>& pipeline) {
-    pipeline.install(engine::slotIndex(engine::Any5Slot::PairKill),
-                     std::make_unique<stages::PairKillStage>(C_sha2ma));
-    pipeline.install(engine::slotIndex(engine::Any5Slot::PairKeep),
-                     std::make_unique<stages::PairKeepStage>(C_chu2ma));
 }
 
 }  // namespace any5

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "engine/CandidateTable.h"
-#include "engine/Pipeline.h"
 #include "toolkit/ButtonArray.h"
 
 namespace any5 {
@@ -23,7 +21,6 @@ public:
 
     // Start-up: both arrays get the pair captions, "01\r\n02" to "10\r\n11".
     void setCaptions();
-    void installStages(engine::Pipeline<engine::CandidateTable>& pipeline);
 };
 
 }  // namespace any5

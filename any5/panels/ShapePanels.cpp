@@ -1,12 +1,5 @@
 #include "any5/panels/ShapePanels.h"
 
-#include <memory>
-
-#include "any5/stages/ConsecutiveStage.h"
-#include "any5/stages/KillAllStage.h"
-#include "any5/stages/SpacingStage.h"
-#include "any5/stages/ValueKillStage.h"
-#include "engine/Any5Slot.h"
 #include "toolkit/Host.h"
 #include "toolkit/ToggleRule.h"
 
@@ -48,21 +41,6 @@ void ShapePanels::clickSpacing(std::size_t index) {
         return;
     }
     button.setBackColour(kYellow);
-}
-
-void ShapePanels::installStages(engine::Pipeline<engine::CandidateTable>& pipeline) {
-    using engine::Any5Slot;
-    using engine::slotIndex;
-    pipeline.install(slotIndex(Any5Slot::SumTail),
-                     std::make_unique<stages::SumTailStage>(C_zuobian_sha_heiwei));
-    pipeline.install(slotIndex(Any5Slot::Sum), std::make_unique<stages::SumStage>(C_sha_hezhi));
-    pipeline.install(slotIndex(Any5Slot::Span), std::make_unique<stages::SpanStage>(C_kuadu_sha));
-    pipeline.install(slotIndex(Any5Slot::Spacing),
-                     std::make_unique<stages::SpacingStage>(C_jiange));
-    pipeline.install(slotIndex(Any5Slot::KillAll),
-                     std::make_unique<stages::KillAllStage>(C_tsm_sha));
-    pipeline.install(slotIndex(Any5Slot::Consecutive),
-                     std::make_unique<stages::ConsecutiveStage>(C_sha_xingtai_01));
 }
 
 }  // namespace any5

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/CandidateTable.h"
 #include "engine/Captions.h"
-#include "engine/Pipeline.h"
 #include "toolkit/ButtonArray.h"
 
 namespace toolkit {
@@ -38,7 +36,6 @@ public:
 
     // Puts the sum-tail, sum, span, spacing, kill-number and consecutive
     // stages into their slots.
-    void installStages(engine::Pipeline<engine::CandidateTable>& pipeline);
 
 private:
     void clickSpacing(std::size_t index);

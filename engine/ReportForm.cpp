@@ -1,0 +1,96 @@
+#include "engine/ReportForm.h"
+
+#include "toolkit/Placement.h"
+
+namespace engine {
+
+ReportForm::ReportForm(Source source, const toolkit::Window& mainWindow)
+    : Window(kTitle), m_source(std::move(source)), m_main(mainWindow) {
+    T_chazhu_jieguo.setReadOnly(true);
+    C_chazhu.setClickHandler([this] { lookUp(); });
+    addTimer(Timer1);
+    Timer1.setTickHandler([this] { dock(); });
+}
+
+void ReportForm::onLoad() {
+    dock();
+    Timer1.setEnabled(true);
+    refreshIfChanged();
+}
+
+void ReportForm::dock() {
+    const Geometry place = toolkit::dockBeside(m_main.geometry(), frameSize(), m_main.workArea());
+    setGeometry(place.left, place.top, width(), height());
+}
+
+void ReportForm::setHard(std::set<std::string> names) {
+    m_hard = std::move(names);
+    m_isStale = true;
+}
+
+void ReportForm::setTakesPart(const std::string& name, bool takesPart) {
+    if (takesPart) {
+        m_hard.erase(name);
+    } else {
+        m_hard.insert(name);
+    }
+    m_isStale = true;
+    refreshIfChanged();
+}
+
+Tolerance ReportForm::tolerance() const {
+    const auto [min, max] = m_source.toleranceRange();
+    return {min, max, m_hard};
+}
+
+bool ReportForm::refreshIfChanged() {
+    const auto [min, max] = m_source.toleranceRange();
+    std::string print = m_source.fingerprint();
+    print += '\x1d' + std::to_string(min) + '-' + std::to_string(max);
+    if (!m_isStale && print == m_fingerprint) return false;
+    m_fingerprint = std::move(print);
+    m_isStale = false;
+    refresh();
+    return true;
+}
+
+void ReportForm::refresh() {
+    m_verdicts = m_source.verdicts();
+    const Tolerance used = tolerance();
+    m_report = reportOf(m_verdicts, used);
+    int takingPart = 0;
+    for (const auto& row : m_report.rows) takingPart += row.takesPart ? 1 : 0;
+    std::string line;
+    if (!used.isPlain()) {
+        line = "容错 " + std::to_string(used.min) + "-" + std::to_string(used.max) + "：剩 " +
+               std::to_string(m_report.survivors) + " 注，其中";
+        for (std::size_t k = 0; k < m_report.survivorsByBreaks.size(); ++k) {
+            line += " 错" + std::to_string(k) + "个 " +
+                    std::to_string(m_report.survivorsByBreaks[k]) + " 注";
+            if (k + 1 < m_report.survivorsByBreaks.size()) line += "，";
+        }
+    }
+    L_rongcuo.setCaption(line);
+    if (!T_chazhu_jieguo.text().empty()) lookUp();
+    if (m_onReport) m_onReport();
+    if (m_onTakingPart) m_onTakingPart(takingPart);
+}
+
+void ReportForm::lookUp() {
+    std::string error;
+    const int row = m_source.findBet(T_chazhu.text(), error);
+    if (row == 0) {
+        T_chazhu_jieguo.setText(error);
+        return;
+    }
+    const auto names = conditionsBrokenBy(m_verdicts, row);
+    if (names.empty()) {
+        T_chazhu_jieguo.setText(kPassesAll);
+        return;
+    }
+    std::string text = "违反 " + std::to_string(names.size()) + " 个条件：";
+    for (const auto& name : names) text += "\r\n" + name;
+    T_chazhu_jieguo.setText(text);
+}
+
+}  // namespace engine

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "engine/ConditionReport.h"
+#include "engine/Verdicts.h"
+#include "toolkit/Button.h"
+#include "toolkit/Label.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Window.h"
+
+namespace engine {
+
+// Ftongji, "条件统计": what each active condition strikes (alone, in run
+// order, and alone of all), which conditions take part in 容错, how the
+// survivors of a tolerant run broke conditions, and "查注": the conditions one
+// typed bet breaks. Its numbers come from its own table, never from the
+// published result.
+class ReportForm final : public toolkit::Window {
+public:
+    static constexpr const char* kTitle = "条件统计";
+    static constexpr const char* kNothingStruck = "本条件没有杀掉任何一注";
+    static constexpr const char* kPassesAll = "这一注不违反任何条件";
+
+    // What the edition provides.
+    struct Source {
+        std::function<std::string()> fingerprint;  // changes when a condition may have
+        std::function<Verdicts()> verdicts;
+        std::function<std::pair<int, int>()> toleranceRange;  // the main window's selectors
+        // The row of the typed bet in the edition's table, or 0 and a message.
+        std::function<int(std::string_view text, std::string& error)> findBet;
+    };
+
+    ReportForm(Source source, const toolkit::Window& mainWindow);
+
+    toolkit::TextBox T_chazhu;         // the bet to look up
+    toolkit::Button C_chazhu{"查注"};  // looks it up
+    toolkit::TextBox T_chazhu_jieguo;  // the answer, read-only
+    toolkit::Label L_rongcuo;          // survivors by conditions broken, under 容错
+    toolkit::Timer Timer1{100};        // keeps the window docked
+
+    const ConditionReport& report() const { return m_report; }
+    const Verdicts& verdicts() const { return m_verdicts; }
+    // The conditions that do not take part in 容错, by name.
+    const std::set<std::string>& hard() const { return m_hard; }
+    void setHard(std::set<std::string> names);
+    void setTakesPart(const std::string& name, bool takesPart);
+    Tolerance tolerance() const;
+
+    // Recomputes when a condition or the tolerance changed since the last
+    // time; true when it did.
+    bool refreshIfChanged();
+    // How many active conditions take part; called after every refresh.
+    void setTakingPartListener(std::function<void(int)> listener) {
+        m_onTakingPart = std::move(listener);
+    }
+    // The view redraws the table.
+    void setReportListener(std::function<void()> listener) { m_onReport = std::move(listener); }
+
+private:
+    void onLoad() override;
+    void dock();
+    void lookUp();
+    void refresh();
+
+    Source m_source;
+    const toolkit::Window& m_main;
+    std::set<std::string> m_hard;
+    std::string m_fingerprint;
+    bool m_isStale = true;
+    Verdicts m_verdicts;
+    ConditionReport m_report;
+    std::function<void(int)> m_onTakingPart;
+    std::function<void()> m_onReport;
+};
+
+}  // namespace engine

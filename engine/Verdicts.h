@@ -1,0 +1,51 @@
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+// Rows 1..990 of either edition's table (any-5 uses 1..462); bit 0 unused.
+using RowBits = std::bitset<991>;
+
+// The bets one condition breaks: those its stage strikes on a table with
+// every bet alive, whatever the other conditions do.
+struct ConditionVerdict {
+    std::string name;
+    std::string summary;  // empty while the panel is not set
+    RowBits breaks;
+};
+
+// The verdicts of one run, active conditions only, in run order.
+struct Verdicts {
+    int rowCount = 0;
+    std::vector<ConditionVerdict> conditions;
+};
+
+// 容错: a bet survives when it breaks none of the `hard` conditions (those
+// that do not take part) and between `min` and `max` of the others. 0 to 0
+// is the plain run: a bet survives when it breaks nothing.
+struct Tolerance {
+    int min = 0;
+    int max = 0;
+    std::set<std::string> hard;
+
+    bool isPlain() const { return min == 0 && max == 0; }
+    bool operator==(const Tolerance&) const = default;
+};
+
+struct Survivors {
+    RowBits rows;
+    // For every row 0..rowCount, how many taking-part conditions it breaks.
+    std::vector<std::uint8_t> breakCounts;
+};
+
+Survivors survivorsOf(const Verdicts& verdicts, const Tolerance& tolerance);
+
+// The names of the conditions a row breaks, in run order.
+std::vector<std::string> conditionsBrokenBy(const Verdicts& verdicts, int row);
+
+}  // namespace engine
