@@ -15,6 +15,14 @@ std::string selectedText(const toolkit::ButtonArray& buttons, toolkit::Rgb colou
     return text.empty() ? text : std::string(verb) + text;
 }
 
+std::string tickedText(const std::deque<toolkit::CheckBox>& boxes, std::string_view verb) {
+    std::string text;
+    for (const auto& box : boxes) {
+        if (box.isTicked()) text += ' ' + box.caption();
+    }
+    return text.empty() ? text : std::string(verb) + text;
+}
+
 std::string linesText(const toolkit::TextBox& box) {
     const std::string& text = box.text();
     if (text.find("：") != std::string::npos || text.find("提示") != std::string::npos) return {};

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 
 #include "toolkit/ButtonArray.h"
+#include "toolkit/CheckBox.h"
 #include "toolkit/Rgb.h"
 #include "toolkit/TextBox.h"
 
@@ -16,6 +18,9 @@ namespace engine {
 //   sums 15, 16, 17 yellow, "杀" => "杀 15 16 17"
 std::string selectedText(const toolkit::ButtonArray& buttons, toolkit::Rgb colour,
                          std::string_view verb);
+
+// `verb` and the captions of the ticked boxes: "杀 大大大 小小小"; empty when none.
+std::string tickedText(const std::deque<toolkit::CheckBox>& boxes, std::string_view verb);
 
 // "3 行": the non-blank lines of a condition box; empty while the box is
 // blank or still shows its format hint (a full-width colon or "提示").

@@ -83,16 +83,4 @@ void EntryPages::addCompound() {
     for (std::size_t row = 0; row < 3; ++row) C_laji_cls.press(row);
 }
 
-void EntryPages::installStages(engine::Pipeline<CandidateTable>& pipeline) {
-    auto compound = std::make_unique<CompoundKillStage>(T_main_laji_fushi);
-    m_compound = compound.get();
-    pipeline.install(slotIndex(Front3Slot::DirectKill),
-                     std::make_unique<DirectKillStage>(T_main_shazhixuan));
-    pipeline.install(slotIndex(Front3Slot::CompoundKill), std::move(compound));
-    pipeline.install(slotIndex(Front3Slot::PairKill), std::make_unique<PairKillStage>(C_sha2ma));
-    pipeline.install(slotIndex(Front3Slot::PairKeep), std::make_unique<PairKeepStage>(C_bichu2ma));
-    pipeline.install(slotIndex(Front3Slot::PathPattern),
-                     std::make_unique<PathPatternStage>(Check_sha_012));
-}
-
 }  // namespace front3

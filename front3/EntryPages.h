@@ -42,9 +42,10 @@ public:
 
     // Start-up: both pair arrays get their captions.
     void setPairCaptions();
-    void installStages(engine::Pipeline<CandidateTable>& pipeline);
     // The stage that reports compound lines it could not read.
     const CompoundKillStage* compoundStage() const { return m_compound; }
+    // The stage of 杀垃圾复式, whose skipped lines the window notes.
+    void setCompoundStage(const CompoundKillStage* stage) { m_compound = stage; }
 
 private:
     void addCompound();

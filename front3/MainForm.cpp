@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "engine/ConditionRun.h"
 #include "engine/ResultCopy.h"
+#include "engine/TypedBet.h"
+#include "front3/Conditions.h"
 #include "front3/Publication.h"
 #include "front3/SchemeControls.h"
 #include "scheme/SchemeFiles.h"
@@ -14,18 +17,25 @@ MainForm::MainForm(toolkit::Host& host)
     : Window(kTitle),
       numbers(host),
       jiaoji(intersectionUniverse(), tableGuard, host),
+      tongji(reportSource(), *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
-             [this] { pipeline.apply(table); },
+             [this] {
+                 tongji.refreshIfChanged();
+                 const engine::Tolerance tolerance = tongji.tolerance();
+                 result.setRunTolerance(tolerance);
+                 engine::applyConditions(pipeline, table, tolerance);
+             },
              [this](char separator) {
                  lastRunGrouped = false;
                  return publishDirect(table, separator);
              },
              false},
             tableGuard, result, host) {
-    pages.installStages(pipeline);
-    numbers.installStages(pipeline);
-    shapes.installStages(pipeline);
+    m_freshTable.generate();
+    installConditions(*this);
+    tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
+    C_tongji.setClickHandler([this] { tongji.show(); });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     C_guolv_zhuan_zuxuan.setClickHandler([this] {
         m_run.pressThen([this](char separator) {
@@ -59,6 +69,26 @@ MainForm::MainForm(toolkit::Host& host)
     L_lianma.setClickHandler(
         [this] { m_host.showMessage(shapes.T_lianma_shuoming.text(), kShapeHelpTitle); });
     L_tishi.setTextColour(toolkit::palette::kRed);
+}
+
+// The report judges the conditions on a table of its own; a typed bet is
+// found there by its numbers in position order.
+engine::ReportForm::Source MainForm::reportSource() {
+    return engine::reportSource(pipeline, m_freshTable, result,
+                                [this](std::string_view text, std::string& error) {
+                                    const engine::TypedBet bet = engine::readTypedBet(text, 3);
+                                    if (!bet.ok()) {
+                                        error = "不是前三的一注：" + bet.error;
+                                        return 0;
+                                    }
+                                    for (int row = 1; row <= CandidateTable::kRowCount; ++row) {
+                                        if (m_freshTable.number(row, 1) == bet.numbers[0] &&
+                                            m_freshTable.number(row, 2) == bet.numbers[1] &&
+                                            m_freshTable.number(row, 3) == bet.numbers[2])
+                                            return row;
+                                    }
+                                    return 0;
+                                });
 }
 
 intersection::Universe MainForm::intersectionUniverse() {

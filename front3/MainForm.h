@@ -2,6 +2,7 @@
 
 #include "engine/FilterRun.h"
 #include "engine/Pipeline.h"
+#include "engine/ReportForm.h"
 #include "engine/ResultPanel.h"
 #include "engine/TableGuard.h"
 #include "front3/CandidateTable.h"
@@ -42,6 +43,7 @@ public:
     toolkit::Button C_fangan_baocun{"保存方案"};
     toolkit::Button C_fangan_zairu{"载入方案"};
     toolkit::Button C_qiansan_jiaoji{"交集工具"};
+    toolkit::Button C_tongji{"条件统计"};
     toolkit::Button C11xuan5_r5{"11选5任选5软件"};
     toolkit::Button Command1{"11选5游戏规则"};
     toolkit::Button C_suoshuiwang{"软件使用教程"};
@@ -60,6 +62,7 @@ public:
     engine::TableGuard tableGuard;
     engine::Pipeline<CandidateTable> pipeline{kFront3SlotCount};
     intersection::IntersectionForm jiaoji;
+    engine::ReportForm tongji;
 
     // The banker help text, lines joined by CR LF.
     static std::string bankerHelp();
@@ -69,8 +72,10 @@ private:
     void clearAll();
     void noteSkippedLines();
     intersection::Universe intersectionUniverse();
+    engine::ReportForm::Source reportSource();
 
     toolkit::Host& m_host;
+    CandidateTable m_freshTable;  // every bet alive, for the report
     engine::FilterRun m_run;
 };
 

@@ -77,17 +77,4 @@ toolkit::ButtonArray& NumberPanels::counts(int group) {
     return *arrays[group - 1];
 }
 
-void NumberPanels::installStages(engine::Pipeline<CandidateTable>& pipeline) {
-    pipeline.install(slotIndex(Front3Slot::Span), std::make_unique<SpanStage>(C_kuadu_sha));
-    pipeline.install(slotIndex(Front3Slot::KillNumber),
-                     std::make_unique<KillNumberStage>(C_tsm_sha));
-    pipeline.install(slotIndex(Front3Slot::BankerGroup),
-                     std::make_unique<BankerGroupStage>(
-                         BankerGroupStage::Arrays{&C_danma_chu, &C_danma_chu2, &C_danma_chu3},
-                         BankerGroupStage::Arrays{&C_danma_chu_geshu, &C_danma_chu_geshu2,
-                                                  &C_danma_chu_geshu3}));
-    pipeline.install(slotIndex(Front3Slot::PositionalKill),
-                     std::make_unique<PositionalKillStage>(C_dingwei_sha));
-}
-
 }  // namespace front3

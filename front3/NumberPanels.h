@@ -47,8 +47,6 @@ public:
         return const_cast<NumberPanels*>(this)->counts(group);
     }
 
-    void installStages(engine::Pipeline<CandidateTable>& pipeline);
-
 private:
     toolkit::Host& m_host;
 };

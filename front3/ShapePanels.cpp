@@ -51,15 +51,4 @@ ShapePanels::ShapePanels() {
     wireAllClear(Check_sha_zhihe, Command12, Command11);
 }
 
-void ShapePanels::installStages(engine::Pipeline<CandidateTable>& pipeline) {
-    pipeline.install(slotIndex(Front3Slot::Sum), std::make_unique<SumStage>(C_hezhi));
-    pipeline.install(slotIndex(Front3Slot::Count),
-                     std::make_unique<CountStage>(C_jishu_geshu, C_dahao_geshu, BigNumberList));
-    pipeline.install(slotIndex(Front3Slot::ConsecutiveShape),
-                     std::make_unique<ConsecutiveShapeStage>(C_sha_xingtai_01));
-    pipeline.install(slotIndex(Front3Slot::Pattern),
-                     std::make_unique<PatternStage>(Check_sha_daxiao, Check_sha_jiou,
-                                                    Check_sha_zhihe, BigNumberList));
-}
-
 }  // namespace front3

@@ -47,8 +47,6 @@ public:
     toolkit::Button Command12{"全"};
     toolkit::Button Command11{"清"};
     toolkit::TextBox T_lianma_shuoming{kShapeHelp};
-
-    void installStages(engine::Pipeline<CandidateTable>& pipeline);
 };
 
 }  // namespace front3
