@@ -26,13 +26,14 @@ public:
 
     // One condition as the player sees it: named by its panel's caption, with
     // a short text of its setting ("杀 15 16 17"), empty while the panel is
-    // not set, and a number that changes whenever its setting may have
-    // changed in a way the text does not show (a typed text).
+    // not set. A condition read from a text box, whose text may be megabytes,
+    // also gives a cheap key that changes whenever the text may have; the
+    // others are keyed by their setting's text.
     struct Condition {
         std::string name;
         std::unique_ptr<Stage> stage;
         std::function<std::string()> describe = [] { return std::string(); };
-        std::function<unsigned()> editCount = [] { return 0u; };
+        std::function<std::string()> changeKey = {};
     };
 
     explicit Pipeline(std::size_t slotCount) : m_slots(slotCount) {}
@@ -83,9 +84,7 @@ public:
         std::string print;
         for (const auto& slot : m_slots) {
             for (const auto& condition : slot) {
-                print += condition.describe();
-                print += '\x1f';
-                print += std::to_string(condition.editCount());
+                print += condition.changeKey ? condition.changeKey() : condition.describe();
                 print += '\x1e';
             }
         }

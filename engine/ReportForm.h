@@ -43,6 +43,9 @@ public:
     toolkit::Label L_rongcuo;          // survivors by conditions broken, under 容错
     toolkit::Timer Timer1{100};        // keeps the window docked
 
+    // What the report says beside a row: that its condition strikes nothing.
+    static std::string noteOf(const ReportRow& row) { return row.alone == 0 ? kNothingStruck : ""; }
+
     const ConditionReport& report() const { return m_report; }
     const Verdicts& verdicts() const { return m_verdicts; }
     // The conditions that do not take part in 容错, by name.

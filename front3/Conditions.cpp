@@ -45,13 +45,14 @@ void addEntries(MainForm& form) {
     const auto& direct = p.T_main_shazhixuan;
     add(form, Front3Slot::DirectKill,
         {"杀直选号码", std::make_unique<DirectKillStage>(direct),
-         [&direct] { return linesText(direct); }, [&direct] { return direct.editCount(); }});
+         [&direct] { return linesText(direct); },
+         [&direct] { return std::to_string(direct.editCount()); }});
     auto compound = std::make_unique<CompoundKillStage>(p.T_main_laji_fushi);
     p.setCompoundStage(compound.get());
     const auto& lines = p.T_main_laji_fushi;
     add(form, Front3Slot::CompoundKill,
         {"杀垃圾复式", std::move(compound), [&lines] { return linesText(lines); },
-         [&lines] { return lines.editCount(); }});
+         [&lines] { return std::to_string(lines.editCount()); }});
     add(form, Front3Slot::PairKill,
         buttonCondition<PairKillStage>("杀2码组合", p.C_sha2ma, kYellow, "杀"));
     add(form, Front3Slot::PairKeep,

@@ -35,7 +35,7 @@ void add(MainForm& form, Any5Slot slot, Condition condition) {
 template <class Stage>
 Condition textCondition(const char* name, const toolkit::TextBox& box) {
     return {name, std::make_unique<Stage>(box), [&box] { return linesText(box); },
-            [&box] { return box.editCount(); }};
+            [&box] { return std::to_string(box.editCount()); }};
 }
 
 template <class Stage>
@@ -101,7 +101,10 @@ void addEntries(MainForm& form) {
     add(form, Any5Slot::BasePool,
         {"大底号码", std::make_unique<stages::BasePoolStage>(e.Check_sha_dd, e.T_sha_dadi),
          [&e] { return e.Check_sha_dd.isTicked() ? linesText(e.T_sha_dadi) : std::string(); },
-         [&e] { return e.T_sha_dadi.editCount(); }});
+         [&e] {
+             return std::to_string(e.T_sha_dadi.editCount()) +
+                    (e.Check_sha_dd.isTicked() ? "+" : "-");
+         }});
 }
 
 void addShapes(MainForm& form) {

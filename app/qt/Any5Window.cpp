@@ -17,6 +17,7 @@
 #include "app/qt/PanelBox.h"
 #include "app/qt/ParityPickerWindow.h"
 #include "app/qt/QtColours.h"
+#include "app/qt/ReportWindow.h"
 #include "app/qt/ResultColumnView.h"
 #include "app/qt/RunShortcuts.h"
 #include "app/qt/ScreenPlacement.h"
@@ -53,8 +54,8 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     const std::pair<toolkit::Button*, const char*> commands[] = {
         {&form.C_sha_jiou, "C_sha_jiou"},
         {&form.C_all_cls, "C_all_cls"},
-        {nullptr, nullptr},  // the scheme buttons' row
-        {&form.C_jiaoji, "C_jiaoji"},
+        {nullptr, nullptr},     // the scheme buttons' row
+        {nullptr, "C_jiaoji"},  // beside 条件统计
         {&form.links.C11xuan5_r3, "C11xuan5_r3"},
         {&form.links.C_suoshui_ruanjian, "C_suoshui_ruanjian"},
         {&form.links.C_jiaocheng, "C_jiaocheng"}};
@@ -63,6 +64,11 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     assistantLink->setAlignment(Qt::AlignCenter);
     m_result->addCommand(assistantLink);
     for (const auto& [button, name] : commands) {
+        if (button == nullptr && name != nullptr) {
+            m_result->addCommandRow({commandButton(form.C_jiaoji, "C_jiaoji", m_result),
+                                     commandButton(form.C_tongji, "C_tongji", m_result)});
+            continue;
+        }
         if (button == nullptr) {
             m_result->addCommandRow(
                 {commandButton(form.C_fangan_baocun, "C_fangan_baocun", m_result),
@@ -86,6 +92,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     new ParityPickerWindow(form.picker, this);
     new IntersectionWindow(form.jiaoji, this);
     new KillAssistantWindow(form.shahao, this);
+    new ReportWindow(form.tongji, this);
     applyTooltips(*this, any5Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }

@@ -16,6 +16,7 @@
 #include "app/qt/OptionGroupView.h"
 #include "app/qt/PanelBox.h"
 #include "app/qt/QtColours.h"
+#include "app/qt/ReportWindow.h"
 #include "app/qt/ResultColumnView.h"
 #include "app/qt/RunShortcuts.h"
 #include "app/qt/Tooltips.h"
@@ -73,6 +74,7 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
     buildResultColumn();
     columns->addWidget(m_result);
     new IntersectionWindow(form.jiaoji, this);
+    new ReportWindow(form.tongji, this);
     applyTooltips(*this, front3Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }
@@ -205,10 +207,8 @@ void Front3Window::buildResultColumn() {
     m_result->addCommand(clearAll);
     m_result->addCommandRow({commandButton(m_form.C_fangan_baocun, "C_fangan_baocun", m_result),
                              commandButton(m_form.C_fangan_zairu, "C_fangan_zairu", m_result)});
-    auto* jiaoji = new ButtonView(m_form.C_qiansan_jiaoji, m_result);
-    jiaoji->setObjectName(QStringLiteral("C_qiansan_jiaoji"));
-    jiaoji->setMinimumHeight(28);
-    m_result->addCommand(jiaoji);
+    m_result->addCommandRow({commandButton(m_form.C_qiansan_jiaoji, "C_qiansan_jiaoji", m_result),
+                             commandButton(m_form.C_tongji, "C_tongji", m_result)});
     const std::pair<toolkit::Button*, const char*> links[] = {
         {&m_form.C11xuan5_r5, "C11xuan5_r5"},
         {&m_form.Command1, "Command1"},

@@ -9,6 +9,7 @@
 #include "app/qt/FrameView.h"
 #include "app/qt/LabelView.h"
 #include "app/qt/ListBoxView.h"
+#include "app/qt/NumberBoxView.h"
 #include "app/qt/ProgressFillView.h"
 #include "app/qt/QtColours.h"
 #include "app/qt/TextBoxView.h"
@@ -55,6 +56,7 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     countRow->addWidget(countCaption);
     countRow->addWidget(count, 1);
     column->addLayout(countRow);
+    column->addLayout(toleranceRow(result));
 
     auto* start = new ButtonView(result.C_guolv_ks, this);
     m_start = start;
@@ -74,6 +76,26 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     progressLayout->addWidget(
         new ProgressFillView(result.T_jindutiao[0], result.T_jindutiao[1], progress));
     column->addWidget(progress);
+}
+
+// 容错：错 [a] 到 [b] 个条件
+QHBoxLayout* ResultColumnView::toleranceRow(engine::ResultPanel& result) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    const std::pair<toolkit::NumberBox*, const char*> boxes[] = {
+        {&result.N_rongcuo_min, "N_rongcuo_min"}, {&result.N_rongcuo_max, "N_rongcuo_max"}};
+    const QString names[] = {QStringLiteral("容错：最少错几个条件"),
+                             QStringLiteral("容错：最多错几个条件")};
+    row->addWidget(new QLabel(QStringLiteral("容错：错"), this));
+    for (int i = 0; i < 2; ++i) {
+        auto* box = new NumberBoxView(*boxes[i].first, this);
+        box->setObjectName(QLatin1String(boxes[i].second));
+        box->setAccessibleName(names[i]);
+        row->addWidget(box);
+        row->addWidget(new QLabel(i == 0 ? QStringLiteral("到") : QStringLiteral("个条件"), this));
+    }
+    row->addStretch(1);
+    return row;
 }
 
 void ResultColumnView::addCommandAfterStart(QWidget* button) {

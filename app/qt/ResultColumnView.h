@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 class QAbstractButton;
+class QHBoxLayout;
 class QVBoxLayout;
 
 namespace engine {
@@ -13,7 +14,7 @@ class ResultPanel;
 namespace gui {
 
 // The right-hand column of a main window: the result list and text, the comma
-// option, the count, the start and copy buttons, and the (hidden) progress
+// option, the count, the 容错 selectors, the start and copy buttons, and the (hidden) progress
 // frame. Extra buttons of an edition go below them with addButtonRow().
 class ResultColumnView final : public QWidget {
     Q_OBJECT
@@ -33,6 +34,8 @@ public:
     QAbstractButton& copyButton() const { return *m_copy; }
 
 private:
+    QHBoxLayout* toleranceRow(engine::ResultPanel& result);
+
     QVBoxLayout* m_column = nullptr;
     QAbstractButton* m_start = nullptr;
     QAbstractButton* m_copy = nullptr;

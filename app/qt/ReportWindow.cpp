@@ -1,0 +1,162 @@
+#include "app/qt/ReportWindow.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/qt/ButtonView.h"
+#include "app/qt/LabelView.h"
+#include "app/qt/QtColours.h"
+#include "app/qt/ScreenPlacement.h"
+#include "app/qt/TextBoxView.h"
+#include "app/qt/TimerBinding.h"
+#include "engine/ReportForm.h"
+
+namespace gui {
+namespace {
+
+enum Column { kName, kSetting, kAlone, kInOrder, kOnly, kTakesPart, kColumns };
+
+QTableWidgetItem* cell(const QString& text, bool isNumber = false) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (isNumber) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(engine::ReportForm& form, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window), m_form(form) {
+    setObjectName(QStringLiteral("Ftongji"));
+    setWindowTitle(toQString(form.title()));
+    auto* column = new QVBoxLayout(this);
+    m_table = new QTableWidget(0, kColumns, this);
+    m_table->setObjectName(QStringLiteral("Li_tongji"));
+    m_table->setAccessibleName(QStringLiteral("条件统计表"));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("条件"), QStringLiteral("设置"),
+                                        QStringLiteral("单独杀"), QStringLiteral("顺序杀"),
+                                        QStringLiteral("独杀"), QStringLiteral("参与容错")});
+    const QString tips[] = {{},
+                            {},
+                            QStringLiteral("只用这一个条件时杀掉的注数"),
+                            QStringLiteral("按缩水顺序，这个条件新杀掉的注数"),
+                            QStringLiteral("只违反这一个条件的注数：容错能救回的注"),
+                            QStringLiteral("不打勾的条件必须满足，不参与容错")};
+    for (int c = 0; c < kColumns; ++c) m_table->horizontalHeaderItem(c)->setToolTip(tips[c]);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(kSetting, QHeaderView::Stretch);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setMinimumSize(560, 300);
+    connect(m_table, &QTableWidget::itemChanged, this, &ReportWindow::onItemChanged);
+    column->addWidget(m_table, 1);
+
+    auto* tolerance = new LabelView(form.L_rongcuo, this);
+    tolerance->setObjectName(QStringLiteral("L_rongcuo"));
+    tolerance->setWordWrap(true);
+    column->addWidget(tolerance);
+
+    auto* lookUp = new QHBoxLayout;
+    lookUp->addWidget(new QLabel(QStringLiteral("查注："), this));
+    auto* bet = new TextBoxView(form.T_chazhu, this);
+    bet->setObjectName(QStringLiteral("T_chazhu"));
+    bet->setAccessibleName(QStringLiteral("查注"));
+    bet->setFixedHeight(30);
+    lookUp->addWidget(bet, 1);
+    auto* press = new ButtonView(form.C_chazhu, this);
+    press->setObjectName(QStringLiteral("C_chazhu"));
+    lookUp->addWidget(press);
+    column->addLayout(lookUp);
+    auto* answer = new TextBoxView(form.T_chazhu_jieguo, this);
+    answer->setObjectName(QStringLiteral("T_chazhu_jieguo"));
+    answer->setAccessibleName(QStringLiteral("查注结果"));
+    answer->setFixedHeight(90);
+    column->addWidget(answer);
+
+    new TimerBinding(form.Timer1, this);
+    // The event loop about to wait: every change of this round is in.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [this] { m_form.refreshIfChanged(); });
+    m_form.setFrameSizeSource([this] { return frameSizeOf(*this, sizeHint()); });
+    m_form.setReportListener([this] { fillTable(); });
+    m_form.setViewListener([this] { sync(); });
+    fillTable();
+    sync();
+}
+
+ReportWindow::~ReportWindow() {
+    m_form.setViewListener({});
+    m_form.setReportListener({});
+    m_form.setFrameSizeSource({});
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event) {
+    m_form.unload();
+    event->accept();
+}
+
+void ReportWindow::sync() {
+    if (!m_form.isLoaded()) {
+        hide();
+        return;
+    }
+    move(m_form.left(), m_form.top());
+    show();
+    raise();
+}
+
+void ReportWindow::fillTable() {
+    const engine::ConditionReport& report = m_form.report();
+    m_isFilling = true;
+    m_table->setRowCount(static_cast<int>(report.rows.size()) + 1);
+    int r = 0;
+    for (const auto& row : report.rows) {
+        const std::string note = engine::ReportForm::noteOf(row);
+        QString setting = toQString(row.summary);
+        if (!note.empty()) setting += (setting.isEmpty() ? "" : "  ") + toQString(note);
+        QTableWidgetItem* items[] = {cell(toQString(row.name)),
+                                     cell(setting),
+                                     cell(QString::number(row.alone), true),
+                                     cell(QString::number(row.inOrder), true),
+                                     cell(QString::number(row.only), true),
+                                     cell({})};
+        items[kTakesPart]->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        items[kTakesPart]->setCheckState(row.takesPart ? Qt::Checked : Qt::Unchecked);
+        items[kTakesPart]->setData(Qt::UserRole, toQString(row.name));
+        for (int c = 0; c < kColumns; ++c) {
+            if (!note.empty()) items[c]->setForeground(QColor(255, 0, 0));
+            m_table->setItem(r, c, items[c]);
+        }
+        ++r;
+    }
+    const auto& totals = report.totals;
+    const QString all =
+        QStringLiteral("共 %1 注，剩 %2 注").arg(report.rowCount).arg(report.survivors);
+    QTableWidgetItem* items[] = {cell(toQString(totals.name)),
+                                 cell(all),
+                                 cell(QString::number(totals.alone), true),
+                                 cell(QString::number(totals.inOrder), true),
+                                 cell(QString::number(totals.only), true),
+                                 cell({})};
+    for (int c = 0; c < kColumns; ++c) {
+        QFont bold = items[c]->font();
+        bold.setBold(true);
+        items[c]->setFont(bold);
+        m_table->setItem(r, c, items[c]);
+    }
+    m_table->resizeColumnToContents(kName);
+    m_isFilling = false;
+}
+
+void ReportWindow::onItemChanged(QTableWidgetItem* item) {
+    if (m_isFilling || item->column() != kTakesPart) return;
+    const QString name = item->data(Qt::UserRole).toString();
+    if (name.isEmpty()) return;
+    m_form.setTakesPart(name.toStdString(), item->checkState() == Qt::Checked);
+}
+
+}  // namespace gui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace engine {
+class ReportForm;
+}
+
+namespace gui {
+
+// Ftongji, "条件统计", on screen: one row per active condition with what it
+// strikes and its 参与容错 tick, a totals row, the 容错 line, and 查注. It
+// follows every change of the conditions by itself: whenever the event loop
+// has run out of work, the report refreshes if anything changed, so several
+// changes at once give one refresh.
+class ReportWindow final : public QWidget {
+    Q_OBJECT
+public:
+    ReportWindow(engine::ReportForm& form, QWidget* mainWindow);
+    ~ReportWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void sync();
+    void fillTable();
+    void onItemChanged(QTableWidgetItem* item);
+
+    engine::ReportForm& m_form;
+    QTableWidget* m_table = nullptr;
+    bool m_isFilling = false;
+};
+
+}  // namespace gui
