@@ -35,7 +35,8 @@ public:
     Outcome<std::vector<std::string>> lotteries() const;
     Status addLottery(std::string_view name);
 
-    // Newest first (IssueNumbers.h); only the newest `last` when given.
+    // Newest first (IssueNumbers.h); only the newest `last` when given (none
+    // for 0 or less).
     Outcome<std::vector<Draw>> draws(std::string_view lottery,
                                      std::optional<int> last = std::nullopt) const;
     // Empty when the lottery has no draw.
