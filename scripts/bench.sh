@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release preset and runs every benchmark: the engine's (runs of
-# both editions, text scaling, intersection, schemes), the Qt window's (click
+# both editions, text scaling, intersection, schemes), the draw history's
+# (an import of 100,000 lines), the Qt window's (click
 # to list, pastes), and each program's start-up time to its first shown
 # window and peak memory. Ends with a Markdown table of the figures against
 # their targets. Usage: scripts/bench.sh [repetitions]   (default 5)
@@ -18,6 +19,8 @@ aggregate=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_
 
 ./build/release/bench/bench_engine "${aggregate[@]}" \
   --benchmark_out="$out/engine.txt" --benchmark_out_format=console
+./build/release/bench/bench_history "${aggregate[@]}" \
+  --benchmark_out="$out/history.txt" --benchmark_out_format=console
 QT_QPA_PLATFORM=offscreen ./build/release/bench/bench_gui \
   --benchmark_out="$out/gui.txt" --benchmark_out_format=console 2>/dev/null
 
@@ -40,7 +43,7 @@ figure() {
       scale["ns"] = 1e-9; scale["us"] = 1e-6; scale["ms"] = 1e-3; scale["s"] = 1
       printf "%.3g", $2 * scale[$3] / scale[unit]
       exit
-    }' "$out/engine.txt" "$out/gui.txt"
+    }' "$out/engine.txt" "$out/history.txt" "$out/gui.txt"
 }
 
 # Median seconds (as ms) and largest peak memory (as MB) of a program's runs.
@@ -70,6 +73,7 @@ Medians of $repetitions repetitions on $(nproc) cores, $(uname -m), $(date -u +%
 | any-5 run with 1 MB / 2 MB in each text box | $paste1 / $paste2 ms (× $(awk -v a="$paste1" -v b="$paste2" 'BEGIN { printf "%.2f", b / a }')) | 2 MB within 2.2× of 1 MB |
 | intersection of two 1 MB / 2 MB lists | $cut1 / $cut2 ms (× $(awk -v a="$cut1" -v b="$cut2" 'BEGIN { printf "%.2f", b / a }')) | linear |
 | scheme load (read, check, set every control) | $(figure BM_SchemeLoad us) µs | — |
+| import of 100,000 draw lines into a new history file | $(figure BM_HistoryImportIntoNewFile/100000/manual_time ms) ms | < 2000 ms |
 | click on 【开始缩水】 to 462 listed bets (Qt) | $(figure BM_ClickToList ms) ms | < 16 ms |
 | quorvel_any5 start-up to its shown window | $(startup quorvel_any5) ms | < 400 ms |
 | quorvel_front3 start-up to its shown window | $(startup quorvel_front3) ms | < 400 ms |

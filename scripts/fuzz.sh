@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing (clang and its libFuzzer runtime too), builds the
-# fuzz preset and runs every fuzz target for the given seconds (default 30)
-# from a copy of its seed corpus, so the corpus in the repository never grows.
+# fuzz preset and runs every fuzz target from a copy of its seed corpus, so the
+# corpus in the repository never grows. The targets share the given seconds
+# (default 360) evenly, at least one second each, so a new target does not
+# lengthen the run.
 # A crash, leak, timeout (over 1 s for one input), memory blow-up or sanitizer
 # report fails the script; the input that did it is kept in build/fuzz/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds="${1:-30}"
-case "$seconds" in
-  '' | *[!0-9]*) echo "usage: scripts/fuzz.sh [seconds]" >&2; exit 2 ;;
+total="${1:-360}"
+case "$total" in
+  '' | *[!0-9]*) echo "usage: scripts/fuzz.sh [total-seconds]" >&2; exit 2 ;;
 esac
 
 # libclang-rt-dev carries libFuzzer for Debian's default clang.
@@ -22,6 +24,11 @@ artifacts="$build/artifacts"
 mkdir -p "$artifacts"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+
+targets=$(grep -c . "$build/fuzz-targets.txt")
+seconds=$((total / targets))
+[ "$seconds" -ge 1 ] || seconds=1
+echo "Fuzzing $targets targets for $seconds s each"
 
 failed=()
 while read -r name; do

@@ -1,0 +1,21 @@
+#include "history/HistoryPath.h"
+
+#include <filesystem>
+
+namespace history {
+
+std::string historyPath(const HistoryPathSources& sources) {
+    if (!sources.explicitPath.empty()) return sources.explicitPath;
+    if (!sources.historyDb.empty()) return sources.historyDb;
+    std::filesystem::path data;
+    if (sources.xdgDataHome.starts_with('/')) {
+        data = sources.xdgDataHome;
+    } else if (!sources.home.empty()) {
+        data = std::filesystem::path(sources.home) / ".local" / "share";
+    } else {
+        return {};
+    }
+    return (data / "quorvel" / "history.sqlite").lexically_normal().string();
+}
+
+}  // namespace history
