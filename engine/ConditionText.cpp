@@ -1,17 +1,33 @@
 #include "engine/ConditionText.h"
 
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
 namespace engine {
 
 std::string selectedText(const toolkit::ButtonArray& buttons, toolkit::Rgb colour,
                          std::string_view verb) {
-    std::string text;
+    std::vector<std::string> captions;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (buttons[i].backColour() != colour) continue;
         std::string caption = buttons[i].caption();
         if (const auto at = caption.find("\r\n"); at != std::string::npos)
             caption.replace(at, 2, "-");
-        text += ' ' + caption;
+        captions.push_back(std::move(caption));
     }
+    // Numbers read smallest first, wherever their buttons stand ("01" of the
+    // first banker group is its tenth button).
+    const auto isNumber = [](const std::string& c) {
+        return !c.empty() && c.size() <= 2 && std::isdigit(static_cast<unsigned char>(c[0])) &&
+               std::isdigit(static_cast<unsigned char>(c.back()));
+    };
+    if (std::all_of(captions.begin(), captions.end(), isNumber)) {
+        std::stable_sort(captions.begin(), captions.end(),
+                         [](const auto& a, const auto& b) { return std::stoi(a) < std::stoi(b); });
+    }
+    std::string text;
+    for (const auto& caption : captions) text += ' ' + caption;
     return text.empty() ? text : std::string(verb) + text;
 }
 

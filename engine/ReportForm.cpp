@@ -63,11 +63,10 @@ void ReportForm::refresh() {
     std::string line;
     if (!used.isPlain()) {
         line = "容错 " + std::to_string(used.min) + "-" + std::to_string(used.max) + "：剩 " +
-               std::to_string(m_report.survivors) + " 注，其中";
+               std::to_string(m_report.survivors) + " 注";
         for (std::size_t k = 0; k < m_report.survivorsByBreaks.size(); ++k) {
-            line += " 错" + std::to_string(k) + "个 " +
-                    std::to_string(m_report.survivorsByBreaks[k]) + " 注";
-            if (k + 1 < m_report.survivorsByBreaks.size()) line += "，";
+            line += (k == 0 ? "，其中" : "，") + std::string("错 ") + std::to_string(k) +
+                    " 个条件的 " + std::to_string(m_report.survivorsByBreaks[k]) + " 注";
         }
     }
     L_rongcuo.setCaption(line);

@@ -49,9 +49,10 @@ ReportWindow::ReportWindow(engine::ReportForm& form, QWidget* mainWindow)
                             QStringLiteral("不打勾的条件必须满足，不参与容错")};
     for (int c = 0; c < kColumns; ++c) m_table->horizontalHeaderItem(c)->setToolTip(tips[c]);
     m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(kSetting, QHeaderView::Stretch);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setMinimumSize(560, 300);
+    m_table->setMinimumSize(620, 320);
     connect(m_table, &QTableWidget::itemChanged, this, &ReportWindow::onItemChanged);
     column->addWidget(m_table, 1);
 
@@ -148,7 +149,6 @@ void ReportWindow::fillTable() {
         items[c]->setFont(bold);
         m_table->setItem(r, c, items[c]);
     }
-    m_table->resizeColumnToContents(kName);
     m_isFilling = false;
 }
 

@@ -22,6 +22,17 @@ QString screenshotPath(const char* name) {
     return folder.isEmpty() ? QString() : QDir(folder).filePath(QLatin1String(name));
 }
 
+// A main window and a side window docked at its right edge, in one picture.
+QPixmap sideBySide(const QPixmap& main, const QPixmap& side) {
+    QPixmap both(main.width() + side.width(), std::max(main.height(), side.height()));
+    both.fill(Qt::black);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width(), 0, side);
+    painter.end();
+    return both;
+}
+
 // A loaded form and its window, shown on the Qt host.
 template <class Form, class Window>
 struct Shown {
@@ -63,6 +74,17 @@ TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
     if (!path.isEmpty()) {
         EXPECT_TRUE(picture.save(path));
     }
+
+    // The condition report beside it, and 查注 of one bet.
+    form.C_tongji.press();
+    form.tongji.T_chazhu.setText("01 02 08 09 11");
+    form.tongji.C_chazhu.press();
+    auto* report = window.findChild<QWidget*>(QStringLiteral("Ftongji"));
+    ASSERT_TRUE(report->isVisible());
+    const QString reportPath = screenshotPath("any5-report.png");
+    if (!reportPath.isEmpty()) {
+        EXPECT_TRUE(sideBySide(window.grab(), report->grab()).save(reportPath));
+    }
 }
 
 TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
@@ -92,14 +114,7 @@ TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
     auto* picker = window.findChild<QWidget*>(QStringLiteral("Fjo"));
     ASSERT_NE(picker, nullptr);
     ASSERT_TRUE(picker->isVisible());
-    const QPixmap main = window.grab();
-    const QPixmap side = picker->grab();
-    QPixmap both(main.width() + side.width(), std::max(main.height(), side.height()));
-    both.fill(Qt::black);
-    QPainter painter(&both);
-    painter.drawPixmap(0, 0, main);
-    painter.drawPixmap(main.width(), 0, side);
-    painter.end();
+    const QPixmap both = sideBySide(window.grab(), picker->grab());
     const QString path = screenshotPath("any5-picker.png");
     if (!path.isEmpty()) {
         EXPECT_TRUE(both.save(path));
