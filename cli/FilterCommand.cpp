@@ -6,6 +6,7 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
+#include "engine/ReportText.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
 #include "scheme/Scheme.h"
@@ -16,11 +17,16 @@ namespace {
 
 // Runs a scheme in its edition's own form, so the lines are the window's.
 template <class Form>
-int filterWith(const scheme::Scheme& scheme, bool countOnly, const Console& console) {
+int filterWith(const scheme::Scheme& scheme, const FilterCommand& command, const Console& console) {
     toolkit::HeadlessHost host;
     Form form(host);
     form.load();
     applyScheme(scheme, form);
+    if (command.isReport) {
+        form.tongji.refreshIfChanged();
+        console.out << engine::reportText(form.tongji.report(), form.tongji.L_rongcuo.caption());
+        return kDone;
+    }
     if constexpr (std::is_same_v<Form, front3::MainForm>) {
         (scheme.group ? form.C_guolv_zhuan_zuxuan : form.result.C_guolv_ks).press();
         if (!form.L_tishi.caption().empty()) {
@@ -37,7 +43,7 @@ int filterWith(const scheme::Scheme& scheme, bool countOnly, const Console& cons
             return kFailedRun;
         }
     }
-    if (countOnly) {
+    if (command.isCountOnly) {
         console.out << form.result.count() << "\n";
     } else {
         console.printLines(form.result.ResultText);
@@ -47,17 +53,20 @@ int filterWith(const scheme::Scheme& scheme, bool countOnly, const Console& cons
 
 }  // namespace
 
+std::optional<scheme::Scheme> loadScheme(const Console& console, const std::string& file) {
+    const auto text = console.read(file);
+    if (!text) return std::nullopt;
+    scheme::ReadResult read = scheme::readScheme(*text);
+    if (!read.scheme) console.complain(file + ": " + read.error);
+    return std::move(read.scheme);
+}
+
 int FilterCommand::run(const Console& console) const {
-    const auto text = console.read(schemeFile);
-    if (!text) return kBadInput;
-    const scheme::ReadResult read = scheme::readScheme(*text);
-    if (!read.scheme) {
-        console.complain(schemeFile + ": " + read.error);
-        return kBadInput;
-    }
-    return read.scheme->edition == scheme::Edition::Any5
-               ? filterWith<any5::MainForm>(*read.scheme, isCountOnly, console)
-               : filterWith<front3::MainForm>(*read.scheme, isCountOnly, console);
+    const auto scheme = loadScheme(console, schemeFile);
+    if (!scheme) return kBadInput;
+    return scheme->edition == scheme::Edition::Any5
+               ? filterWith<any5::MainForm>(*scheme, *this, console)
+               : filterWith<front3::MainForm>(*scheme, *this, console);
 }
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 
 #include "cli/BankersCommand.h"
 #include "cli/Console.h"
+#include "cli/ExplainCommand.h"
 #include "cli/FilterCommand.h"
 #include "cli/IntersectCommand.h"
 
@@ -23,7 +24,23 @@ void addFile(CLI::App& command, const std::string& name, std::string& file,
 CLI::App& addFilter(CLI::App& app, FilterCommand& filter) {
     auto& command = *app.add_subcommand("filter", "Print the bets a scheme's window would list");
     addFile(command, "SCHEME.json", filter.schemeFile, "a scheme saved by either window");
-    command.add_flag("--count", filter.isCountOnly, "print only how many bets are left");
+    auto* count =
+        command.add_flag("--count", filter.isCountOnly, "print only how many bets are left");
+    command
+        .add_flag("--report", filter.isReport,
+                  "print what each condition strikes (the window's 条件统计) instead")
+        ->excludes(count);
+    return command;
+}
+
+CLI::App& addExplain(CLI::App& app, ExplainCommand& explain) {
+    auto& command = *app.add_subcommand(
+        "explain", "Print the conditions of a scheme that one bet breaks, one a line");
+    addFile(command, "SCHEME.json", explain.schemeFile, "a scheme saved by either window");
+    command
+        .add_option("BET", explain.bet, "any-5: five numbers; front-3: three, in position order")
+        ->required()
+        ->type_name("");
     return command;
 }
 
@@ -95,6 +112,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     startOnParse(addBankers(app, bankers), bankers, console, code);
     IntersectCommand intersect;
     startOnParse(addIntersect(app, intersect), intersect, console, code);
+    ExplainCommand explain;
+    startOnParse(addExplain(app, explain), explain, console, code);
 
     try {
         app.parse(std::vector<std::string>(args.rbegin(), args.rend()));

@@ -60,4 +60,23 @@ std::vector<std::string> patternCaptions(const std::string& yes, const std::stri
     return captions;
 }
 
+const std::vector<std::string>& any5ConditionNames() {
+    static const std::vector<std::string> names = {
+        "杀直选复式/组选", "定位杀号",     "杀2码组合", "必出2码组合", "杀3码组合",
+        "必出3码组合",     "杀和尾",       "杀和值",    "杀跨度",      "胆码1",
+        "胆码2",           "胆码3",        "胆码4",     "胆码5",       "最小号码",
+        "最大号码",        "间距模式过滤", "通杀码",    "杀4码组合",   "大底号码",
+        "大号个数",        "奇号个数",     "质号个数",  "杀连码",      "杀奇偶排列"};
+    return names;
+}
+
+const std::vector<std::string>& front3ConditionNames() {
+    static const std::vector<std::string> names = {
+        "杀直选号码",     "杀垃圾复式",     "杀2码组合",     "必出2码组合", "杀012路",
+        "杀跨度",         "通杀码",         "胆码1",         "胆码2",       "胆码3",
+        "前三定位杀",     "杀和值",         "奇号个数",      "大号个数",    "杀杀杀(11 01算连码)",
+        "杀形态（大小）", "杀形态（奇偶）", "杀形态（质合）"};
+    return names;
+}
+
 }  // namespace engine

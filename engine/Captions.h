@@ -33,4 +33,10 @@ std::vector<std::string> pathCaptions();
 // "小大小", "小大大".
 std::vector<std::string> patternCaptions(const std::string& yes, const std::string& no);
 
+// The conditions of each edition as the condition report names them, in run
+// order: each panel's caption, each banker group, count and pattern family
+// its own condition.
+const std::vector<std::string>& any5ConditionNames();
+const std::vector<std::string>& front3ConditionNames();
+
 }  // namespace engine

@@ -78,6 +78,14 @@ public:
         return verdicts;
     }
 
+    std::vector<std::string> conditionNames() const {
+        std::vector<std::string> names;
+        for (const auto& slot : m_slots) {
+            for (const auto& condition : slot) names.push_back(condition.name);
+        }
+        return names;
+    }
+
     // The settings of every condition, cheap to take: when it is unchanged,
     // so are the verdicts.
     std::string fingerprint() const {

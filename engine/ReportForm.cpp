@@ -1,5 +1,6 @@
 #include "engine/ReportForm.h"
 
+#include "engine/ResultPanel.h"
 #include "toolkit/Placement.h"
 
 namespace engine {
@@ -75,14 +76,19 @@ void ReportForm::refresh() {
     if (m_onTakingPart) m_onTakingPart(takingPart);
 }
 
+std::vector<std::string> ReportForm::conditionsBrokenBy(std::string_view bet, std::string& error) {
+    refreshIfChanged();
+    const int row = m_source.findBet(bet, error);
+    return row == 0 ? std::vector<std::string>{} : engine::conditionsBrokenBy(m_verdicts, row);
+}
+
 void ReportForm::lookUp() {
     std::string error;
-    const int row = m_source.findBet(T_chazhu.text(), error);
-    if (row == 0) {
+    const auto names = conditionsBrokenBy(T_chazhu.text(), error);
+    if (!error.empty()) {
         T_chazhu_jieguo.setText(error);
         return;
     }
-    const auto names = conditionsBrokenBy(m_verdicts, row);
     if (names.empty()) {
         T_chazhu_jieguo.setText(kPassesAll);
         return;
@@ -90,6 +96,13 @@ void ReportForm::lookUp() {
     std::string text = "违反 " + std::to_string(names.size()) + " 个条件：";
     for (const auto& name : names) text += "\r\n" + name;
     T_chazhu_jieguo.setText(text);
+}
+
+void setTolerance(ReportForm& report, ResultPanel& result, const Tolerance& tolerance) {
+    report.setHard(tolerance.hard);
+    report.refreshIfChanged();
+    result.N_rongcuo_max.setValue(tolerance.max);
+    result.N_rongcuo_min.setValue(tolerance.min);
 }
 
 }  // namespace engine

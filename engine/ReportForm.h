@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/ConditionReport.h"
 #include "engine/Verdicts.h"
@@ -14,6 +15,8 @@
 #include "toolkit/Window.h"
 
 namespace engine {
+
+class ResultPanel;
 
 // Ftongji, "条件统计": what each active condition strikes (alone, in run
 // order, and alone of all), which conditions take part in 容错, how the
@@ -54,6 +57,10 @@ public:
     void setTakesPart(const std::string& name, bool takesPart);
     Tolerance tolerance() const;
 
+    // The conditions a typed bet breaks, in run order; none and a message
+    // when the text is not a bet of the edition.
+    std::vector<std::string> conditionsBrokenBy(std::string_view bet, std::string& error);
+
     // Recomputes when a condition or the tolerance changed since the last
     // time; true when it did.
     bool refreshIfChanged();
@@ -80,5 +87,9 @@ private:
     std::function<void(int)> m_onTakingPart;
     std::function<void()> m_onReport;
 };
+
+// Sets 容错 as a scheme gives it: the conditions that do not take part, then
+// the selectors, once their range has followed the conditions.
+void setTolerance(ReportForm& report, ResultPanel& result, const Tolerance& tolerance);
 
 }  // namespace engine

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/Verdicts.h"
+
 namespace scheme {
 
 // A saved set of conditions (方案): the state of every condition control of one
@@ -43,6 +45,8 @@ struct Scheme {
     std::vector<BankerGroup> bankers;
     // A text box's text with CR LF line breaks; none means its start-up text.
     std::optional<std::string> killCompound;
+    // 容错: the selectors' range and the conditions that do not take part.
+    engine::Tolerance tolerance;
 
     // Any-5 only.
     std::optional<std::string> killPositional;

@@ -68,6 +68,7 @@ scheme::Scheme captureScheme(const MainForm& form) {
     s.primeCounts = valuesOn(form.counts.C_zhihe_geshu, kGreen);
     s.killRuns = captionsOn(shapes.C_sha_xingtai_01, kYellow);
     s.killParity = parityOf(form.ParityPatternList);
+    s.tolerance = form.tongji.tolerance();
     return s;
 }
 
@@ -105,6 +106,7 @@ void applyScheme(const scheme::Scheme& s, MainForm& form) {
     setCaptionsOn(shapes.C_sha_xingtai_01, kYellow, s.killRuns);
     form.ParityPatternList = parityList(s.killParity);
     form.picker.restoreTicks();
+    engine::setTolerance(form.tongji, form.result, s.tolerance);
 }
 
 }  // namespace any5

@@ -1,5 +1,5 @@
-# Runs `quorvel filter SCHEME` and fails unless it exits 0 printing EXPECTED.
-execute_process(COMMAND ${RUNNER} filter ${SCHEME}
+# Runs `quorvel filter SCHEME [OPTION]` and fails unless it exits 0 printing EXPECTED.
+execute_process(COMMAND ${RUNNER} filter ${SCHEME} ${OPTION}
                 OUTPUT_VARIABLE printed ERROR_VARIABLE complaint RESULT_VARIABLE code)
 file(READ ${EXPECTED} expected)
 if(NOT code EQUAL 0)

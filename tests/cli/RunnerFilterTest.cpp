@@ -68,6 +68,16 @@ void type(toolkit::TextBox& box, const std::optional<std::string>& text) {
     if (text) box.setText(*text);
 }
 
+// 容错 as a player sets it: the report's ticks, then the two selectors.
+template <class Form>
+void clickTolerance(const scheme::Scheme& s, Form& form) {
+    form.C_tongji.press();
+    for (const auto& name : s.tolerance.hard) form.tongji.setTakesPart(name, false);
+    form.tongji.refreshIfChanged();
+    form.result.N_rongcuo_max.setValue(s.tolerance.max);
+    form.result.N_rongcuo_min.setValue(s.tolerance.min);
+}
+
 void click(const scheme::Scheme& s, any5::MainForm& form) {
     if (s.comma) form.result.Check_out_douhao.click();
     if (s.bigFrom == 6) form.counts.Op_dahao_fanwei.choose(1);
@@ -98,6 +108,7 @@ void click(const scheme::Scheme& s, any5::MainForm& form) {
     form.C_sha_jiou.press();  // the picker opens
     clickBoxes(form.picker.Ch_jo, s.killParity);
     form.C_sha_jiou.press();  // and closes
+    clickTolerance(s, form);
 }
 
 void click(const scheme::Scheme& s, front3::MainForm& form) {
@@ -123,6 +134,7 @@ void click(const scheme::Scheme& s, front3::MainForm& form) {
     for (auto* family :
          {&form.shapes.Check_sha_daxiao, &form.shapes.Check_sha_jiou, &form.shapes.Check_sha_zhihe})
         clickBoxes(*family, s.killPatterns);
+    clickTolerance(s, form);
 }
 
 void startRun(const scheme::Scheme&, any5::MainForm& form) {
@@ -247,6 +259,41 @@ TEST(RunnerFilter, BadSchemesExitTwoWithOneLineNamingTheProblem) {
     EXPECT_EQ(missing.err, "quorvel: cannot read gone.json\n");
     EXPECT_EQ(quorvel({"filter"}, {}).code, 2);
     EXPECT_EQ(quorvel({"filter", "a", "b"}, {}).code, 2);
+}
+
+// 查注 from the command line: the broken conditions in run order, nothing for
+// a bet that passes, one line and exit 2 for a text that is no bet.
+TEST(RunnerExplain, NamesTheBrokenConditionsOrSaysWhyTheTextIsNoBet) {
+    const std::string any5 = R"({"edition": "any5", "killNumbers": [11], "killSums": [15],
+        "bankers": [{"numbers": [3, 7], "counts": [2]}], "tolerance": {"max": 1}})";
+    const std::string front3 = R"({"edition": "front3", "killPositions": [[1], [], []]})";
+    struct Case {
+        const char* name;
+        const std::string& scheme;
+        const char* bet;
+        int code;
+        const char* out;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"three broken", any5, "05 04 03 02 01", 0, "杀和值\n胆码1\n", ""},
+        {"kill number only", any5, "3,7,9,10,11", 0, "通杀码\n", ""},
+        {"passes", any5, "0307091005", 0, "", ""},
+        {"four numbers", any5, "01 02 03 04", 2, "",
+         "quorvel: 不是任五的一注：应为 5 个号码，这里有 4 个\n"},
+        {"a number twice", any5, "01 02 03 04 01", 2, "",
+         "quorvel: 不是任五的一注：号码 01 重复了\n"},
+        {"front-3 in order", front3, "01 02 03", 0, "前三定位杀\n", ""},
+        {"front-3 other order", front3, "02 01 03", 0, "", ""},
+        {"ball 12", front3, "12 01 02", 2, "", "quorvel: 不是前三的一注：12 不是 01..11 的号码\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto outcome = quorvel({"explain", "s.json", c.bet}, {{"s.json", c.scheme}});
+        EXPECT_EQ(outcome.code, c.code);
+        EXPECT_EQ(outcome.out, c.out);
+        EXPECT_EQ(outcome.err, c.err);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
+#include "engine/Captions.h"
 #include "engine/ConditionReport.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
@@ -120,6 +121,16 @@ TEST(ConditionVerdicts, ASetConditionThatStrikesNothingIsListedWithNothingStruck
         EXPECT_EQ(engine::ReportForm::noteOf(*idle), engine::ReportForm::kNothingStruck);
     }
     EXPECT_EQ(any5.tongji.report().rows.size(), 2u);  // 杀和值 15 and the idle one
+}
+
+// Schemes name the conditions that do not take part in 容错; the names they
+// accept are the windows' own, in run order.
+TEST(ConditionVerdicts, SchemesKnowEveryConditionByTheWindowsName) {
+    toolkit::HeadlessHost host;
+    const any5::MainForm any5(host);
+    const front3::MainForm front3(host);
+    EXPECT_EQ(any5.pipeline.conditionNames(), engine::any5ConditionNames());
+    EXPECT_EQ(front3.pipeline.conditionNames(), engine::front3ConditionNames());
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 
 // Schemes that together set every key of each edition, with survivors left
-// (53 and 3 bets of any-5; 60 direct bets and 38 groups of front-3).
+// (53 and 6 bets of any-5; 60 direct bets and 142 groups of front-3; each
+// second one with 容错).
 namespace testsupport {
 
 inline constexpr const char* kAny5SchemeA = R"json({"edition": "any5", "comma": true, "bigFrom": 6,
@@ -19,7 +20,8 @@ inline constexpr const char* kAny5SchemeB = R"json({"edition": "any5",
  "basePoolEnabled": true,
  "killSumTails": [0], "smallest": [1, 2, 3, 4], "largest": [9, 10, 11],
  "killSpacing": [1, 11], "primeCounts": [0, 1, 2, 3],
- "killRuns": ["五连", "四连"], "killParity": ["奇奇奇奇奇", "偶偶奇奇奇"]})json";
+ "killRuns": ["五连", "四连"], "killParity": ["奇奇奇奇奇", "偶偶奇奇奇"],
+ "tolerance": {"min": 0, "max": 1, "hard": ["大底号码", "杀4码组合"]}})json";
 
 inline constexpr const char* kFront3SchemeA =
     R"json({"edition": "front3", "comma": true, "bigFrom": 6,
@@ -34,7 +36,8 @@ inline constexpr const char* kFront3SchemeB = R"json({"edition": "front3", "grou
  "killPositions": [[1, 2, 3], [], [11]],
  "killShapes": ["3连", "凸形"],
  "killPatterns": ["大大大", "小小小", "奇奇奇", "偶偶偶", "质质质", "合合合", "奇偶奇"],
- "bankers": [{}, {}, {"numbers": [5, 6, 7, 8], "counts": [1]}]})json";
+ "bankers": [{}, {}, {"numbers": [5, 6, 7, 8], "counts": [1]}],
+ "tolerance": {"min": 1, "max": 2, "hard": ["杀012路"]}})json";
 
 inline constexpr const char* kAny5Schemes[] = {kAny5SchemeA, kAny5SchemeB};
 inline constexpr const char* kFront3Schemes[] = {kFront3SchemeA, kFront3SchemeB};

@@ -1,0 +1,66 @@
+#include "engine/ReportText.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "engine/ReportForm.h"
+
+namespace engine {
+namespace {
+
+constexpr std::size_t kColumns = 6;
+using Line = std::array<std::string, kColumns>;
+
+std::string padded(const std::string& text, std::size_t width, bool right) {
+    const std::string fill(width - std::min(width, displayWidth(text)), ' ');
+    return right ? fill + text : text + fill;
+}
+
+}  // namespace
+
+std::size_t displayWidth(const std::string& text) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t bytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        width += bytes >= 3 ? 2 : 1;
+        i += bytes;
+    }
+    return width;
+}
+
+std::string reportText(const ConditionReport& report, const std::string& toleranceLine) {
+    std::vector<Line> lines = {{"条件", "设置", "单独杀", "顺序杀", "独杀", "参与容错"}};
+    for (const auto& row : report.rows) {
+        std::string setting = row.summary;
+        const std::string note = ReportForm::noteOf(row);
+        if (!note.empty()) setting += (setting.empty() ? "" : "  ") + note;
+        lines.push_back({row.name, setting, std::to_string(row.alone), std::to_string(row.inOrder),
+                         std::to_string(row.only), row.takesPart ? "是" : "否"});
+    }
+    lines.push_back({report.totals.name,
+                     "共 " + std::to_string(report.rowCount) + " 注，剩 " +
+                         std::to_string(report.survivors) + " 注",
+                     std::to_string(report.totals.alone), std::to_string(report.totals.inOrder),
+                     std::to_string(report.totals.only), ""});
+    std::array<std::size_t, kColumns> widths{};
+    for (const auto& line : lines) {
+        for (std::size_t c = 0; c < kColumns; ++c)
+            widths[c] = std::max(widths[c], displayWidth(line[c]));
+    }
+    std::string text;
+    for (const auto& line : lines) {
+        std::string out;
+        for (std::size_t c = 0; c < kColumns; ++c) {
+            if (c > 0) out += "  ";
+            out += padded(line[c], widths[c], c >= 2 && c <= 4);
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        text += out + "\n";
+    }
+    if (!toleranceLine.empty()) text += toleranceLine + "\n";
+    return text;
+}
+
+}  // namespace engine
