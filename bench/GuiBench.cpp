@@ -62,6 +62,29 @@ void BM_PasteIntoTextBox(benchmark::State& state) {
 }
 BENCHMARK(BM_PasteIntoTextBox)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// From a click on a condition button, with the condition report open, to its
+// table showing the new numbers: what the player waits for after each click.
+void BM_ReportRefreshAfterClick(benchmark::State& state) {
+    gui::QtHost host;
+    any5::MainForm form(host);
+    form.load();
+    gui::Any5Window window(form);
+    host.setWindow(&window);
+    window.show();
+    for (std::size_t i : {9u, 0u, 6u}) form.bankers.C_danma_chu.press(i);
+    form.counts.C_jishu_geshu.press(2);
+    form.C_tongji.press();
+    auto* sum = window.findChild<QPushButton*>(QStringLiteral("C_sha_hezhi_10"));
+    for (auto _ : state) {
+        QTest::mouseClick(sum, Qt::LeftButton);
+        // What the event loop does once it has run out of work.
+        if (!form.tongji.refreshIfChanged()) state.SkipWithError("the report did not refresh");
+        QCoreApplication::processEvents();
+    }
+    state.counters["conditions"] = static_cast<double>(form.tongji.report().rows.size());
+}
+BENCHMARK(BM_ReportRefreshAfterClick)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
 }  // namespace
 
 int main(int argc, char** argv) {

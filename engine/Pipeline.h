@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "engine/FilterStage.h"
-#include "engine/RowSets.h"
 #include "engine/Verdicts.h"
 
 namespace engine {
@@ -41,11 +41,13 @@ public:
     std::size_t slotCount() const { return m_slots.size(); }
     // Makes `stage` the slot's only condition, unnamed.
     void install(std::size_t slot, std::unique_ptr<Stage> stage) {
+        m_judged.clear();
         slotAt(slot).clear();
         slotAt(slot).push_back({{}, std::move(stage)});
     }
     // Adds a named condition after those already in the slot.
     void add(std::size_t slot, Condition condition) {
+        m_judged.clear();
         slotAt(slot).push_back(std::move(condition));
     }
 
@@ -61,18 +63,19 @@ public:
     }
 
     // What each condition breaks on `fresh`, a table with every row alive,
-    // for the active ones: those whose panel is set or that break a bet.
+    // for the active ones: those whose panel is set or that break a bet. A
+    // condition whose key is unchanged since it was last judged is not judged
+    // again: every fresh table is the same, and its verdict depends on its own
+    // setting only. So a run after one click judges one condition.
     Verdicts verdicts(const Table& fresh) const {
         Verdicts verdicts;
         verdicts.rowCount = Table::kRowCount;
         for (const auto& slot : m_slots) {
             for (const auto& condition : slot) {
                 if (!condition.stage) continue;
-                ConditionVerdict verdict{condition.name, condition.describe(), {}};
-                forEachRow(condition.stage->rowsToKill(fresh),
-                           [&](int row) { verdict.breaks.set(static_cast<std::size_t>(row)); });
-                if (!verdict.summary.empty() || verdict.breaks.any())
-                    verdicts.conditions.push_back(std::move(verdict));
+                const Judged& judged = judge(condition, fresh);
+                if (!judged.verdict.summary.empty() || judged.verdict.breaks.any())
+                    verdicts.conditions.push_back(judged.verdict);
             }
         }
         return verdicts;
@@ -92,7 +95,7 @@ public:
         std::string print;
         for (const auto& slot : m_slots) {
             for (const auto& condition : slot) {
-                print += condition.changeKey ? condition.changeKey() : condition.describe();
+                print += keyOf(condition);
                 print += '\x1e';
             }
         }
@@ -100,12 +103,37 @@ public:
     }
 
 private:
+    // A condition's last verdict and the key it was judged under; forgotten
+    // whenever a condition is added, which may move the others.
+    struct Judged {
+        std::string key;
+        ConditionVerdict verdict;
+        bool isKnown = false;
+    };
+
+    static std::string keyOf(const Condition& condition) {
+        return condition.changeKey ? condition.changeKey() : condition.describe();
+    }
+
+    const Judged& judge(const Condition& condition, const Table& fresh) const {
+        Judged& judged = m_judged[&condition];
+        std::string key = keyOf(condition);
+        // An unnamed stage has no text of its setting to key it by.
+        if (judged.isKnown && judged.key == key && !condition.name.empty()) return judged;
+        judged.verdict = {condition.name, condition.describe(),
+                          toRowBits(condition.stage->rowsToKill(fresh))};
+        judged.key = std::move(key);
+        judged.isKnown = true;
+        return judged;
+    }
+
     std::vector<Condition>& slotAt(std::size_t slot) {
         if (slot >= m_slots.size()) throw std::out_of_range("pipeline slot");
         return m_slots[slot];
     }
 
     std::vector<std::vector<Condition>> m_slots;
+    mutable std::map<const Condition*, Judged> m_judged;
 };
 
 }  // namespace engine

@@ -1,23 +1,33 @@
 #include "engine/Verdicts.h"
 
+#include <array>
+
 namespace engine {
 
 Survivors survivorsOf(const Verdicts& verdicts, const Tolerance& tolerance) {
-    Survivors survivors;
-    survivors.breakCounts.assign(static_cast<std::size_t>(verdicts.rowCount) + 1, 0);
+    // Every row's count of broken conditions, kept as binary digits across
+    // bit sets and added to a whole condition at a time.
+    std::array<RowBits, 8> digits;
     RowBits struckHard;
     for (const auto& condition : verdicts.conditions) {
         if (tolerance.hard.count(condition.name) != 0) {
             struckHard |= condition.breaks;
             continue;
         }
-        for (auto row = condition.breaks._Find_first(); row < condition.breaks.size();
-             row = condition.breaks._Find_next(row))
-            ++survivors.breakCounts[row];
+        RowBits carry = condition.breaks;
+        for (std::size_t d = 0; d < digits.size() && carry.any(); ++d) {
+            const RowBits sum = digits[d] ^ carry;
+            carry &= digits[d];
+            digits[d] = sum;
+        }
     }
+    Survivors survivors;
+    survivors.breakCounts.assign(static_cast<std::size_t>(verdicts.rowCount) + 1, 0);
     for (int row = 1; row <= verdicts.rowCount; ++row) {
         const auto r = static_cast<std::size_t>(row);
-        const int count = survivors.breakCounts[r];
+        int count = 0;
+        for (std::size_t d = 0; d < digits.size(); ++d) count |= digits[d][r] ? 1 << d : 0;
+        survivors.breakCounts[r] = static_cast<std::uint8_t>(count);
         if (!struckHard[r] && count >= tolerance.min && count <= tolerance.max)
             survivors.rows.set(r);
     }

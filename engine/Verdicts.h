@@ -11,6 +11,17 @@ namespace engine {
 // Rows 1..990 of either edition's table (any-5 uses 1..462); bit 0 unused.
 using RowBits = std::bitset<991>;
 
+// A table's row set as RowBits, 64 rows at a time.
+template <std::size_t N>
+RowBits toRowBits(const std::bitset<N>& rows) {
+    static_assert(N <= 991);
+    RowBits bits;
+    const std::bitset<N> word(~0ull);
+    for (std::size_t at = 0; at < N; at += 64)
+        bits |= RowBits(((rows >> at) & word).to_ullong()) << at;
+    return bits;
+}
+
 // The bets one condition breaks: those its stage strikes on a table with
 // every bet alive, whatever the other conditions do.
 struct ConditionVerdict {

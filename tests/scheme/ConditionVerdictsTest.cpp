@@ -60,13 +60,15 @@ void expectReportCountedPlainly(const engine::Verdicts& v, const engine::Toleran
     EXPECT_EQ(report.survivorsByBreaks, byBreaks);
 }
 
+// One form takes scheme after scheme, as a player changes his conditions: a
+// verdict kept from before a change would show here.
 template <class Form, class Table, class Random>
 void checkRandomSchemes(Random nextScheme) {
     testsupport::RandomSchemes random(20261208);
+    toolkit::HeadlessHost host;
+    Form form(host);
+    form.load();
     for (int i = 0; i < 150; ++i) {
-        toolkit::HeadlessHost host;
-        Form form(host);
-        form.load();
         const scheme::Scheme s = nextScheme(random);
         applyScheme(s, form);
         SCOPED_TRACE(scheme::writeScheme(s));

@@ -1,0 +1,130 @@
+#include <benchmark/benchmark.h>
+
+#include "any5/panels/MainForm.h"
+#include "any5/panels/SchemeControls.h"
+#include "engine/Verdicts.h"
+#include "front3/MainForm.h"
+#include "front3/SchemeControls.h"
+#include "scheme/Scheme.h"
+#include "tests/support/SampleSchemes.h"
+#include "toolkit/HeadlessHost.h"
+
+namespace {
+
+// Every condition of the edition set: the two sample schemes together set
+// every key, so the second's own keys are added to the first.
+scheme::Scheme everyCondition(const char* first, const char* second) {
+    scheme::Scheme a = *scheme::readScheme(first).scheme;
+    const scheme::Scheme b = *scheme::readScheme(second).scheme;
+    if (a.edition == scheme::Edition::Any5) {
+        a.killPositional = b.killPositional;
+        a.keepTriples = b.keepTriples;
+        a.killQuads = b.killQuads;
+        a.basePool = b.basePool;
+        a.basePoolEnabled = b.basePoolEnabled;
+        a.killSumTails = b.killSumTails;
+        a.smallest = b.smallest;
+        a.largest = b.largest;
+        a.killSpacing = b.killSpacing;
+        a.primeCounts = b.primeCounts;
+        a.killRuns = b.killRuns;
+        a.killParity = b.killParity;
+    } else {
+        a.killPaths = b.killPaths;
+        a.killPositions = b.killPositions;
+        a.killShapes = b.killShapes;
+        a.killPatterns = b.killPatterns;
+    }
+    a.tolerance = {};
+    return a;
+}
+
+// The plain run: a fresh table, then every stage strikes in run order.
+template <class Form, class Table>
+void plainRun(benchmark::State& state, const scheme::Scheme& scheme) {
+    toolkit::HeadlessHost host;
+    Form form(host);
+    form.load();
+    applyScheme(scheme, form);
+    Table table;
+    for (auto _ : state) {
+        table.generate();
+        form.pipeline.apply(table);
+        benchmark::DoNotOptimize(&table);
+    }
+    table.generate();
+    form.pipeline.apply(table);
+    state.counters["bets"] = static_cast<double>(table.aliveRows().count());
+}
+
+// The same run answered condition by condition: each condition's verdict,
+// every bet's break count and the survivors under 容错 0-1.
+template <class Form, class Table>
+void verdictRun(benchmark::State& state, const scheme::Scheme& scheme) {
+    toolkit::HeadlessHost host;
+    Form form(host);
+    form.load();
+    applyScheme(scheme, form);
+    Table table;
+    engine::Survivors survivors;
+    for (auto _ : state) {
+        table.generate();
+        survivors = engine::survivorsOf(form.pipeline.verdicts(table), {0, 1, {}});
+        benchmark::DoNotOptimize(&survivors);
+    }
+    state.counters["bets"] = static_cast<double>(survivors.rows.count());
+    state.counters["conditions"] =
+        static_cast<double>(form.pipeline.verdicts(table).conditions.size());
+}
+
+// A whole press of 【开始缩水】 as the window does it (generation, the run,
+// publication), plain or under 容错 0-1, which takes the verdicts' road.
+template <class Form>
+void press(benchmark::State& state, scheme::Scheme scheme, int most) {
+    toolkit::HeadlessHost host;
+    Form form(host);
+    form.load();
+    scheme.tolerance = {0, most, {}};
+    applyScheme(scheme, form);
+    for (auto _ : state) {
+        form.result.C_guolv_ks.press();
+        benchmark::DoNotOptimize(form.result.ResultText.data());
+    }
+    state.counters["bets"] = static_cast<double>(form.result.count());
+}
+
+void BM_Any5PressAllConditions(benchmark::State& state) {
+    press<any5::MainForm>(state,
+                          everyCondition(testsupport::kAny5SchemeA, testsupport::kAny5SchemeB),
+                          static_cast<int>(state.range(0)));
+}
+void BM_Front3PressAllConditions(benchmark::State& state) {
+    press<front3::MainForm>(
+        state, everyCondition(testsupport::kFront3SchemeA, testsupport::kFront3SchemeB),
+        static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_Any5PressAllConditions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Front3PressAllConditions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_Any5PlainRunAllConditions(benchmark::State& state) {
+    plainRun<any5::MainForm, engine::CandidateTable>(
+        state, everyCondition(testsupport::kAny5SchemeA, testsupport::kAny5SchemeB));
+}
+void BM_Any5VerdictRunAllConditions(benchmark::State& state) {
+    verdictRun<any5::MainForm, engine::CandidateTable>(
+        state, everyCondition(testsupport::kAny5SchemeA, testsupport::kAny5SchemeB));
+}
+void BM_Front3PlainRunAllConditions(benchmark::State& state) {
+    plainRun<front3::MainForm, front3::CandidateTable>(
+        state, everyCondition(testsupport::kFront3SchemeA, testsupport::kFront3SchemeB));
+}
+void BM_Front3VerdictRunAllConditions(benchmark::State& state) {
+    verdictRun<front3::MainForm, front3::CandidateTable>(
+        state, everyCondition(testsupport::kFront3SchemeA, testsupport::kFront3SchemeB));
+}
+BENCHMARK(BM_Any5PlainRunAllConditions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Any5VerdictRunAllConditions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Front3PlainRunAllConditions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Front3VerdictRunAllConditions)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
