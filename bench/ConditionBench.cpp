@@ -39,7 +39,16 @@ scheme::Scheme everyCondition(const char* first, const char* second) {
     return a;
 }
 
-// The plain run: a fresh table, then every stage strikes in run order.
+// One click on a sum button: what the player changes between two runs.
+void clickASum(any5::MainForm& form) {
+    form.shapes.C_sha_hezhi.press(20);
+}
+void clickASum(front3::MainForm& form) {
+    form.shapes.C_hezhi.press(10);
+}
+
+// A click, then the plain run: a fresh table, then every stage strikes in
+// run order.
 template <class Form, class Table>
 void plainRun(benchmark::State& state, const scheme::Scheme& scheme) {
     toolkit::HeadlessHost host;
@@ -48,6 +57,7 @@ void plainRun(benchmark::State& state, const scheme::Scheme& scheme) {
     applyScheme(scheme, form);
     Table table;
     for (auto _ : state) {
+        clickASum(form);
         table.generate();
         form.pipeline.apply(table);
         benchmark::DoNotOptimize(&table);
@@ -57,8 +67,9 @@ void plainRun(benchmark::State& state, const scheme::Scheme& scheme) {
     state.counters["bets"] = static_cast<double>(table.aliveRows().count());
 }
 
-// The same run answered condition by condition: each condition's verdict,
-// every bet's break count and the survivors under 容错 0-1.
+// The same run answered condition by condition: each condition's verdict
+// (judged again only for the one clicked), every bet's break count and the
+// survivors under 容错 0-1.
 template <class Form, class Table>
 void verdictRun(benchmark::State& state, const scheme::Scheme& scheme) {
     toolkit::HeadlessHost host;
@@ -68,6 +79,7 @@ void verdictRun(benchmark::State& state, const scheme::Scheme& scheme) {
     Table table;
     engine::Survivors survivors;
     for (auto _ : state) {
+        clickASum(form);
         table.generate();
         survivors = engine::survivorsOf(form.pipeline.verdicts(table), {0, 1, {}});
         benchmark::DoNotOptimize(&survivors);
@@ -77,8 +89,9 @@ void verdictRun(benchmark::State& state, const scheme::Scheme& scheme) {
         static_cast<double>(form.pipeline.verdicts(table).conditions.size());
 }
 
-// A whole press of 【开始缩水】 as the window does it (generation, the run,
-// publication), plain or under 容错 0-1, which takes the verdicts' road.
+// A click on a condition, then a whole press of 【开始缩水】 as the window
+// does it (generation, the run, publication), plain or under 容错 0-1, which
+// takes the verdicts' road.
 template <class Form>
 void press(benchmark::State& state, scheme::Scheme scheme, int most) {
     toolkit::HeadlessHost host;
@@ -87,6 +100,7 @@ void press(benchmark::State& state, scheme::Scheme scheme, int most) {
     scheme.tolerance = {0, most, {}};
     applyScheme(scheme, form);
     for (auto _ : state) {
+        clickASum(form);
         form.result.C_guolv_ks.press();
         benchmark::DoNotOptimize(form.result.ResultText.data());
     }

@@ -8,6 +8,7 @@ namespace engine {
 
 std::string selectedText(const toolkit::ButtonArray& buttons, toolkit::Rgb colour,
                          std::string_view verb) {
+    if (buttons.countWithColour(colour) == 0) return {};
     std::vector<std::string> captions;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (buttons[i].backColour() != colour) continue;

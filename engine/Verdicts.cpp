@@ -1,5 +1,6 @@
 #include "engine/Verdicts.h"
 
+#include <algorithm>
 #include <array>
 
 namespace engine {
@@ -8,6 +9,7 @@ Survivors survivorsOf(const Verdicts& verdicts, const Tolerance& tolerance) {
     // Every row's count of broken conditions, kept as binary digits across
     // bit sets and added to a whole condition at a time.
     std::array<RowBits, 8> digits;
+    std::size_t used = 0;  // digits that hold a one somewhere
     RowBits struckHard;
     for (const auto& condition : verdicts.conditions) {
         if (tolerance.hard.count(condition.name) != 0) {
@@ -19,6 +21,7 @@ Survivors survivorsOf(const Verdicts& verdicts, const Tolerance& tolerance) {
             const RowBits sum = digits[d] ^ carry;
             carry &= digits[d];
             digits[d] = sum;
+            used = std::max(used, d + 1);
         }
     }
     Survivors survivors;
@@ -26,7 +29,7 @@ Survivors survivorsOf(const Verdicts& verdicts, const Tolerance& tolerance) {
     for (int row = 1; row <= verdicts.rowCount; ++row) {
         const auto r = static_cast<std::size_t>(row);
         int count = 0;
-        for (std::size_t d = 0; d < digits.size(); ++d) count |= digits[d][r] ? 1 << d : 0;
+        for (std::size_t d = 0; d < used; ++d) count |= digits[d][r] ? 1 << d : 0;
         survivors.breakCounts[r] = static_cast<std::uint8_t>(count);
         if (!struckHard[r] && count >= tolerance.min && count <= tolerance.max)
             survivors.rows.set(r);
