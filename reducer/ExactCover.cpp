@@ -69,7 +69,12 @@ public:
     explicit SearchEvents(const ExactSearch& search) : m_search(search) {}
 
     CbcAction event(CbcEvent) override {
-        if (m_search.shouldStop()) return stop;
+        if (m_search.shouldStop()) {
+            // The root's cut passes pay no heed to the stop action, but they
+            // do check the time.
+            model_->setMaximumSeconds(0);
+            return stop;
+        }
         if (model_->bestSolution() == nullptr) return noAction;
         const int best = wholeBound(model_->getObjValue());
         m_search.onProgress(best, wholeBound(model_->getContinuousObjective()));

@@ -38,18 +38,18 @@ RowWeightingSearch::RowWeightingSearch(const CoverModel& model, const std::vecto
 }
 
 void RowWeightingSearch::run(int target, const std::function<bool()>& shouldStop,
-                             const std::function<void(int)>& onImproved) {
+                             const std::function<void(int)>& onProgress) {
     int tabu = -1;
     while (static_cast<int>(m_best.size()) > target && !shouldStop()) {
         while (m_open.empty()) {
             if (m_members.size() < m_best.size()) {
                 m_best = m_members;
-                onImproved(static_cast<int>(m_best.size()));
+                onProgress(static_cast<int>(m_best.size()));
                 if (static_cast<int>(m_best.size()) <= target) return;
             }
             remove(columnToRemove(-1));
         }
-        ++m_step;
+        if (++m_step % 4096 == 0) onProgress(static_cast<int>(m_best.size()));
         remove(columnToRemove(tabu));
         const int row = m_open[m_random() % m_open.size()];
         tabu = columnToAdd(row);

@@ -20,9 +20,10 @@ public:
                        const std::vector<int>& start);
 
     // Searches until the best cover holds `target` columns or `shouldStop`
-    // answers true, telling `onImproved` the size of each smaller cover.
+    // answers true. `onProgress` hears the best size at each smaller cover
+    // and every few thousand steps between.
     void run(int target, const std::function<bool()>& shouldStop,
-             const std::function<void(int)>& onImproved);
+             const std::function<void(int)>& onProgress);
 
     // The smallest cover found, ascending.
     std::vector<int> best() const;

@@ -198,7 +198,7 @@ TEST(Reducer, BadInputIsOneLineInsteadOfAReduction) {
 // runs until the other thread stops it, and keeps its best cover.
 TEST(Reducer, StopFromAnotherThreadKeepsTheBestCover) {
     const auto survivors = allOf(SurvivorKind::Any5);
-    std::atomic<int> reports{0};
+    std::atomic<double> lastReport{0};
     std::vector<reducer::Progress> progress;
     std::optional<reducer::ReduceResult> result;
     std::jthread worker([&](std::stop_token stop) {
@@ -207,11 +207,12 @@ TEST(Reducer, StopFromAnotherThreadKeepsTheBestCover) {
         options.stop = stop;
         options.onProgress = [&](const reducer::Progress& p) {
             progress.push_back(p);
-            ++reports;
+            lastReport = p.elapsedSeconds;
         };
         result = reducer::reduce(survivors, Play::Any6, options);
     });
-    while (reports < 2) std::this_thread::yield();
+    // Long enough for both searches to report.
+    while (lastReport < 0.5) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     worker.request_stop();
     worker.join();
 
