@@ -16,10 +16,11 @@ namespace reducer {
 namespace {
 
 // An objective of whole tickets: a bound of 9.02 means 10. The slack absorbs
-// the solver's tolerances.
+// the solver's tolerances; values no cover reaches (the solver's "infinity"
+// before it has one) say nothing.
 int wholeBound(double value) {
-    if (!std::isfinite(value)) return 0;
-    return std::max(0, static_cast<int>(std::ceil(value - 1e-6)));
+    if (!(value >= 0 && value < 1e6)) return 0;
+    return static_cast<int>(std::ceil(value - 1e-6));
 }
 
 // One constraint per distinct set of usable columns: rows told apart only by
@@ -77,7 +78,11 @@ public:
         }
         if (model_->bestSolution() == nullptr) return noAction;
         const int best = wholeBound(model_->getObjValue());
-        m_search.onProgress(best, wholeBound(model_->getContinuousObjective()));
+        // The root relaxation's value is a bound once solved; until then it
+        // may be anything, so a value that would prove the best is left to
+        // the end of the search.
+        const int relaxed = wholeBound(model_->getContinuousObjective());
+        m_search.onProgress(best, relaxed < best ? relaxed : 0);
         return best <= m_search.knownBound ? stop : noAction;
     }
     CbcEventHandler* clone() const override { return new SearchEvents(*this); }

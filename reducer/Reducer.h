@@ -22,7 +22,8 @@ struct Progress {
 struct Options {
     // Seconds the search may take; the first cover comes long before.
     double timeLimitSeconds = 3;
-    // A request ends the search early with the best cover found.
+    // A request ends the search early with the best cover found: a
+    // std::jthread's token, or one from a std::stop_source a window keeps.
     std::stop_token stop;
     // Called on a solving thread (the caller's or a helper's, never two at
     // once) at most five times a second, and at once when a smaller cover
