@@ -105,13 +105,25 @@ void configure(CbcModel& cbc, const ExactSearch& search) {
     cbc.addHeuristic(&greedy);
 }
 
-std::vector<int> chosenColumns(const CbcModel& cbc, const std::vector<int>& columns) {
+bool covers(const CoverModel& model, const std::vector<int>& cover) {
+    std::vector<bool> isCovered(static_cast<std::size_t>(model.rowCount()));
+    for (int column : cover) {
+        for (int row : model.rowsOf(column)) isCovered[static_cast<std::size_t>(row)] = true;
+    }
+    return std::find(isCovered.begin(), isCovered.end(), false) == isCovered.end();
+}
+
+// The solver's best cover, or none; checked, so that a slip of its tolerances
+// can never put a survivor without a winning ticket into the answer.
+std::vector<int> chosenColumns(const CbcModel& cbc, const CoverModel& model,
+                               const std::vector<int>& columns) {
     std::vector<int> cover;
     const double* values = cbc.bestSolution();
     if (values == nullptr) return cover;
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (values[i] > 0.5) cover.push_back(columns[i]);
     }
+    if (!covers(model, cover)) cover.clear();
     return cover;
 }
 
@@ -133,7 +145,7 @@ ExactOutcome solveExactly(const CoverModel& model, const std::vector<int>& colum
     cbc.branchAndBound();
 
     ExactOutcome outcome;
-    outcome.cover = chosenColumns(cbc, columns);
+    outcome.cover = chosenColumns(cbc, model, columns);
     if (outcome.cover.empty() || outcome.cover.size() > start.size()) outcome.cover = start;
     const int best = static_cast<int>(outcome.cover.size());
     outcome.isOptimal = cbc.isProvenOptimal();
