@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-noto-cjk nlohmann-json3-dev libcli11-dev libsqlite3-dev
   gcovr
+  pkg-config coinor-libcbc-dev
   "$@"
 )
 
