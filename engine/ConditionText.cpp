@@ -32,6 +32,12 @@ std::string selectedText(const toolkit::ButtonArray& buttons, toolkit::Rgb colou
     return text.empty() ? text : std::string(verb) + text;
 }
 
+std::string bankerText(const toolkit::ButtonArray& numbers, const toolkit::ButtonArray& counts) {
+    const std::string bankers = selectedText(numbers, toolkit::palette::kGreen, "胆");
+    const std::string out = selectedText(counts, toolkit::palette::kGreen, "出");
+    return bankers.empty() || out.empty() ? bankers + out : bankers + ' ' + out;
+}
+
 std::string tickedText(const std::deque<toolkit::CheckBox>& boxes, std::string_view verb) {
     std::string text;
     for (const auto& box : boxes) {

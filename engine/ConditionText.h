@@ -19,6 +19,9 @@ namespace engine {
 std::string selectedText(const toolkit::ButtonArray& buttons, toolkit::Rgb colour,
                          std::string_view verb);
 
+// A banker group: "胆 03 07 出 2"; either part alone when the other is unset.
+std::string bankerText(const toolkit::ButtonArray& numbers, const toolkit::ButtonArray& counts);
+
 // `verb` and the captions of the ticked boxes: "杀 大大大 小小小"; empty when none.
 std::string tickedText(const std::deque<toolkit::CheckBox>& boxes, std::string_view verb);
 

@@ -77,11 +77,7 @@ void addNumbers(MainForm& form) {
         counts[0] = &howMany;
         add(form, Front3Slot::BankerGroup,
             {"胆码" + std::to_string(g), std::make_unique<BankerGroupStage>(numbers, counts),
-             [&bankers, &howMany] {
-                 const std::string text = selectedText(bankers, kGreen, "胆");
-                 const std::string out = selectedText(howMany, kGreen, "出");
-                 return text.empty() || out.empty() ? text + out : text + ' ' + out;
-             }});
+             [&bankers, &howMany] { return engine::bankerText(bankers, howMany); }});
     }
     const auto& positions = n.C_dingwei_sha;
     add(form, Front3Slot::PositionalKill,

@@ -2,14 +2,14 @@
 # Installs what is missing (clang and its libFuzzer runtime too), builds the
 # fuzz preset and runs every fuzz target from a copy of its seed corpus, so the
 # corpus in the repository never grows. The targets share the given seconds
-# (default 360) evenly, at least one second each, so a new target does not
+# (default 240) evenly, at least one second each, so a new target does not
 # lengthen the run.
 # A crash, leak, timeout (over 1 s for one input), memory blow-up or sanitizer
 # report fails the script; the input that did it is kept in build/fuzz/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-total="${1:-360}"
+total="${1:-240}"
 case "$total" in
   '' | *[!0-9]*) echo "usage: scripts/fuzz.sh [total-seconds]" >&2; exit 2 ;;
 esac

@@ -57,11 +57,8 @@ void addBankerGroups(MainForm& form) {
         counts[0] = &howMany;
         add(form, Any5Slot::BankerGroup,
             {"胆码" + std::to_string(g),
-             std::make_unique<stages::BankerGroupStage>(numbers, counts), [&bankers, &howMany] {
-                 const std::string text = selectedText(bankers, kGreen, "胆");
-                 const std::string out = selectedText(howMany, kGreen, "出");
-                 return text.empty() || out.empty() ? text + out : text + ' ' + out;
-             }});
+             std::make_unique<stages::BankerGroupStage>(numbers, counts),
+             [&bankers, &howMany] { return engine::bankerText(bankers, howMany); }});
     }
 }
 
