@@ -21,7 +21,6 @@ MainForm::MainForm(toolkit::Host& host)
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
-                 tongji.refreshIfChanged();
                  const engine::Tolerance tolerance = tongji.tolerance();
                  result.setRunTolerance(tolerance);
                  engine::applyConditions(pipeline, table, tolerance);
