@@ -75,6 +75,9 @@ Medians of $repetitions repetitions on $(nproc) cores, $(uname -m), $(date -u +%
 | scheme load (read, check, set every control) | $(figure BM_SchemeLoad us) µs | — |
 | import of 100,000 draw lines into a new history file | $(figure BM_HistoryImportIntoNewFile/100000/manual_time ms) ms | < 2000 ms |
 | click on 【开始缩水】 to 462 listed bets (Qt) | $(figure BM_ClickToList ms) ms | < 16 ms |
+| any-5 click + run, every condition: plain / verdicts and 容错 0-1 | $(figure BM_Any5PlainRunAllConditions us) / $(figure BM_Any5VerdictRunAllConditions us) µs | verdicts ≤ 1.5× plain |
+| front-3 click + run, every condition: plain / verdicts and 容错 0-1 | $(figure BM_Front3PlainRunAllConditions us) / $(figure BM_Front3VerdictRunAllConditions us) µs | verdicts ≤ 1.5× plain |
+| condition report refresh after a click (Qt) | $(figure BM_ReportRefreshAfterClick ms) ms | < 16 ms |
 | quorvel_any5 start-up to its shown window | $(startup quorvel_any5) ms | < 400 ms |
 | quorvel_front3 start-up to its shown window | $(startup quorvel_front3) ms | < 400 ms |
 | quorvel_any5 peak memory | $(memory quorvel_any5) MB | < 80 MB |
