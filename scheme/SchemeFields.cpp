@@ -10,8 +10,6 @@ namespace scheme {
     throw Problem{std::move(text)};
 }
 
-// A value as the file writes it, cut short when long:
-//   3 => "3"    "两连" => "\"两连\""    [1,2,3,...] => "[1,2,3,4,5,6,7,8,9,10,1…"
 std::string shown(const Json& value) {
     std::string text = value.dump(-1, ' ', false, Json::error_handler_t::replace);
     constexpr std::size_t kLongest = 40;
@@ -21,7 +19,6 @@ std::string shown(const Json& value) {
     return text.substr(0, cut) + "…";
 }
 
-// A key as JSON writes it, so a key holding a line break stays on one line.
 std::string keyName(std::string_view key) {
     return shown(Json(std::string(key)));
 }
@@ -30,8 +27,6 @@ std::string keyName(std::string_view key) {
     fail(where + " 的值 " + shown(value) + " 不对：应为" + expected);
 }
 
-// The integer a JSON value holds, or wrongType. Floats such as 3.0 are not
-// integers; huge values are clamped so the range check names them.
 std::int64_t integerOf(const std::string& where, const Json& value, const char* expected) {
     if (value.is_number_unsigned()) {
         const auto u = value.get<std::uint64_t>();
@@ -48,7 +43,6 @@ const Json& arrayOf(const std::string& where, const Json& value, const char* exp
     return value;
 }
 
-// A set of integers lo..hi written as a JSON array.
 Values readValues(const std::string& where, const Json& value, int lo, int hi) {
     const std::string range = std::to_string(lo) + ".." + std::to_string(hi);
     const std::string expected = "整数数组，每个数在 " + range + " 之间，如 [" +
@@ -128,7 +122,6 @@ Field text(const char* key, std::optional<std::string> Scheme::*member) {
             }};
 }
 
-// Captions of buttons or boxes, written in the panel's order.
 Field captions(const char* key, Captions Scheme::*member, std::vector<std::string> allowed,
                std::string example) {
     return {key,
