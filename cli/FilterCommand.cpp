@@ -1,11 +1,10 @@
 #include "cli/FilterCommand.h"
 
-#include <algorithm>
 #include <ostream>
-#include <type_traits>
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
+#include "cli/SchemeRun.h"
 #include "engine/ReportText.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
@@ -27,22 +26,7 @@ int filterWith(const scheme::Scheme& scheme, const FilterCommand& command, const
         console.out << engine::reportText(form.tongji.report(), form.tongji.L_rongcuo.caption());
         return kDone;
     }
-    if constexpr (std::is_same_v<Form, front3::MainForm>) {
-        (scheme.group ? form.C_guolv_zhuan_zuxuan : form.result.C_guolv_ks).press();
-        if (!form.L_tishi.caption().empty()) {
-            std::string note = form.L_tishi.caption();
-            note.erase(std::remove(note.begin(), note.end(), '\n'), note.end());
-            console.complain(note);
-        }
-    } else {
-        form.result.C_guolv_ks.press();
-    }
-    for (const auto& message : host.callsOf(toolkit::HeadlessHost::Kind::Message)) {
-        if (message.title == engine::FilterRun::kFailedTitle) {
-            console.complain(message.text);
-            return kFailedRun;
-        }
-    }
+    if (!runScheme(form, host, scheme, console)) return kFailedRun;
     if (command.isCountOnly) {
         console.out << form.result.count() << "\n";
     } else {

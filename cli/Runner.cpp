@@ -3,10 +3,13 @@
 // CLI11 is a heavy header; this is the only file that includes it.
 #include <CLI/CLI.hpp>
 
+#include "cli/BacktestCommand.h"
 #include "cli/BankersCommand.h"
+#include "cli/CheckCommand.h"
 #include "cli/Console.h"
 #include "cli/ExplainCommand.h"
 #include "cli/FilterCommand.h"
+#include "cli/HistoryCommand.h"
 #include "cli/IntersectCommand.h"
 
 namespace cli {
@@ -41,6 +44,64 @@ CLI::App& addExplain(CLI::App& app, ExplainCommand& explain) {
         .add_option("BET", explain.bet, "any-5: five numbers; front-3: three, in position order")
         ->required()
         ->type_name("");
+    return command;
+}
+
+void addDb(CLI::App& command, std::string& db) {
+    command.add_option("--db", db,
+                       "the history file (default: QUORVEL_HISTORY_DB, else "
+                       "~/.local/share/quorvel/history.sqlite)");
+}
+
+void addLottery(CLI::App& command, std::string& lottery) {
+    command.add_option("--lottery", lottery, "the lottery's name, e.g. 广东11选5")->required();
+}
+
+// `history import|list|export`: one subcommand each, all filling `history`;
+// the one given sets its action.
+CLI::App& addHistory(CLI::App& app, HistoryCommand& history) {
+    auto& command =
+        *app.add_subcommand("history", "Keep draws: import, list or export a lottery's");
+    command.require_subcommand(1);
+    using Action = HistoryCommand::Action;
+    auto& import = *command.add_subcommand("import", "Add the draws of a text or CSV file");
+    addLottery(import, history.lottery);
+    addFile(import, "DRAWS.txt", history.drawFile,
+            "one draw a line: an optional issue, then five numbers in drawing order");
+    addDb(import, history.db);
+    import.callback([&history] { history.action = Action::Import;
+});
+auto& list = *command.add_subcommand("list", "Print the draws, newest first");
+addLottery(list, history.lottery);
+list.add_option("--last", history.last, "only the newest N draws")->check(CLI::PositiveNumber);
+addDb(list, history.db);
+list.callback([&history] { history.action = Action::List; });
+auto& exported = *command.add_subcommand("export", "Print every draw as CSV");
+addLottery(exported, history.lottery);
+addDb(exported, history.db);
+exported.callback([&history] { history.action = Action::Export; });
+return command;
+}  // namespace
+
+CLI::App& addBacktest(CLI::App& app, BacktestCommand& backtest) {
+    auto& command = *app.add_subcommand(
+        "backtest", "Try a scheme's conditions on past draws, condition by condition");
+    addFile(command, "SCHEME.json", backtest.schemeFile, "a scheme saved by either window");
+    auto* lottery =
+        command.add_option("--lottery", backtest.lottery, "a lottery of the kept history");
+    auto* file = command.add_option("--draws", backtest.drawFile,
+                                    "a file of draws in the import format instead");
+    lottery->excludes(file);
+    command.add_option("--last", backtest.last, "the newest N draws (a lottery: 100; 0: all)")
+        ->check(CLI::NonNegativeNumber);
+    addDb(command, backtest.db);
+    return command;
+}
+
+CLI::App& addCheck(CLI::App& app, CheckCommand& check) {
+    auto& command = *app.add_subcommand("check", "Check a scheme's result against a draw (对奖)");
+    addFile(command, "SCHEME.json", check.schemeFile, "a scheme saved by either window");
+    command.add_option("--draw", check.draw, "the draw, numbers in drawing order")->required();
     return command;
 }
 
@@ -93,7 +154,7 @@ int badArguments(const CLI::ParseError& error, const Console& console) {
     return kBadInput;
 }
 
-}  // namespace
+}  // namespace cli
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const FileReader& readFile) {
@@ -114,6 +175,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     startOnParse(addIntersect(app, intersect), intersect, console, code);
     ExplainCommand explain;
     startOnParse(addExplain(app, explain), explain, console, code);
+    HistoryCommand history;
+    startOnParse(addHistory(app, history), history, console, code);
+    BacktestCommand backtest;
+    startOnParse(addBacktest(app, backtest), backtest, console, code);
+    CheckCommand check;
+    startOnParse(addCheck(app, check), check, console, code);
 
     try {
         app.parse(std::vector<std::string>(args.rbegin(), args.rend()));

@@ -1,5 +1,7 @@
 #include "engine/CandidateTable.h"
 
+#include <array>
+
 #include "engine/RowSets.h"
 
 namespace engine {
@@ -26,6 +28,18 @@ void CandidateTable::killRows(const RowSet& rows) {
 
 CandidateTable::RowSet CandidateTable::aliveRows() const {
     return engine::aliveRowsOf(*this);
+}
+
+int CandidateTable::rowOf(BetMask mask) {
+    static const auto rows = [] {
+        std::array<std::int16_t, 1u << 11> rows{};
+        CandidateTable table;
+        table.generate();
+        for (int row = 1; row <= kRowCount; ++row)
+            rows[table.mask(row)] = static_cast<std::int16_t>(row);
+        return rows;
+    }();
+    return mask < rows.size() ? rows[mask] : 0;
 }
 
 }  // namespace engine

@@ -34,6 +34,8 @@ public:
     void kill(int row) { m_cells[row][kFlagColumn] = 1; }
     void killRows(const RowSet& rows);
     RowSet aliveRows() const;
+    // The row of a set of five numbers (bit n-1 for number n), 0 for any other mask.
+    static int rowOf(BetMask mask);
 
 private:
     std::array<std::array<std::int32_t, kFlagColumn + 1>, kRowCount + 1> m_cells{};

@@ -1,16 +1,12 @@
 #include "engine/ReportText.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "engine/ReportForm.h"
 
 namespace engine {
 namespace {
-
-constexpr std::size_t kColumns = 6;
-using Line = std::array<std::string, kColumns>;
 
 std::string padded(const std::string& text, std::size_t width, bool right) {
     const std::string fill(width - std::min(width, displayWidth(text)), ' ');
@@ -30,8 +26,30 @@ std::size_t displayWidth(const std::string& text) {
     return width;
 }
 
+std::string alignedText(const std::vector<std::vector<std::string>>& lines,
+                        const std::vector<bool>& rightAligned) {
+    std::vector<std::size_t> widths;
+    for (const auto& line : lines) {
+        widths.resize(std::max(widths.size(), line.size()));
+        for (std::size_t c = 0; c < line.size(); ++c)
+            widths[c] = std::max(widths[c], displayWidth(line[c]));
+    }
+    std::string text;
+    for (const auto& line : lines) {
+        std::string out;
+        for (std::size_t c = 0; c < line.size(); ++c) {
+            if (c > 0) out += "  ";
+            out += padded(line[c], widths[c], c < rightAligned.size() && rightAligned[c]);
+        }
+        while (!out.empty() && out.back() == ' ') out.pop_back();
+        text += out + "\n";
+    }
+    return text;
+}
+
 std::string reportText(const ConditionReport& report, const std::string& toleranceLine) {
-    std::vector<Line> lines = {{"条件", "设置", "单独杀", "顺序杀", "独杀", "参与容错"}};
+    std::vector<std::vector<std::string>> lines = {
+        {"条件", "设置", "单独杀", "顺序杀", "独杀", "参与容错"}};
     for (const auto& row : report.rows) {
         std::string setting = row.summary;
         const std::string note = ReportForm::noteOf(row);
@@ -44,21 +62,7 @@ std::string reportText(const ConditionReport& report, const std::string& toleran
                          std::to_string(report.survivors) + " 注",
                      std::to_string(report.totals.alone), std::to_string(report.totals.inOrder),
                      std::to_string(report.totals.only), ""});
-    std::array<std::size_t, kColumns> widths{};
-    for (const auto& line : lines) {
-        for (std::size_t c = 0; c < kColumns; ++c)
-            widths[c] = std::max(widths[c], displayWidth(line[c]));
-    }
-    std::string text;
-    for (const auto& line : lines) {
-        std::string out;
-        for (std::size_t c = 0; c < kColumns; ++c) {
-            if (c > 0) out += "  ";
-            out += padded(line[c], widths[c], c >= 2 && c <= 4);
-        }
-        while (!out.empty() && out.back() == ' ') out.pop_back();
-        text += out + "\n";
-    }
+    std::string text = alignedText(lines, {false, false, true, true, true, false});
     if (!toleranceLine.empty()) text += toleranceLine + "\n";
     return text;
 }

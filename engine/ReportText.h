@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/ConditionReport.h"
 
@@ -14,6 +15,12 @@ namespace engine {
 //   通杀码  杀 01        210     209   209  是
 //   合计    共 462 注，剩 251 注  211  211  209
 std::string reportText(const ConditionReport& report, const std::string& toleranceLine);
+
+// Lines of cells as text, each column padded to its widest cell (to the right
+// where `rightAligned` says so), two blanks between columns, no blank at a
+// line's end.
+std::string alignedText(const std::vector<std::vector<std::string>>& lines,
+                        const std::vector<bool>& rightAligned);
 
 // How many places a UTF-8 text takes on a terminal: two for a character of
 // three or more bytes (Chinese and full-width forms), one for the others.

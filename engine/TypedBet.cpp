@@ -3,11 +3,12 @@
 #include <cctype>
 
 namespace engine {
-namespace {
 
 std::string twoDigits(int n) {
     return {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
 }
+
+namespace {
 
 // The digit runs of the text; a run of four or more digits, even in length,
 // is read as numbers of two digits each.

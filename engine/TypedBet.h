@@ -22,4 +22,7 @@ struct TypedBet {
 
 TypedBet readTypedBet(std::string_view text, int count);
 
+// "03" for 3: a number as bets are written.
+std::string twoDigits(int n);
+
 }  // namespace engine

@@ -1,5 +1,6 @@
 #include "front3/MainForm.h"
 
+#include <bitset>
 #include <string>
 
 #include "engine/ConditionRun.h"
@@ -18,6 +19,7 @@ MainForm::MainForm(toolkit::Host& host)
       numbers(host),
       jiaoji(intersectionUniverse(), tableGuard, host),
       tongji(reportSource(), *this),
+      lishi(historyEdition(), host, *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -35,6 +37,7 @@ MainForm::MainForm(toolkit::Host& host)
     installConditions(*this);
     tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
     C_tongji.setClickHandler([this] { tongji.show(); });
+    C_lishi.setClickHandler([this] { lishi.show(); });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     C_guolv_zhuan_zuxuan.setClickHandler([this] {
         m_run.pressThen([this](char separator) {
@@ -88,6 +91,33 @@ engine::ReportForm::Source MainForm::reportSource() {
                                     }
                                     return 0;
                                 });
+}
+
+// The history finds a draw's winning bet by its first three in position
+// order; while the result shows groups, by every ordering of them.
+draws::Edition MainForm::historyEdition() {
+    draws::Edition edition;
+    edition.kind = draws::Edition::Kind::Front3;
+    edition.verdicts = [this] { return pipeline.verdicts(m_freshTable); };
+    edition.tolerance = [this] { return tongji.tolerance(); };
+    edition.isGrouped = [this] { return lastRunGrouped; };
+    edition.winnerRows = [this](const std::array<int, 5>& draw) {
+        const int a = draw[0], b = draw[1], c = draw[2];
+        if (!lastRunGrouped) return std::vector<int>{CandidateTable::rowOf(a, b, c)};
+        return std::vector<int>{CandidateTable::rowOf(a, b, c), CandidateTable::rowOf(a, c, b),
+                                CandidateTable::rowOf(b, a, c), CandidateTable::rowOf(b, c, a),
+                                CandidateTable::rowOf(c, a, b), CandidateTable::rowOf(c, b, a)};
+    };
+    edition.countSurvivors = [this](const engine::RowBits& rows) {
+        if (!lastRunGrouped) return static_cast<int>(rows.count());
+        std::bitset<1u << 12> groups;
+        for (int row = 1; row <= CandidateTable::kRowCount; ++row) {
+            if (rows[static_cast<std::size_t>(row)]) groups.set(m_freshTable.mask(row));
+        }
+        return static_cast<int>(groups.count());
+    };
+    edition.resultText = [this] { return result.ResultText; };
+    return edition;
 }
 
 intersection::Universe MainForm::intersectionUniverse() {

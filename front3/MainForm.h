@@ -14,6 +14,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"
+#include "tools/draws/HistoryForm.h"
 #include "tools/intersection/IntersectionForm.h"
 
 namespace toolkit {
@@ -44,6 +45,7 @@ public:
     toolkit::Button C_fangan_zairu{"载入方案"};
     toolkit::Button C_qiansan_jiaoji{"交集工具"};
     toolkit::Button C_tongji{"条件统计"};
+    toolkit::Button C_lishi{"开奖历史"};
     toolkit::Button C11xuan5_r5{"11选5任选5软件"};
     toolkit::Button Command1{"11选5游戏规则"};
     toolkit::Button C_suoshuiwang{"软件使用教程"};
@@ -63,6 +65,7 @@ public:
     engine::Pipeline<CandidateTable> pipeline{kFront3SlotCount};
     intersection::IntersectionForm jiaoji;
     engine::ReportForm tongji;
+    draws::HistoryForm lishi;
 
     // The banker help text, lines joined by CR LF.
     static std::string bankerHelp();
@@ -73,6 +76,7 @@ private:
     void noteSkippedLines();
     intersection::Universe intersectionUniverse();
     engine::ReportForm::Source reportSource();
+    draws::Edition historyEdition();
 
     toolkit::Host& m_host;
     CandidateTable m_freshTable;  // every bet alive, for the report

@@ -133,6 +133,10 @@ ParsedDraws parseDrawLines(std::string_view text) {
         if (read.kind == DrawLine::Kind::Blank) return;
         const bool isFirst = !seenLine;
         seenLine = true;
+        // A first line whose issue has no digit names columns: "期号,1,2,3,4,5".
+        if (isFirst && read.kind == DrawLine::Kind::Draw && !read.draw.issue.empty() &&
+            !hasDigit(read.draw.issue))
+            return;
         if (read.kind == DrawLine::Kind::Draw) {
             if (parsed.ok()) parsed.draws.push_back(std::move(read.draw));
             return;

@@ -55,12 +55,14 @@ struct ParsedDraws {
 // Text pasted or read from a text or CSV file, one draw a line (CR LF, LF or
 // CR). A UTF-8 BOM and blank lines are skipped, and so is a header: the first
 // line that is not blank, when it has no digit, or is no draw and has a letter
-// or a CJK character. Any refused line refuses the whole text. Examples:
+// or a CJK character, or reads as a draw whose issue has no digit. Any refused line refuses the
+// whole text. Examples:
 //   "期号,号码1,号码2,号码3,号码4,号码5\n2026120801,03,07,01,11,05\n"
 //       => one draw, issue "2026120801"
 //   "\xEF\xBB\xBF\r\n03 07 01 11 05\r\n\r\n04 05 06 07 08\r"
 //       => two draws without issue
 //   "issue\n03 07 01 11 05" => one draw (the header skipped)
+//   "期号,1,2,3,4,5\n03 07 01 11 05" => one draw (the header skipped)
 //   "03 07 01 11 05\n03 07 01 11\n1 1 2 3 4" => refused lines 2 and 3, no draw
 //   "1 2 3\n03 07 01 11 05" => refused line 1 (no letter: not a header)
 ParsedDraws parseDrawLines(std::string_view text);

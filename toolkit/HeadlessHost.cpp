@@ -13,6 +13,11 @@ void HeadlessHost::showMessage(std::string_view text, std::string_view title) {
     if (m_onMessage) m_onMessage();
 }
 
+bool HeadlessHost::askYesNo(std::string_view text, std::string_view title) {
+    m_calls.push_back({Kind::Question, std::string(text), std::string(title), m_answer});
+    return m_answer;
+}
+
 void HeadlessHost::yield() {
     ++m_yields;
     if (m_onYield) m_onYield();

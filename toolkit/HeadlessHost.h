@@ -12,7 +12,16 @@ namespace toolkit {
 // recorded in order, and each capability can be told to fail.
 class HeadlessHost final : public Host {
 public:
-    enum class Kind { Message, Clipboard, StartProgram, OpenUrl, Tip, OpenFile, SaveFile };
+    enum class Kind {
+        Message,
+        Question,
+        Clipboard,
+        StartProgram,
+        OpenUrl,
+        Tip,
+        OpenFile,
+        SaveFile
+    };
     struct Call {
         Kind kind;
         std::string text;   // message text, clipboard text, path, URL, tip text, chosen file
@@ -22,6 +31,7 @@ public:
     };
 
     void showMessage(std::string_view text, std::string_view title) override;
+    bool askYesNo(std::string_view text, std::string_view title) override;
     void yield() override;
     bool setClipboardText(std::string_view text) override;
     bool startProgram(const std::string& path) override;
@@ -39,6 +49,8 @@ public:
     void failClipboard(bool fail) { m_failClipboard = fail; }
     void failStartProgram(bool fail) { m_failStartProgram = fail; }
     void failOpenUrl(bool fail) { m_failOpenUrl = fail; }
+    // What the next questions answer (是 unless told).
+    void setAnswer(bool yes) { m_answer = yes; }
     // What the next file dialogs answer; "" is a cancel.
     void setChosenFile(std::string path) { m_chosenFile = std::move(path); }
     // Runs inside every yield, as an event arriving while a handler yields.
@@ -53,6 +65,7 @@ private:
     bool m_failClipboard = false;
     bool m_failStartProgram = false;
     bool m_failOpenUrl = false;
+    bool m_answer = true;
     std::function<void()> m_onYield;
     std::function<void()> m_onMessage;
     std::string m_chosenFile;

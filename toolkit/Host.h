@@ -15,6 +15,8 @@ public:
 
     // A modal message box with one OK button; returns when it is dismissed.
     virtual void showMessage(std::string_view text, std::string_view title) = 0;
+    // A modal question with 是 and 否; true for 是.
+    virtual bool askYesNo(std::string_view text, std::string_view title) = 0;
     // Processes pending events (painting, clicks, timers) and returns.
     virtual void yield() = 0;
     // Clears the clipboard and puts plain text on it; false when the clipboard

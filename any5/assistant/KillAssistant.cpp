@@ -76,6 +76,7 @@ KillAssistant::KillAssistant(toolkit::Host& host, const toolkit::Window& mainWin
     });
     C_shahao_sandan.setClickHandler([this] { derive(); });
     C_shahao_jiaocheng.setClickHandler([this] { tutorial.show(); });
+    C_shahao_lishi.setClickHandler([this] { fillFromHistory(); });
     C_shahao_jiqiao.setClickHandler([this] {
         shell::openPage(m_host, m_environment.links.tips, shell::kDownloadPageFailedText);
     });
@@ -176,6 +177,20 @@ void KillAssistant::confirm() {
     }
     closeChooser();
     for (int row = 0; row < 5; ++row) padRow(row).setAllBackColours(kCream);
+}
+
+// The newest five draws in boxes 0..4, newest first; fewer draws leave the
+// later boxes empty.
+void KillAssistant::fillFromHistory() {
+    std::string why;
+    const auto draws = m_historySource ? m_historySource(why) : std::vector<std::string>();
+    if (draws.empty()) {
+        m_host.showMessage(why.empty() ? "开奖历史里没有开奖号，请先在【开奖历史】里导入" : why,
+                           "提示");
+        return;
+    }
+    for (std::size_t box = 0; box < 5; ++box)
+        T_zuijin_kjh[box].setText(box < draws.size() ? draws[box] : std::string());
 }
 
 void KillAssistant::derive() {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "shell/Shell.h"
 #include "toolkit/ButtonArray.h"
@@ -57,11 +60,18 @@ public:
                                          toolkit::palette::kTabGrey};
     toolkit::Button C_shahao_sandan{"选最冷的三码为胆，并杀三胆的任意两码组合"};
     toolkit::Button C_shahao_jiaocheng{"使用教程"};
+    // Fills boxes 0..4 from the newest five draws of the kept history.
+    toolkit::Button C_shahao_lishi{"从开奖历史填入最近5期"};
     toolkit::Button C_shahao_jiqiao{"参考作者使用技巧"};
     toolkit::Timer Timer1{100};
     TutorialWindow tutorial;
 
     toolkit::ButtonArray& padRow(int row);
+    // Where C_shahao_lishi reads the newest draws, newest first, each as
+    // "03 07 01 11 05"; none when the history has none, with the message
+    // saying why in `why`.
+    using HistorySource = std::function<std::vector<std::string>(std::string& why)>;
+    void setHistorySource(HistorySource source) { m_historySource = std::move(source); }
     // The pointer over the bare window: both confirm buttons white.
     void hoverSurface();
 
@@ -75,6 +85,7 @@ private:
     void confirm();
     void derive();
     void presetMainWindow();
+    void fillFromHistory();
     std::string padDraw();
 
     toolkit::Host& m_host;
@@ -82,6 +93,7 @@ private:
     toolkit::ButtonArray& m_bankers;
     toolkit::ButtonArray& m_pairs;
     const shell::Environment& m_environment;
+    HistorySource m_historySource;
 };
 
 }  // namespace any5::assistant

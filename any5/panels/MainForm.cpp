@@ -22,6 +22,7 @@ MainForm::MainForm(toolkit::Host& host)
       jiaoji(intersectionUniverse(), tableGuard, host),
       shahao(host, *this, bankers.C_danma_chu, pairs.C_sha2ma, links.environment),
       tongji(reportSource(), *this),
+      lishi(historyEdition(), host, *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -46,6 +47,8 @@ MainForm::MainForm(toolkit::Host& host)
     });
     C_jiaoji.setClickHandler([this] { jiaoji.show(); });
     C_tongji.setClickHandler([this] { tongji.show(); });
+    C_lishi.setClickHandler([this] { lishi.show(); });
+    shahao.setHistorySource([this](std::string& why) { return lishi.newestDrawTexts(5, why); });
     L_shahao_jiqiao.setClickHandler([this] { shahao.show(); });
     L_shahao_jiqiao.setMouseMoveHandler([this] {
         L_shahao_jiqiao.setUnderlined(true);
@@ -83,6 +86,25 @@ engine::ReportForm::Source MainForm::reportSource() {
             }
             return 0;
         });
+}
+
+// The history finds a draw's winning bet by its set of numbers.
+draws::Edition MainForm::historyEdition() {
+    draws::Edition edition;
+    edition.kind = draws::Edition::Kind::Any5;
+    edition.verdicts = [this] { return pipeline.verdicts(m_freshTable); };
+    edition.tolerance = [this] { return tongji.tolerance(); };
+    edition.winnerRows = [](const std::array<int, 5>& draw) {
+        engine::BetMask mask = 0;
+        for (const int n : draw) mask |= static_cast<engine::BetMask>(1u << (n - 1));
+        const int row = engine::CandidateTable::rowOf(mask);
+        return row > 0 ? std::vector<int>{row} : std::vector<int>{};
+    };
+    edition.countSurvivors = [](const engine::RowBits& rows) {
+        return static_cast<int>(rows.count());
+    };
+    edition.resultText = [this] { return result.ResultText; };
+    return edition;
 }
 
 // Start-up, in order: the tab pages, then the panel defaults (pair captions,

@@ -21,6 +21,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"
+#include "tools/draws/HistoryForm.h"
 #include "tools/intersection/IntersectionForm.h"
 
 namespace toolkit {
@@ -58,6 +59,7 @@ public:
     toolkit::Button C_fangan_zairu{"载入方案"};
     toolkit::Button C_jiaoji{"交集工具"};
     toolkit::Button C_tongji{"条件统计"};
+    toolkit::Button C_lishi{"开奖历史"};
     ShellButtons links;
     toolkit::Label L_shahao_jiqiao{"使用作者杀号技巧"};
 
@@ -67,6 +69,7 @@ public:
     intersection::IntersectionForm jiaoji;
     assistant::KillAssistant shahao;
     engine::ReportForm tongji;
+    draws::HistoryForm lishi;
 
     // The pointer over the bare window surface ends every hover highlight.
     void hoverSurface();
@@ -75,6 +78,7 @@ private:
     void onLoad() override;
     engine::ReportForm::Source reportSource();
     intersection::Universe intersectionUniverse();
+    draws::Edition historyEdition();
     void copy();
     void togglePicker();
     void clearAll();

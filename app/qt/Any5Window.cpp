@@ -11,6 +11,7 @@
 #include "app/qt/BankerBoxView.h"
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxView.h"
+#include "app/qt/HistoryWindow.h"
 #include "app/qt/IntersectionWindow.h"
 #include "app/qt/KillAssistantWindow.h"
 #include "app/qt/LabelView.h"
@@ -67,6 +68,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
         if (button == nullptr && name != nullptr) {
             m_result->addCommandRow({commandButton(form.C_jiaoji, "C_jiaoji", m_result),
                                      commandButton(form.C_tongji, "C_tongji", m_result)});
+            m_result->addCommandRow({commandButton(form.C_lishi, "C_lishi", m_result)});
             continue;
         }
         if (button == nullptr) {
@@ -93,6 +95,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     new IntersectionWindow(form.jiaoji, this);
     new KillAssistantWindow(form.shahao, this);
     new ReportWindow(form.tongji, this);
+    new HistoryWindow(form.lishi, this);
     applyTooltips(*this, any5Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }

@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "app/qt/ScreenPlacement.h"
+#include "history/HistoryPath.h"
 #include "shell/HelpFolder.h"
 
 namespace gui {
@@ -72,6 +73,18 @@ int reportNoDisplay(const char* programName) {
                  "xvfb-run -a %s\n",
                  programName, programName);
     return 2;
+}
+
+std::string historyFile() {
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype at = arguments.indexOf(QStringLiteral("--db"));
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value == nullptr ? std::string() : std::string(value);
+    };
+    return history::historyPath(
+        {at >= 0 && at + 1 < arguments.size() ? arguments[at + 1].toStdString() : std::string(),
+         variable("QUORVEL_HISTORY_DB"), variable("XDG_DATA_HOME"), variable("HOME")});
 }
 
 shell::Environment programEnvironment() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "shell/Shell.h"
 
 class QApplication;
@@ -22,6 +24,10 @@ void setUpApplication(QApplication& application);
 // Where this program runs from and the addresses of its help pages: those
 // set at build time, or else the shipped pages, found by shell::findHelpFolder.
 shell::Environment programEnvironment();
+
+// The draw history file: "--db PATH" among the program's arguments, else
+// QUORVEL_HISTORY_DB, else history.sqlite in the user's data folder.
+std::string historyFile();
 
 // Shows the main window and runs the event loop until the program quits.
 // Started with --check, the program quits by itself once the window is on

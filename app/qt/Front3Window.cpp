@@ -11,6 +11,7 @@
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxGridView.h"
 #include "app/qt/Front3TabAreaView.h"
+#include "app/qt/HistoryWindow.h"
 #include "app/qt/IntersectionWindow.h"
 #include "app/qt/LabelView.h"
 #include "app/qt/OptionGroupView.h"
@@ -75,6 +76,7 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
     columns->addWidget(m_result);
     new IntersectionWindow(form.jiaoji, this);
     new ReportWindow(form.tongji, this);
+    new HistoryWindow(form.lishi, this);
     applyTooltips(*this, front3Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }
@@ -209,6 +211,7 @@ void Front3Window::buildResultColumn() {
                              commandButton(m_form.C_fangan_zairu, "C_fangan_zairu", m_result)});
     m_result->addCommandRow({commandButton(m_form.C_qiansan_jiaoji, "C_qiansan_jiaoji", m_result),
                              commandButton(m_form.C_tongji, "C_tongji", m_result)});
+    m_result->addCommandRow({commandButton(m_form.C_lishi, "C_lishi", m_result)});
     const std::pair<toolkit::Button*, const char*> links[] = {
         {&m_form.C11xuan5_r5, "C11xuan5_r5"},
         {&m_form.Command1, "Command1"},

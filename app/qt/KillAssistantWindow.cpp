@@ -133,6 +133,9 @@ QWidget* KillAssistantWindow::coveredArea() {
         links->addWidget(view);
     }
     column->addLayout(links);
+    auto* fill = new ButtonView(m_assistant.C_shahao_lishi, m_covered);
+    fill->setObjectName(QStringLiteral("C_shahao_lishi"));
+    column->addWidget(fill);
     auto* pad = new QGridLayout;
     for (int row = 0; row < 5; ++row) {
         const QString label = QString::fromUtf8(kPositions[row]);

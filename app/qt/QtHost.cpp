@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QUrl>
 
 #include "app/qt/TipDialog.h"
@@ -26,6 +27,15 @@ void QtHost::showMessage(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, fromView(title), fromView(text), QMessageBox::Ok,
                     m_window);
     box.exec();
+}
+
+bool QtHost::askYesNo(std::string_view text, std::string_view title) {
+    QMessageBox box(QMessageBox::Question, fromView(title), fromView(text),
+                    QMessageBox::Yes | QMessageBox::No, m_window);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtHost::yield() {
@@ -68,13 +78,17 @@ std::string QtHost::chooseFileToSave(std::string_view title, std::string_view fi
     return chooseFile(title, filter, true);
 }
 
-// Saving adds ".json" to a name typed without it and asks before replacing a file.
+// Saving adds the filter's extension (".json" for "方案文件 (*.json)") to a name
+// typed without one and asks before replacing a file.
 std::string QtHost::chooseFile(std::string_view title, std::string_view filter, bool save) {
     QFileDialog dialog(m_window, fromView(title),
                        m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder, fromView(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (save) dialog.setDefaultSuffix(QStringLiteral("json"));
+    const QString filterText = fromView(filter);
+    const qsizetype star = filterText.indexOf(QStringLiteral("*."));
+    if (save && star >= 0)
+        dialog.setDefaultSuffix(filterText.mid(star + 2).section(QLatin1Char(')'), 0, 0).trimmed());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QString path = dialog.selectedFiles().constFirst();
     m_lastFolder = QFileInfo(path).absolutePath();

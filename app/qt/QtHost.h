@@ -16,6 +16,7 @@ public:
     void setWindow(QWidget* window) { m_window = window; }
 
     void showMessage(std::string_view text, std::string_view title) override;
+    bool askYesNo(std::string_view text, std::string_view title) override;
     void yield() override;
     bool setClipboardText(std::string_view text) override;
     bool startProgram(const std::string& path) override;

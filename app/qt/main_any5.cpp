@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     gui::QtHost host;
     any5::MainForm form(host);
     form.load();
+    form.lishi.setDatabasePath(gui::historyFile());
     form.links.environment = gui::programEnvironment();
     gui::Any5Window window(form);
     host.setWindow(&window);

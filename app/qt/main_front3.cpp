@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     gui::QtHost host;
     front3::MainForm form(host);
     form.load();
+    form.lishi.setDatabasePath(gui::historyFile());
     form.environment = gui::programEnvironment();
     gui::Front3Window window(form);
     host.setWindow(&window);

@@ -75,6 +75,8 @@ TEST(HistoryDrawLines, ReadsTextsAsTheHeaderShowsAndRefusesThemWhole) {
         {"\xEF\xBB\xBF\r\n03 07 01 11 05\r\n\r\n04 05 06 07 08\r",
          ": 03 07 01 11 05\n: 04 05 06 07 08\n"},
         {"issue\n03 07 01 11 05", ": 03 07 01 11 05\n"},
+        {"期号,1,2,3,4,5\n03 07 01 11 05", ": 03 07 01 11 05\n"},
+        {"第1期,1,2,3,4,5\n03 07 01 11 05", "第1期: 01 02 03 04 05\n: 03 07 01 11 05\n"},
         {"03 07 01 11 05\n03 07 01 11\n1 1 2 3 4", "line 2: 不是 5 个号码\nline 3: 号码重复\n"},
         {"1 2 3\n03 07 01 11 05", "line 1: 不是 5 个号码\n"},
         // Beyond the header's examples.

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QWidget>
+
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
+class QTableWidget;
+
+namespace draws {
+class HistoryForm;
+}
+
+namespace gui {
+
+// Flishi, "开奖历史", on screen: the lottery chooser, its draws newest first
+// with import, paste, export and delete; the 回测 tab with its table, the
+// paired bars of each condition's two shares and the strip of the draws; and
+// the 对奖 line under both, which stays in view.
+class HistoryWindow final : public QWidget {
+    Q_OBJECT
+public:
+    HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow);
+    ~HistoryWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* drawsTab();
+    QWidget* backtestTab();
+    void sync();
+    void refresh();
+    void fillLotteries();
+    void fillDraws();
+    void fillBacktest();
+    void deleteSelected();
+
+    draws::HistoryForm& m_form;
+    QComboBox* m_lotteries = nullptr;
+    QLineEdit* m_newLottery = nullptr;
+    QTableWidget* m_draws = nullptr;
+    QPlainTextEdit* m_paste = nullptr;
+    QLabel* m_status = nullptr;
+    QSpinBox* m_backtestCount = nullptr;
+    QTableWidget* m_backtestTable = nullptr;
+    QLabel* m_backtestSummary = nullptr;
+    QChartView* m_shares = nullptr;
+    QChartView* m_strip = nullptr;
+    QLineEdit* m_typedDraw = nullptr;
+    QLabel* m_check = nullptr;
+    bool m_isFilling = false;
+};
+
+}  // namespace gui

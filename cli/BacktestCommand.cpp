@@ -1,0 +1,93 @@
+#include "cli/BacktestCommand.h"
+
+#include <algorithm>
+#include <ostream>
+
+#include "any5/panels/MainForm.h"
+#include "any5/panels/SchemeControls.h"
+#include "cli/FilterCommand.h"
+#include "cli/HistoryCommand.h"
+#include "cli/SchemeRun.h"
+#include "front3/MainForm.h"
+#include "front3/SchemeControls.h"
+#include "history/HistoryStore.h"
+#include "history/ImportReport.h"
+#include "history/IssueNumbers.h"
+#include "tools/draws/PastDraws.h"
+
+namespace cli {
+namespace {
+
+// The draws of a file, newest first as the store gives them; none, and why on
+// err, when a line is refused.
+std::optional<std::vector<history::Draw>> drawsOfFile(const std::string& file,
+                                                      const Console& console) {
+    const auto text = console.read(file);
+    if (!text) return std::nullopt;
+    history::ParsedDraws parsed = history::parseDrawLines(*text);
+    if (!parsed.ok()) {
+        console.complain(file + ": " + history::importSummary({0, 0, parsed.errors, {}}));
+        return std::nullopt;
+    }
+    history::numberDraws(parsed.draws, "");
+    std::stable_sort(parsed.draws.begin(), parsed.draws.end(),
+                     [](const history::Draw& a, const history::Draw& b) {
+                         return history::isNewerIssue(a.issue, b.issue);
+                     });
+    return std::move(parsed.draws);
+}
+
+std::optional<std::vector<history::Draw>> drawsOf(const BacktestCommand& command,
+                                                  const Console& console) {
+    std::optional<std::vector<history::Draw>> draws;
+    if (!command.drawFile.empty()) {
+        draws = drawsOfFile(command.drawFile, console);
+        if (draws && command.last && *command.last > 0 &&
+            draws->size() > static_cast<std::size_t>(*command.last))
+            draws->resize(static_cast<std::size_t>(*command.last));
+        return draws;
+    }
+    const history::HistoryStore store(historyFileFor(command.db), history::Access::ReadOnly);
+    if (!store.isOpen()) {
+        console.complain(store.openError());
+        return std::nullopt;
+    }
+    const int last = command.last.value_or(BacktestCommand::kDefaultLast);
+    auto stored = store.draws(command.lottery, last > 0 ? std::optional<int>(last) : std::nullopt);
+    if (!stored.ok()) {
+        console.complain(stored.errorText);
+        return std::nullopt;
+    }
+    return std::move(stored.value);
+}
+
+template <class Form>
+int backtestWith(const scheme::Scheme& scheme, const std::vector<history::Draw>& draws,
+                 const Console& console) {
+    toolkit::HeadlessHost host;
+    Form form(host);
+    form.load();
+    applyScheme(scheme, form);
+    // The run sets what the result shows (front-3: bets or groups).
+    if (!runScheme(form, host, scheme, console)) return kFailedRun;
+    console.out << engine::backtestText(draws::backtestOf(form.lishi.edition(), draws));
+    return kDone;
+}
+
+}  // namespace
+
+int BacktestCommand::run(const Console& console) const {
+    if (lottery.empty() && drawFile.empty()) {
+        console.complain("backtest: --lottery or --draws is required");
+        return kBadInput;
+    }
+    const auto scheme = loadScheme(console, schemeFile);
+    if (!scheme) return kBadInput;
+    const auto draws = drawsOf(*this, console);
+    if (!draws) return kBadInput;
+    return scheme->edition == scheme::Edition::Any5
+               ? backtestWith<any5::MainForm>(*scheme, *draws, console)
+               : backtestWith<front3::MainForm>(*scheme, *draws, console);
+}
+
+}  // namespace cli

@@ -1,0 +1,73 @@
+#include "cli/HistoryCommand.h"
+
+#include <cstdlib>
+#include <optional>
+#include <ostream>
+
+#include "engine/TypedBet.h"
+#include "history/DrawCsv.h"
+#include "history/HistoryPath.h"
+#include "history/HistoryStore.h"
+#include "history/ImportReport.h"
+
+namespace cli {
+namespace {
+
+std::string variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+int importDraws(const HistoryCommand& command, const Console& console) {
+    const auto text = console.read(command.drawFile);
+    if (!text) return kBadInput;
+    history::HistoryStore store(historyFileFor(command.db));
+    if (!store.isOpen()) {
+        console.complain(store.openError());
+        return kBadInput;
+    }
+    const history::ImportReport report = store.importText(command.lottery, *text);
+    if (!report.ok()) {
+        console.complain(history::importSummary(report));
+        return kBadInput;
+    }
+    console.out << history::importSummary(report) << "\n";
+    return kDone;
+}
+
+int listDraws(const HistoryCommand& command, const Console& console) {
+    const history::HistoryStore store(historyFileFor(command.db), history::Access::ReadOnly);
+    if (!store.isOpen()) {
+        console.complain(store.openError());
+        return kBadInput;
+    }
+    const auto draws = store.draws(
+        command.lottery, command.last > 0 ? std::optional<int>(command.last) : std::nullopt);
+    if (!draws.ok()) {
+        console.complain(draws.errorText);
+        return kBadInput;
+    }
+    if (command.action == HistoryCommand::Action::Export) {
+        console.out << history::drawsToCsv(draws.value);
+        return kDone;
+    }
+    for (const auto& draw : draws.value) {
+        console.out << draw.issue;
+        for (const int number : draw.numbers) console.out << ' ' << engine::twoDigits(number);
+        console.out << "\n";
+    }
+    return kDone;
+}
+
+}  // namespace
+
+std::string historyFileFor(const std::string& db) {
+    return history::historyPath(
+        {db, variable("QUORVEL_HISTORY_DB"), variable("XDG_DATA_HOME"), variable("HOME")});
+}
+
+int HistoryCommand::run(const Console& console) const {
+    return action == Action::Import ? importDraws(*this, console) : listDraws(*this, console);
+}
+
+}  // namespace cli

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <type_traits>
+
+#include "cli/Console.h"
+#include "engine/FilterRun.h"
+#include "front3/MainForm.h"
+#include "scheme/Scheme.h"
+#include "toolkit/HeadlessHost.h"
+
+namespace cli {
+
+// Presses the start button of a headless window loaded with a scheme (for a
+// front-3 scheme saved with groups, 【转为组选】), as the player would. Its
+// notes go to err; false when the run failed, and why, on err.
+template <class Form>
+bool runScheme(Form& form, const toolkit::HeadlessHost& host, const scheme::Scheme& scheme,
+               const Console& console) {
+    if constexpr (std::is_same_v<Form, front3::MainForm>) {
+        (scheme.group ? form.C_guolv_zhuan_zuxuan : form.result.C_guolv_ks).press();
+        if (!form.L_tishi.caption().empty()) {
+            std::string note = form.L_tishi.caption();
+            note.erase(std::remove(note.begin(), note.end(), '\n'), note.end());
+            console.complain(note);
+        }
+    } else {
+        form.result.C_guolv_ks.press();
+    }
+    for (const auto& message : host.callsOf(toolkit::HeadlessHost::Kind::Message)) {
+        if (message.title == engine::FilterRun::kFailedTitle) {
+            console.complain(message.text);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace cli

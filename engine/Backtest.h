@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/Verdicts.h"
+
+namespace engine {
+
+// A past draw as the back-test reads it: its issue and the rows of the
+// edition's table that hold its winning bet (any-5 and front-3: one row; a
+// front-3 group: the rows of its orderings). The winner survives when one of
+// its rows does, and breaks a condition when all of them do.
+struct PastWinner {
+    std::string issue;
+    std::vector<int> rows;
+};
+
+struct BacktestCondition {
+    std::string name;
+    std::string summary;
+    int betsBroken = 0;     // of rowCount
+    int winnersBroken = 0;  // of the draws
+    bool takesPart = true;
+};
+
+struct BacktestDraw {
+    std::string issue;
+    bool survived = false;
+    std::vector<int> broken;  // indices into Backtest::conditions, in run order
+};
+
+// The current conditions, with their 容错, tried on past draws.
+struct Backtest {
+    int rowCount = 0;
+    int survivorsToday = 0;  // rows that survive the conditions now
+    int winnersSurvived = 0;
+    int longestStruckRun = 0;  // draws in a row whose winner was struck
+    std::vector<BacktestCondition> conditions;
+    std::vector<BacktestDraw> draws;  // as given: newest first
+
+    // 杀注比例: the share of all bets the condition breaks.
+    double betShare(const BacktestCondition& c) const {
+        return rowCount == 0 ? 0.0 : static_cast<double>(c.betsBroken) / rowCount;
+    }
+    // 错杀率: the share of the past winners it broke.
+    double winnerShare(const BacktestCondition& c) const {
+        return draws.empty() ? 0.0 : static_cast<double>(c.winnersBroken) / draws.size();
+    }
+};
+
+// One verdict run's answers looked up for every draw, newest first; no run per
+// draw.
+Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
+                    const std::vector<PastWinner>& newestFirst);
+
+// The back-test as aligned text: one condition a line with its two shares and
+// the winners it broke, then the overall lines:
+//   条件    设置    杀注比例  错杀率  错杀期数
+//   杀和值  杀 15       0.2%    1.0%         1
+//   回测 100 期：中奖号保留 97 期，被杀 3 期；最长连续被杀 2 期；当前剩 251 注
+std::string backtestText(const Backtest& backtest);
+
+// "12.5%": one decimal.
+std::string percentText(double share);
+
+}  // namespace engine

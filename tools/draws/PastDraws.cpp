@@ -1,0 +1,46 @@
+#include "tools/draws/PastDraws.h"
+
+#include "engine/PrizeCheck.h"
+#include "engine/TypedBet.h"
+
+namespace draws {
+
+engine::Backtest backtestOf(const Edition& edition, const std::vector<history::Draw>& newestFirst) {
+    std::vector<engine::PastWinner> winners;
+    winners.reserve(newestFirst.size());
+    for (const auto& draw : newestFirst)
+        winners.push_back({draw.issue, edition.winnerRows(draw.numbers)});
+    const engine::Verdicts verdicts = edition.verdicts();
+    const engine::Tolerance tolerance = edition.tolerance();
+    engine::Backtest backtest = engine::backtestOf(verdicts, tolerance, winners);
+    backtest.survivorsToday = edition.countSurvivors(engine::survivorsOf(verdicts, tolerance).rows);
+    return backtest;
+}
+
+std::string checkText(const Edition& edition, const std::array<int, 5>& draw) {
+    if (edition.kind == Edition::Kind::Any5)
+        return engine::any5CheckText(
+            engine::checkAny5(engine::betsOfText(edition.resultText(), 5), draw));
+    const bool isGrouped = edition.isGrouped();
+    return engine::front3CheckText(
+        engine::checkFront3(engine::betsOfText(edition.resultText(), 3), draw, isGrouped),
+        isGrouped);
+}
+
+std::array<int, 5> readTypedDraw(const Edition& edition, std::string_view text,
+                                 std::string& error) {
+    engine::TypedBet typed = engine::readTypedBet(text, 5);
+    if (!typed.ok() && edition.kind == Edition::Kind::Front3) {
+        engine::TypedBet firstThree = engine::readTypedBet(text, 3);
+        if (firstThree.ok()) typed = std::move(firstThree);
+    }
+    std::array<int, 5> draw{};
+    if (!typed.ok()) {
+        error = "不是一期开奖号：" + typed.error;
+        return draw;
+    }
+    for (std::size_t k = 0; k < typed.numbers.size(); ++k) draw[k] = typed.numbers[k];
+    return draw;
+}
+
+}  // namespace draws

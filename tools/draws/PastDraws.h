@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/Backtest.h"
+#include "history/Draw.h"
+#include "tools/draws/Edition.h"
+
+namespace draws {
+
+// 回测: the edition's conditions as they stand, with their 容错, tried on the
+// draws (newest first): one verdict run, then a lookup per draw.
+engine::Backtest backtestOf(const Edition& edition, const std::vector<history::Draw>& newestFirst);
+
+// 对奖: a draw against the published result, as lines to show.
+std::string checkText(const Edition& edition, const std::array<int, 5>& draw);
+
+// A draw as the player types it, numbers in drawing order: five, or for
+// front-3 also the first three alone (the last two are then 0). Either the
+// numbers, or a one-line message in `error`.
+std::array<int, 5> readTypedDraw(const Edition& edition, std::string_view text, std::string& error);
+
+}  // namespace draws
