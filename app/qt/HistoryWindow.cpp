@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGraphicsLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -49,7 +51,7 @@ QTableWidget* table(const QStringList& headers, const char* name, QWidget* paren
     widget->verticalHeader()->hide();
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    widget->horizontalHeader()->setStretchLastSection(true);
+    widget->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     return widget;
 }
 
@@ -157,7 +159,7 @@ HistoryWindow::HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow)
     m_form.setFrameSizeSource([this] { return frameSizeOf(*this, sizeHint()); });
     m_form.setChangeListener([this] { refresh(); });
     m_form.setViewListener([this] { sync(); });
-    resize(760, 720);
+    resize(780, 700);
     refresh();
     sync();
 }
@@ -230,20 +232,31 @@ QWidget* HistoryWindow::backtestTab() {
                QStringLiteral("错杀率"), QStringLiteral("错杀期数")},
               "Li_huice", page);
     m_backtestTable->setAccessibleName(QStringLiteral("回测表"));
+    m_backtestTable->verticalHeader()->setDefaultSectionSize(24);
     m_backtestTable->horizontalHeaderItem(2)->setToolTip(
         QStringLiteral("这个条件杀掉的注占全部注数的比例"));
     m_backtestTable->horizontalHeaderItem(3)->setToolTip(
         QStringLiteral("这个条件杀掉过去中奖号的比例：比杀注比例高，说明它杀中奖号比杀别的注更多"));
-    column->addWidget(m_backtestTable, 2);
-
-    m_shares = new QChartView(page);
+    // The table above the bars; the player moves the line between them.
+    auto* split = new QSplitter(Qt::Vertical, page);
+    split->setChildrenCollapsible(false);
+    m_backtestTable->setMinimumHeight(120);
+    split->addWidget(m_backtestTable);
+    m_shares = new QChartView(split);
     m_shares->setObjectName(QStringLiteral("Chart_huice_tiaojian"));
+    m_shares->setAccessibleName(QStringLiteral("每个条件的杀注比例与错杀率"));
     m_shares->setRenderHint(QPainter::Antialiasing);
-    m_shares->setMinimumHeight(220);
-    column->addWidget(m_shares, 3);
+    m_shares->setMinimumHeight(200);
+    split->addWidget(m_shares);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
+    column->addWidget(split, 1);
+    column->addWidget(
+        new QLabel(QStringLiteral("每期中奖号：绿色保留，红色被杀（最新在右）"), page));
     m_strip = new QChartView(page);
     m_strip->setObjectName(QStringLiteral("Chart_huice_qishu"));
-    m_strip->setFixedHeight(110);
+    m_strip->setAccessibleName(QStringLiteral("每期中奖号是否保留"));
+    m_strip->setFixedHeight(56);
     column->addWidget(m_strip);
 
     connect(run, &QPushButton::clicked, this,
@@ -336,21 +349,22 @@ void HistoryWindow::fillBacktest() {
     }
 
     auto* shares = new QChart;
-    shares->setTitle(QStringLiteral("每个条件：杀注比例与错杀率（%）"));
+    shares->setMargins(QMargins(2, 2, 2, 2));
     auto* bars = new QHorizontalBarSeries;
     bars->append(betShares);
     bars->append(winnerShares);
     shares->addSeries(bars);
     auto* conditionAxis = new QBarCategoryAxis;
     conditionAxis->append(names);
+    conditionAxis->setTruncateLabels(false);
     shares->addAxis(conditionAxis, Qt::AlignLeft);
     bars->attachAxis(conditionAxis);
     auto* percentAxis = new QValueAxis;
     percentAxis->setRange(0, 100);
-    percentAxis->setLabelFormat(QStringLiteral("%d"));
+    percentAxis->setLabelFormat(QStringLiteral("%d%%"));
     shares->addAxis(percentAxis, Qt::AlignBottom);
     bars->attachAxis(percentAxis);
-    shares->legend()->setAlignment(Qt::AlignBottom);
+    shares->legend()->setAlignment(Qt::AlignTop);
     m_shares->setChart(shares);
 
     // Oldest left, newest right.
@@ -358,7 +372,6 @@ void HistoryWindow::fillBacktest() {
     for (auto draw = backtest->draws.rbegin(); draw != backtest->draws.rend(); ++draw)
         survived.push_back(draw->survived);
     auto* strip = new QChart;
-    strip->setTitle(QStringLiteral("每期中奖号：绿色保留，红色被杀（最新在右）"));
     for (auto* area : {stripArea(survived, true, kSurvived, QStringLiteral("保留")),
                        stripArea(survived, false, kStruck, QStringLiteral("被杀"))}) {
         strip->addSeries(area);
@@ -372,7 +385,9 @@ void HistoryWindow::fillBacktest() {
         axes.constFirst()->setRange(0, std::max(1, drawCount));
     if (auto axes = strip->axes(Qt::Vertical); !axes.isEmpty()) axes.constFirst()->setRange(0, 1);
     strip->legend()->hide();
-    strip->setMargins(QMargins(4, 0, 4, 0));
+    strip->setMargins(QMargins(0, 0, 0, 0));
+    strip->layout()->setContentsMargins(0, 0, 0, 0);
+    strip->setBackgroundRoundness(0);
     m_strip->setChart(strip);
 }
 

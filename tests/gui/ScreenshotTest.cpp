@@ -4,13 +4,17 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
+#include <algorithm>
+#include <random>
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
 #include "app/qt/Front3Window.h"
 #include "app/qt/QtHost.h"
 #include "front3/MainForm.h"
+#include "tests/history/TempFolder.h"
 
 namespace {
 
@@ -84,6 +88,45 @@ TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
     const QString reportPath = screenshotPath("any5-report.png");
     if (!reportPath.isEmpty()) {
         EXPECT_TRUE(sideBySide(window.grab(), report->grab()).save(reportPath));
+    }
+}
+
+// The draw history's back-test of the conditions above on 100 past draws.
+TEST(Screenshots, HistoryWindowWithABacktest) {
+    historytest::TempFolder folder;
+    Shown<any5::MainForm, gui::Any5Window> shown;
+    auto& form = shown.form;
+    form.lishi.setDatabasePath(folder.file("history.sqlite"));
+    form.shapes.C_sha_hezhi.press(0);
+    form.shapes.C_sha_hezhi.press(30);
+    form.shapes.C_kuadu_sha.press(0);
+    form.shapes.C_tsm_sha.press(5);
+    form.counts.C_jishu_geshu.press(2);
+    form.counts.C_jishu_geshu.press(3);
+    form.shapes.C_sha_xingtai_01.press(4);
+    form.result.C_guolv_ks.press();
+    form.C_lishi.press();
+    ASSERT_TRUE(form.lishi.addLottery("广东11选5"));
+    std::mt19937 random(2026);
+    std::string draws;
+    for (int i = 1; i <= 120; ++i) {
+        std::vector<int> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        draws += std::to_string(2026112800 + i);
+        for (int k = 0; k < 5; ++k) draws += " " + std::to_string(numbers[k]);
+        draws += "\n";
+    }
+    form.lishi.importText(draws);
+    form.lishi.runBacktest(100);
+    form.lishi.checkNewest();
+    auto* history = shown.window.findChild<QWidget*>(QStringLiteral("Flishi"));
+    ASSERT_TRUE(history->isVisible());
+    history->findChild<QTabWidget*>(QStringLiteral("Tab_lishi"))->setCurrentIndex(1);
+    const QPixmap picture = history->grab();
+    ASSERT_FALSE(picture.isNull());
+    const QString path = screenshotPath("any5-history.png");
+    if (!path.isEmpty()) {
+        EXPECT_TRUE(picture.save(path));
     }
 }
 

@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractBarSeries>
+#include <QApplication>
+#include <QChartView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <fstream>
+#include <random>
+
+#include "any5/panels/MainForm.h"
+#include "app/qt/Any5Window.h"
+#include "app/qt/QtHost.h"
+#include "tests/history/TempFolder.h"
+
+namespace {
+
+// `count` draws, oldest first, issues 2026120001 on, as a player pastes them.
+std::string pastedDraws(int count) {
+    std::mt19937 random(7);
+    std::string text = "期号 开奖号码\n";
+    for (int i = 1; i <= count; ++i) {
+        std::vector<int> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        text += std::to_string(2026120000 + i);
+        for (int k = 0; k < 5; ++k) text += (k == 0 ? " " : ",") + std::to_string(numbers[k]);
+        text += "\n";
+    }
+    return text;
+}
+
+class HistoryWindowTest : public ::testing::Test {
+protected:
+    HistoryWindowTest() {
+        form.lishi.setDatabasePath(folder.file("history.sqlite"));
+        form.load();
+        host.setWindow(&window);
+        form.setWorkAreaSource([] { return toolkit::Window::Geometry{0, 0, 3840, 2160}; });
+        window.show();
+    }
+    template <class Widget = QPushButton>
+    Widget* find(const char* name) const {
+        return window.findChild<Widget*>(QLatin1String(name));
+    }
+    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+    QString status() const { return find<QLabel>("L_lishi_zhuangtai")->text(); }
+
+    historytest::TempFolder folder;
+    gui::QtHost host;
+    any5::MainForm form{host};
+    gui::Any5Window window{form};
+};
+
+// A player adds a lottery, pastes 150 draws, back-tests his conditions on the
+// newest 100, checks his result against the newest draw and fills the
+// assistant from the history; deleting asks first.
+TEST_F(HistoryWindowTest, ImportBacktestCheckAndFillTheAssistant) {
+    click("C_lishi");
+    ASSERT_TRUE(find<QWidget>("Flishi")->isVisible());
+    find<QLineEdit>("T_caizhong_xin")->setText(QStringLiteral("广东11选5"));
+    click("C_caizhong_tianjia");
+    find<QPlainTextEdit>("T_kaijiang_zhantie")
+        ->setPlainText(QString::fromStdString(pastedDraws(150)));
+    click("C_kaijiang_daoru");
+    EXPECT_EQ(status(), QStringLiteral("导入 150 期，跳过重复 0 期，错误 0 行"));
+    auto* drawsTable = find<QTableWidget>("Li_kaijiang");
+    ASSERT_EQ(drawsTable->rowCount(), 150);
+    EXPECT_EQ(drawsTable->item(0, 0)->text(), QStringLiteral("2026120150"));
+
+    click("C_tsm_sha_0");    // 杀 01
+    click("C_sha_hezhi_0");  // 杀和值 15
+    click("C_guolv_ks");
+    find<QTabWidget>("Tab_lishi")->setCurrentIndex(1);
+    click("C_huice");
+    const auto& backtest = form.lishi.backtest();
+    ASSERT_TRUE(backtest.has_value());
+    ASSERT_EQ(backtest->draws.size(), 100u);
+    auto* table = find<QTableWidget>("Li_huice");
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("杀和值"));
+    EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("45.5%"));  // 210 of 462 hold 01
+    // A winner held 01 exactly when the back-test says 通杀码 broke it.
+    int holdingOne = 0;
+    for (int r = 0; r < 100; ++r) {
+        if (drawsTable->item(r, 1)->text().contains(QStringLiteral("01"))) ++holdingOne;
+    }
+    EXPECT_EQ(table->item(1, 4)->text().toInt(), holdingOne);
+    EXPECT_TRUE(
+        find<QLabel>("L_huice_zongjie")
+            ->text()
+            .startsWith(
+                QStringLiteral("回测 100 期：中奖号保留 %1 期").arg(backtest->winnersSurvived)));
+    auto* shares = find<QChartView>("Chart_huice_tiaojian")->chart();
+    ASSERT_EQ(shares->series().size(), 1);
+    EXPECT_EQ(qobject_cast<QAbstractBarSeries*>(shares->series().constFirst())->count(), 2);
+    EXPECT_EQ(find<QChartView>("Chart_huice_qishu")->chart()->series().size(), 2);
+
+    click("C_duijiang_zuixin");
+    EXPECT_TRUE(find<QLabel>("L_duijiang_jieguo")
+                    ->text()
+                    .startsWith(QStringLiteral("2026120150 期  对奖 ")));
+    find<QLineEdit>("T_duijiang")->setText(QStringLiteral("02 03 04 05 06"));
+    click("C_duijiang");
+    EXPECT_TRUE(find<QLabel>("L_duijiang_jieguo")
+                    ->text()
+                    .startsWith(QStringLiteral("对奖 02 03 04 05 06：中了")));
+
+    form.shahao.show();
+    click("C_shahao_lishi");
+    EXPECT_EQ(form.shahao.T_zuijin_kjh[0].text(), drawsTable->item(0, 1)->text().toStdString());
+    EXPECT_EQ(form.shahao.T_zuijin_kjh[4].text(), drawsTable->item(4, 1)->text().toStdString());
+
+    // 否 keeps the draws, 是 deletes them.
+    drawsTable->selectRow(0);
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QTimer::singleShot(0, [answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            box->button(answer)->click();
+        });
+        click("C_kaijiang_shanchu");
+    }
+    EXPECT_EQ(drawsTable->rowCount(), 149);
+    EXPECT_EQ(status(), QStringLiteral("已删除 1 期"));
+}
+
+// A file that is no history says so in the window, is left as it was, and the
+// program goes on filtering.
+TEST_F(HistoryWindowTest, AFileThatIsNoHistoryIsLeftAloneAndTheProgramGoesOn) {
+    const std::string bytes = "not a database, but the player's notes\n";
+    historytest::writeBytes(folder.file("history.sqlite"), bytes);
+    click("C_lishi");
+    EXPECT_TRUE(status().contains(QStringLiteral("不是开奖历史文件"))) << status().toStdString();
+    find<QPlainTextEdit>("T_kaijiang_zhantie")->setPlainText(QStringLiteral("03 07 01 11 05"));
+    click("C_kaijiang_daoru");
+    EXPECT_EQ(historytest::bytesOf(folder.file("history.sqlite")), bytes);
+    click("C_tsm_sha_0");
+    click("C_guolv_ks");
+    EXPECT_EQ(form.result.count(), 252u);
+}
+
+}  // namespace
