@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+#include "cli/Runner.h"
+#include "tests/history/TempFolder.h"
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome quorvel(std::vector<std::string> args, const std::map<std::string, std::string>& files) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code =
+        cli::run(args, out, err, [&files](const std::string& name) -> std::optional<std::string> {
+            const auto found = files.find(name);
+            if (found == files.end()) return std::nullopt;
+            return found->second;
+        });
+    return {code, out.str(), err.str()};
+}
+
+// 杀 11 and 胆 03 07 出 2, with 容错 0-1.
+const std::string kAny5 = R"({"edition": "any5", "killNumbers": [11],
+    "bankers": [{"numbers": [3, 7], "counts": [2]}], "tolerance": {"max": 1}})";
+const std::string kFront3 = R"({"edition": "front3", "killPositions": [[1], [], []]})";
+const std::string kFront3Groups = R"({"edition": "front3", "group": true,
+    "killPositions": [[1], [], []]})";
+// Oldest first, as a file lists them; the last line has no issue.
+const std::string kDraws =
+    "期号,号码1,号码2,号码3,号码4,号码5\n"
+    "2026120801,03,07,01,11,05\n"
+    "2026120802 01 02 03 04 05\n"
+    "2026120803|03+07+08+09+10\n"
+    "02 01 03 11 06\n";
+
+// The kept history through the runner: import, list, export, a second import
+// that skips what is known, and the back-test from the store and from the
+// file giving one table.
+TEST(RunnerHistory, ImportListExportAndBacktestFromTheStoreOrAFile) {
+    historytest::TempFolder folder;
+    const std::string db = folder.file("h.sqlite");
+    const std::map<std::string, std::string> files = {
+        {"d.txt", kDraws}, {"a.json", kAny5}, {"f.json", kFront3}, {"g.json", kFront3Groups}};
+    const auto import =
+        quorvel({"history", "import", "--lottery", "广东11选5", "d.txt", "--db", db}, files);
+    EXPECT_EQ(import.code, 0);
+    EXPECT_EQ(import.out, "导入 4 期，跳过重复 0 期，错误 0 行\n");
+    EXPECT_EQ(
+        quorvel({"history", "list", "--lottery", "广东11选5", "--last", "2", "--db", db}, files)
+            .out,
+        "2026120804 02 01 03 11 06\n2026120803 03 07 08 09 10\n");
+    const auto csv =
+        quorvel({"history", "export", "--lottery", "广东11选5", "--db", db}, files).out;
+    EXPECT_NE(csv.find("2026120801,03,07,01,11,05"), std::string::npos);
+
+    // Winners: 03 07 01 11 05 breaks 通杀码 only, so 容错 0-1 keeps it;
+    // 01..05 breaks 胆码1 only; 03 07 08 09 10 breaks nothing; the last both.
+    const auto backtest =
+        quorvel({"backtest", "a.json", "--lottery", "广东11选5", "--db", db}, files);
+    EXPECT_EQ(backtest.code, 0);
+    EXPECT_EQ(backtest.out,
+              "条件    设置           杀注比例  错杀率  错杀期数  参与容错\n"
+              "胆码1   胆 03 07 出 2     81.8%   50.0%         2  是\n"
+              "通杀码  杀 11             45.5%   50.0%         2  是\n"
+              "回测 4 期：中奖号保留 3 期，被杀 1 期；最长连续被杀 1 期；当前剩 280 注\n");
+    EXPECT_EQ(quorvel({"backtest", "a.json", "--draws", "d.txt"}, files).out, backtest.out);
+    EXPECT_EQ(quorvel({"backtest", "a.json", "--draws", "d.txt", "--last", "1"}, files)
+                  .out.substr(backtest.out.find("回测")),
+              "回测 1 期：中奖号保留 0 期，被杀 1 期；最长连续被杀 1 期；当前剩 280 注\n");
+    // Front-3 kills 01 in the first place: 01 02 03 is struck as a bet, and
+    // as a group only when every ordering is.
+    EXPECT_NE(quorvel({"backtest", "f.json", "--draws", "d.txt"}, files)
+                  .out.find("回测 4 期：中奖号保留 3 期"),
+              std::string::npos);
+    EXPECT_NE(quorvel({"backtest", "g.json", "--draws", "d.txt"}, files)
+                  .out.find("回测 4 期：中奖号保留 4 期"),
+              std::string::npos);
+
+    // Known issues are skipped; a line without one cannot be known, and is
+    // numbered on from the newest again.
+    EXPECT_EQ(
+        quorvel({"history", "import", "d.txt", "--db", db, "--lottery", "广东11选5"}, files).out,
+        "导入 1 期，跳过重复 3 期，错误 0 行\n");
+}
+
+TEST(RunnerHistory, CheckAndRefusals) {
+    historytest::TempFolder folder;
+    const std::string notHistory = folder.file("notes.txt");
+    historytest::writeBytes(notHistory, "my notes\n");
+    const std::map<std::string, std::string> files = {
+        {"a.json", kAny5}, {"f.json", kFront3}, {"bad.txt", "03 07 01 11 05\n03 07 01 12 05\n"}};
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int code;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"any-5 check",
+         {"check", "a.json", "--draw", "03 07 01 11 05"},
+         0,
+         "对奖 03 07 01 11 05：中了，结果里有这一注（共 280 注）\n"
+         "同 4 个号码 18 注，同 3 个号码 75 注，同 2 个号码 120 注，同 1 个号码 60 注，同 0 个号码 "
+         "6 注\n",
+         ""},
+        {"front-3 check of the first three",
+         {"check", "f.json", "--draw", "02 01 03"},
+         0,
+         "对奖 02 01 03：前三直选 中，前三组选 中（共 900 注）\n前二直选（前两位 02 01）9 注\n",
+         ""},
+        {"not a draw",
+         {"check", "a.json", "--draw", "03 07 01"},
+         2,
+         "",
+         "quorvel: 不是一期开奖号：应为 5 个号码，这里有 3 个\n"},
+        {"refused line",
+         {"backtest", "a.json", "--draws", "bad.txt"},
+         2,
+         "",
+         "quorvel: bad.txt: 导入 0 期，跳过重复 0 期，错误 1 行：第 2 行 号码超出 1..11\n"},
+        {"no source",
+         {"backtest", "a.json"},
+         2,
+         "",
+         "quorvel: backtest: --lottery or --draws is required\n"},
+        {"not a history file",
+         {"history", "list", "--lottery", "x", "--db", notHistory},
+         2,
+         "",
+         ""},
+        {"unknown lottery",
+         {"history", "list", "--lottery", "山东11选5", "--db", folder.file("new.sqlite")},
+         2,
+         "",
+         ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto outcome = quorvel(c.args, files);
+        EXPECT_EQ(outcome.code, c.code);
+        EXPECT_EQ(outcome.out, c.out);
+        if (!c.err.empty()) {
+            EXPECT_EQ(outcome.err, c.err);
+        }
+        // One line naming the problem.
+        if (c.code != 0) {
+            EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
+        }
+    }
+    EXPECT_EQ(historytest::bytesOf(notHistory), "my notes\n");
+}
+
+}  // namespace
