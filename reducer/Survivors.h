@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "engine/BetMask.h"
@@ -41,5 +42,10 @@ struct Survivors {
                                             (1u << (bet[2] - 1)));
     }
 };
+
+// The survivors a published result lists, one bet a line: any-5 five
+// numbers, front-3 three in position order, groups three in any order. Lines
+// that are no bet of the kind are left out.
+Survivors survivorsOfText(std::string_view resultText, SurvivorKind kind);
 
 }  // namespace reducer
