@@ -1,10 +1,16 @@
-# Runs `quorvel filter SCHEME [OPTION]` and fails unless it exits 0 printing EXPECTED.
-execute_process(COMMAND ${RUNNER} filter ${SCHEME} ${OPTION}
+# Runs `quorvel filter SCHEME [OPTION]`, or `quorvel ARGS` (arguments joined by
+# "|"), and fails unless it exits 0 printing EXPECTED.
+if(DEFINED ARGS)
+  string(REPLACE "|" ";" arguments "${ARGS}")
+else()
+  set(arguments filter ${SCHEME} ${OPTION})
+endif()
+execute_process(COMMAND ${RUNNER} ${arguments}
                 OUTPUT_VARIABLE printed ERROR_VARIABLE complaint RESULT_VARIABLE code)
 file(READ ${EXPECTED} expected)
 if(NOT code EQUAL 0)
-  message(FATAL_ERROR "quorvel filter ${SCHEME} exited ${code}: ${complaint}")
+  message(FATAL_ERROR "quorvel ${arguments} exited ${code}: ${complaint}")
 endif()
 if(NOT printed STREQUAL expected)
-  message(FATAL_ERROR "quorvel filter ${SCHEME} printed:\n${printed}\nexpected:\n${expected}")
+  message(FATAL_ERROR "quorvel ${arguments} printed:\n${printed}\nexpected:\n${expected}")
 endif()
