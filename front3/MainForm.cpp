@@ -20,6 +20,7 @@ MainForm::MainForm(toolkit::Host& host)
       jiaoji(intersectionUniverse(), tableGuard, host),
       tongji(reportSource(), *this),
       lishi(historyEdition(), host, *this),
+      baozhong(ticketSource(), host, *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -38,6 +39,7 @@ MainForm::MainForm(toolkit::Host& host)
     tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
+    C_baozhong.setClickHandler([this] { baozhong.show(); });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     C_guolv_zhuan_zuxuan.setClickHandler([this] {
         m_run.pressThen([this](char separator) {
@@ -95,6 +97,15 @@ engine::ReportForm::Source MainForm::reportSource() {
 
 // The history finds a draw's winning bet by its first three in position
 // order; while the result shows groups, by every ordering of them.
+// The reducer reads the published result, bets or groups.
+tickets::Source MainForm::ticketSource() {
+    return {[this] {
+                return lastRunGrouped ? reducer::SurvivorKind::Groups
+                                      : reducer::SurvivorKind::Front3;
+            },
+            [this] { return result.ResultText; }, [this] { return result.separator(); }};
+}
+
 draws::Edition MainForm::historyEdition() {
     draws::Edition edition;
     edition.kind = draws::Edition::Kind::Front3;

@@ -16,6 +16,7 @@
 #include "toolkit/Window.h"
 #include "tools/draws/HistoryForm.h"
 #include "tools/intersection/IntersectionForm.h"
+#include "tools/tickets/TicketForm.h"
 
 namespace toolkit {
 class Host;
@@ -46,6 +47,7 @@ public:
     toolkit::Button C_qiansan_jiaoji{"交集工具"};
     toolkit::Button C_tongji{"条件统计"};
     toolkit::Button C_lishi{"开奖历史"};
+    toolkit::Button C_baozhong{"保中缩票"};
     toolkit::Button C11xuan5_r5{"11选5任选5软件"};
     toolkit::Button Command1{"11选5游戏规则"};
     toolkit::Button C_suoshuiwang{"软件使用教程"};
@@ -66,6 +68,7 @@ public:
     intersection::IntersectionForm jiaoji;
     engine::ReportForm tongji;
     draws::HistoryForm lishi;
+    tickets::TicketForm baozhong;
 
     // The banker help text, lines joined by CR LF.
     static std::string bankerHelp();
@@ -77,6 +80,7 @@ private:
     intersection::Universe intersectionUniverse();
     engine::ReportForm::Source reportSource();
     draws::Edition historyEdition();
+    tickets::Source ticketSource();
 
     toolkit::Host& m_host;
     CandidateTable m_freshTable;  // every bet alive, for the report

@@ -23,6 +23,7 @@ MainForm::MainForm(toolkit::Host& host)
       shahao(host, *this, bankers.C_danma_chu, pairs.C_sha2ma, links.environment),
       tongji(reportSource(), *this),
       lishi(historyEdition(), host, *this),
+      baozhong(ticketSource(), host, *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -48,6 +49,7 @@ MainForm::MainForm(toolkit::Host& host)
     C_jiaoji.setClickHandler([this] { jiaoji.show(); });
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
+    C_baozhong.setClickHandler([this] { baozhong.show(); });
     shahao.setHistorySource([this](std::string& why) { return lishi.newestDrawTexts(5, why); });
     L_shahao_jiqiao.setClickHandler([this] { shahao.show(); });
     L_shahao_jiqiao.setMouseMoveHandler([this] {
@@ -89,6 +91,12 @@ engine::ReportForm::Source MainForm::reportSource() {
 }
 
 // The history finds a draw's winning bet by its set of numbers.
+// The reducer reads the published result, bets or groups.
+tickets::Source MainForm::ticketSource() {
+    return {[] { return reducer::SurvivorKind::Any5; }, [this] { return result.ResultText; },
+            [this] { return result.separator(); }};
+}
+
 draws::Edition MainForm::historyEdition() {
     draws::Edition edition;
     edition.kind = draws::Edition::Kind::Any5;

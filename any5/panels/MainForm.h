@@ -23,6 +23,7 @@
 #include "toolkit/Window.h"
 #include "tools/draws/HistoryForm.h"
 #include "tools/intersection/IntersectionForm.h"
+#include "tools/tickets/TicketForm.h"
 
 namespace toolkit {
 class Host;
@@ -60,6 +61,7 @@ public:
     toolkit::Button C_jiaoji{"交集工具"};
     toolkit::Button C_tongji{"条件统计"};
     toolkit::Button C_lishi{"开奖历史"};
+    toolkit::Button C_baozhong{"保中缩票"};
     ShellButtons links;
     toolkit::Label L_shahao_jiqiao{"使用作者杀号技巧"};
 
@@ -70,6 +72,7 @@ public:
     assistant::KillAssistant shahao;
     engine::ReportForm tongji;
     draws::HistoryForm lishi;
+    tickets::TicketForm baozhong;
 
     // The pointer over the bare window surface ends every hover highlight.
     void hoverSurface();
@@ -79,6 +82,7 @@ private:
     engine::ReportForm::Source reportSource();
     intersection::Universe intersectionUniverse();
     draws::Edition historyEdition();
+    tickets::Source ticketSource();
     void copy();
     void togglePicker();
     void clearAll();

@@ -23,6 +23,7 @@
 #include "app/qt/RunShortcuts.h"
 #include "app/qt/ScreenPlacement.h"
 #include "app/qt/TextBoxView.h"
+#include "app/qt/TicketWindow.h"
 #include "app/qt/TimerBinding.h"
 #include "app/qt/Tooltips.h"
 #include "app/qt/WindowBody.h"
@@ -68,7 +69,8 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
         if (button == nullptr && name != nullptr) {
             m_result->addCommandRow({commandButton(form.C_jiaoji, "C_jiaoji", m_result),
                                      commandButton(form.C_tongji, "C_tongji", m_result)});
-            m_result->addCommandRow({commandButton(form.C_lishi, "C_lishi", m_result)});
+            m_result->addCommandRow({commandButton(form.C_lishi, "C_lishi", m_result),
+                                     commandButton(form.C_baozhong, "C_baozhong", m_result)});
             continue;
         }
         if (button == nullptr) {
@@ -96,6 +98,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     new KillAssistantWindow(form.shahao, this);
     new ReportWindow(form.tongji, this);
     new HistoryWindow(form.lishi, this);
+    new TicketWindow(form.baozhong, this);
     applyTooltips(*this, any5Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }

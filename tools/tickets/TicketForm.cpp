@@ -1,0 +1,236 @@
+#include "tools/tickets/TicketForm.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <mutex>
+#include <thread>
+
+#include "engine/ResultCopy.h"
+#include "reducer/Survivors.h"
+#include "reducer/Ticket.h"
+#include "toolkit/Host.h"
+#include "toolkit/Placement.h"
+
+namespace tickets {
+
+// One run of the solver over every play: its thread, and what it has found so
+// far, which the thread writes and the window copies under the lock.
+struct TicketForm::Run {
+    struct State {
+        std::mutex mutex;
+        std::vector<Row> rows;
+        int version = 0;
+        bool isDone = false;
+    };
+    std::shared_ptr<State> state = std::make_shared<State>();
+    std::jthread thread;  // last: stopped and joined first
+};
+
+namespace {
+
+void solveEveryPlay(std::stop_token stop, const std::shared_ptr<TicketForm::Run::State>& state,
+                    const reducer::Survivors& survivors, std::vector<reducer::PlayInfo> plays,
+                    double timeLimit) {
+    const auto update = [&state](auto&& change) {
+        const std::lock_guard lock(state->mutex);
+        change(state->rows);
+        ++state->version;
+    };
+    for (std::size_t i = 0; i < plays.size(); ++i) {
+        if (stop.stop_requested()) {
+            update([i](auto& rows) { rows[i].note = "已停止"; });
+            continue;
+        }
+        update([i](auto& rows) {
+            rows[i].isSolving = true;
+            rows[i].note = "计算中";
+        });
+        reducer::Options options;
+        options.timeLimitSeconds = timeLimit;
+        options.stop = stop;
+        options.onProgress = [&update, i](const reducer::Progress& progress) {
+            update([i, progress](auto& rows) { rows[i].progress = progress; });
+        };
+        reducer::ReduceResult result = reducer::reduce(survivors, plays[i].play, options);
+        update([i, &result](auto& rows) {
+            rows[i].isSolving = false;
+            rows[i].note =
+                result.reduction ? (result.reduction->wasStopped ? "已停止" : "") : result.error;
+            rows[i].reduction = std::move(result.reduction);
+        });
+    }
+    const std::lock_guard lock(state->mutex);
+    state->isDone = true;
+    ++state->version;
+}
+
+std::string secondsText(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", seconds);
+    return text;
+}
+
+}  // namespace
+
+TicketForm::TicketForm(Source source, toolkit::Host& host, const toolkit::Window& mainWindow)
+    : Window(kTitle), m_source(std::move(source)), m_host(host), m_main(mainWindow) {
+    C_jisuan.setClickHandler([this] { start(); });
+    C_tingzhi.setClickHandler([this] { stop(); });
+    C_fuzhi.setClickHandler([this] { copy(); });
+    addTimer(Timer1);
+    Timer1.setTickHandler([this] {
+        dock();
+        poll();
+    });
+    // Nobody waits for tickets of a closed window.
+    setUnloadHandler([this] { stop(); });
+}
+
+TicketForm::~TicketForm() = default;
+
+void TicketForm::onLoad() {
+    dock();
+    Timer1.setEnabled(true);
+    if (m_rows.empty() || isStale()) start();
+    changed();
+}
+
+void TicketForm::dock() {
+    const Geometry place = toolkit::dockBeside(m_main.geometry(), frameSize(), m_main.workArea());
+    setGeometry(place.left, place.top, width(), height());
+}
+
+void TicketForm::start() {
+    m_run.reset();  // asks the last run to stop and waits for it
+    m_resultSolved = m_source.resultText();
+    const reducer::SurvivorKind kind = m_source.kind();
+    const reducer::Survivors survivors = reducer::survivorsOfText(m_resultSolved, kind);
+    m_survivorCount = static_cast<int>(survivors.size());
+    const auto plays = reducer::playsFor(kind);
+    m_rows.clear();
+    for (const auto& play : plays) m_rows.push_back({play, std::nullopt, "等待", false, {}});
+    m_chosen = -1;
+    m_seenVersion = -1;
+    m_wasStale = false;
+    if (survivors.size() == 0) {
+        m_isDone = true;
+        m_status = "没有可缩的号码：缩水结果为空，请先缩水";
+        for (auto& row : m_rows) row.note = "";
+        changed();
+        return;
+    }
+    m_isDone = false;
+    m_run = std::make_unique<Run>();
+    m_run->state->rows = m_rows;
+    m_run->thread = std::jthread(solveEveryPlay, m_run->state, survivors,
+                                 std::vector<reducer::PlayInfo>(plays.begin(), plays.end()),
+                                 std::max(0.1, m_timeLimit));
+    updateStatus();
+    changed();
+}
+
+void TicketForm::stop() {
+    if (m_run) m_run->thread.request_stop();
+}
+
+bool TicketForm::isRunning() const {
+    return !m_isDone;
+}
+
+bool TicketForm::isStale() const {
+    return !m_rows.empty() && m_source.resultText() != m_resultSolved;
+}
+
+void TicketForm::poll() {
+    bool isChanged = false;
+    if (m_run) {
+        const std::lock_guard lock(m_run->state->mutex);
+        if (m_run->state->version != m_seenVersion) {
+            m_seenVersion = m_run->state->version;
+            m_rows = m_run->state->rows;
+            m_isDone = m_run->state->isDone;
+            isChanged = true;
+        }
+    }
+    const bool isStaleNow = isStale();
+    if (isStaleNow != m_wasStale) {
+        m_wasStale = isStaleNow;
+        isChanged = true;
+    }
+    if (!isChanged) return;
+    updateStatus();
+    changed();
+}
+
+void TicketForm::updateStatus() {
+    const std::string survivors = std::string(reducer::resultName(m_source.kind())) + " " +
+                                  std::to_string(m_survivorCount) + " 注";
+    int solved = 0;
+    double elapsed = 0;
+    bool wasStopped = false;
+    for (const auto& row : m_rows) {
+        solved += row.reduction ? 1 : 0;
+        if (row.isSolving) elapsed = row.progress.elapsedSeconds;
+        wasStopped = wasStopped || row.note == "已停止";
+    }
+    const std::string total = std::to_string(m_rows.size());
+    if (!m_isDone) {
+        m_status = survivors + "：计算中 " + std::to_string(solved) + "/" + total +
+                   "，本玩法已用 " + secondsText(elapsed) + " 秒";
+    } else if (m_survivorCount > 0) {
+        m_status = survivors + (wasStopped ? "：已停止，保留已找到的最好结果" : "：计算完成");
+    }
+    if (m_wasStale) m_status += "（缩水结果已变，这些票已过时，请重新计算）";
+}
+
+int TicketForm::lowestCostRow() const {
+    int best = -1;
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
+        const auto& found = m_rows[static_cast<std::size_t>(r)].reduction;
+        if (!found) continue;
+        if (best < 0 || found->cost() < m_rows[static_cast<std::size_t>(best)].reduction->cost())
+            best = r;
+    }
+    return best;
+}
+
+int TicketForm::bestRatioRow() const {
+    int best = -1;
+    double bestRatio = 0;
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
+        const auto& found = m_rows[static_cast<std::size_t>(r)].reduction;
+        if (!found || found->cost() == 0) continue;
+        const double ratio = static_cast<double>(found->leastPrize) / found->cost();
+        if (best < 0 || ratio > bestRatio) {
+            best = r;
+            bestRatio = ratio;
+        }
+    }
+    return best;
+}
+
+void TicketForm::chooseRow(int row) {
+    m_chosen = row >= 0 && row < static_cast<int>(m_rows.size()) ? row : -1;
+    changed();
+}
+
+std::string TicketForm::chosenTickets() const {
+    if (m_chosen < 0) return {};
+    const auto& found = m_rows[static_cast<std::size_t>(m_chosen)].reduction;
+    if (!found) return {};
+    return reducer::publishTickets(found->tickets, m_source.separator()).text;
+}
+
+void TicketForm::copy() {
+    if (m_chosen < 0 || !m_rows[static_cast<std::size_t>(m_chosen)].reduction) {
+        m_host.showMessage("请先在表里选一种已算出的玩法", "提示");
+        return;
+    }
+    engine::copyResult(chosenTickets(), m_host);
+}
+
+void TicketForm::changed() {
+    if (m_onChange) m_onChange();
+}
+
+}  // namespace tickets

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "reducer/PlayTable.h"
+#include "reducer/Reducer.h"
+#include "toolkit/Button.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Window.h"
+
+namespace toolkit {
+class Host;
+}
+
+namespace tickets {
+
+// What the window reads of its main window: whether the result shows bets or
+// groups, the published result, and how it is copied.
+struct Source {
+    std::function<reducer::SurvivorKind()> kind;
+    std::function<std::string()> resultText;
+    std::function<char()> separator;  // ',' when the result's comma option is ticked
+};
+
+// Fbaozhong, "保中缩票": for the published result, the fewest tickets of each
+// play that still win whenever the draw is one of its bets. The solver works
+// on a thread of its own, play after play, and the window takes its news on
+// its timer's tick: progress, each play's tickets as they come. "停止" ends the
+// run keeping the best found; a new result of the main window marks the
+// tickets stale.
+class TicketForm final : public toolkit::Window {
+public:
+    static constexpr const char* kTitle = "保中缩票";
+    static constexpr double kDefaultTimeLimit = 3;
+
+    TicketForm(Source source, toolkit::Host& host, const toolkit::Window& mainWindow);
+    ~TicketForm() override;
+
+    toolkit::Button C_jisuan{"计算"};
+    toolkit::Button C_tingzhi{"停止"};
+    toolkit::Button C_fuzhi{"复制所选玩法的票"};
+    toolkit::Timer Timer1{100};  // docks the window and takes the solver's news
+
+    // The solver's run over every play (TicketForm.cpp).
+    struct Run;
+
+    struct Row {
+        reducer::PlayInfo play;
+        std::optional<reducer::Reduction> reduction;  // once its solve ended
+        std::string note;  // why it has none: its error, "计算中", "已停止"
+        bool isSolving = false;
+        reducer::Progress progress;  // while solving
+    };
+
+    // Seconds each play may take (at least a tenth of a second).
+    void setTimeLimit(double seconds) { m_timeLimit = seconds; }
+    double timeLimit() const { return m_timeLimit; }
+    void start();
+    void stop();
+    bool isRunning() const;
+    const std::vector<Row>& rows() const { return m_rows; }
+    // One line above the table: how many survivors, the run's state, stale.
+    const std::string& status() const { return m_status; }
+    // The result changed since the tickets were computed.
+    bool isStale() const;
+    // The rows marked: lowest cost, and best guaranteed prize for its cost;
+    // -1 while no row has tickets.
+    int lowestCostRow() const;
+    int bestRatioRow() const;
+
+    int chosenRow() const { return m_chosen; }
+    void chooseRow(int row);
+    // The chosen row's tickets, one a line, CR LF between them, as the
+    // result is written (numbers joined by a blank, or by commas).
+    std::string chosenTickets() const;
+
+    // Takes the solver's news; the view's listener runs when anything changed.
+    void poll();
+    void setChangeListener(std::function<void()> listener) { m_onChange = std::move(listener); }
+
+private:
+    void onLoad() override;
+    void dock();
+    void copy();
+    void updateStatus();
+    void changed();
+
+    Source m_source;
+    toolkit::Host& m_host;
+    const toolkit::Window& m_main;
+    double m_timeLimit = kDefaultTimeLimit;
+    std::unique_ptr<Run> m_run;
+    int m_seenVersion = -1;
+    bool m_isDone = true;
+    bool m_wasStale = false;
+    std::vector<Row> m_rows;
+    std::string m_resultSolved;
+    int m_survivorCount = 0;
+    int m_chosen = -1;
+    std::string m_status;
+    std::function<void()> m_onChange;
+};
+
+}  // namespace tickets
