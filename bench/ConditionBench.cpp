@@ -1,13 +1,23 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
 #include "engine/Verdicts.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
+#include "history/Draw.h"
 #include "scheme/Scheme.h"
 #include "tests/support/SampleSchemes.h"
 #include "toolkit/HeadlessHost.h"
+#include "tools/draws/PastDraws.h"
 
 namespace {
 
@@ -140,5 +150,61 @@ BENCHMARK(BM_Any5PlainRunAllConditions)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Any5VerdictRunAllConditions)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Front3PlainRunAllConditions)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Front3VerdictRunAllConditions)->Unit(benchmark::kMicrosecond);
+
+// Ten thousand past draws, newest first: some thirty years of a lottery
+// drawn every day, or a few months of one drawn every ten minutes.
+std::vector<history::Draw> tenThousandDraws() {
+    std::mt19937 random(20261209);
+    std::array<int, 11> numbers{};
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::vector<history::Draw> draws(10000);
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        draws[i].issue = std::to_string(2026010000 + draws.size() - i);
+        std::copy_n(numbers.begin(), history::kBallCount, draws[i].numbers.begin());
+    }
+    return draws;
+}
+
+// 回测 of every condition on ten thousand draws. Arg 0: the conditions as
+// they were judged last time (only the draws changed); 1: after a click, which
+// judges one condition again; 2: a window whose conditions were never judged.
+template <class Form>
+void backtest(benchmark::State& state, const scheme::Scheme& scheme) {
+    toolkit::HeadlessHost host;
+    const auto loaded = [&host, &scheme] {
+        auto form = std::make_unique<Form>(host);
+        form->load();
+        applyScheme(scheme, *form);
+        return form;
+    };
+    std::unique_ptr<Form> form = loaded();
+    const std::vector<history::Draw> draws = tenThousandDraws();
+    engine::Backtest result = draws::backtestOf(form->lishi.edition(), draws);
+    for (auto _ : state) {
+        if (state.range(0) == 1) clickASum(*form);
+        if (state.range(0) == 2) {
+            state.PauseTiming();
+            form = loaded();
+            state.ResumeTiming();
+        }
+        result = draws::backtestOf(form->lishi.edition(), draws);
+        benchmark::DoNotOptimize(result.draws.data());
+    }
+    state.counters["conditions"] = static_cast<double>(result.conditions.size());
+    state.counters["bets"] = static_cast<double>(result.survivorsToday);
+    state.counters["survived"] = static_cast<double>(result.winnersSurvived);
+}
+
+void BM_BacktestTenThousandDraws(benchmark::State& state) {
+    backtest<any5::MainForm>(state,
+                             everyCondition(testsupport::kAny5SchemeA, testsupport::kAny5SchemeB));
+}
+void BM_Front3BacktestTenThousandDraws(benchmark::State& state) {
+    backtest<front3::MainForm>(
+        state, everyCondition(testsupport::kFront3SchemeA, testsupport::kFront3SchemeB));
+}
+BENCHMARK(BM_BacktestTenThousandDraws)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Front3BacktestTenThousandDraws)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 }  // namespace

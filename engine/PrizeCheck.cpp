@@ -74,7 +74,8 @@ std::string any5CheckText(const PrizeCheck& check) {
                        (check.sharing[5] > 0 ? "中了，结果里有这一注" : "没中，结果里没有这一注") +
                        total + "\n";
     for (int shared = 4; shared >= 0; --shared) {
-        text += "同 " + std::to_string(shared) + " 个号码 " +
+        // Only the first count names its unit: "同 4 个号码 3 注，同 3 个 20 注".
+        text += "同 " + std::to_string(shared) + (shared == 4 ? " 个号码 " : " 个 ") +
                 std::to_string(check.sharing[static_cast<std::size_t>(shared)]) + " 注";
         text += shared > 0 ? "，" : "\n";
     }
