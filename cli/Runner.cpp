@@ -1,5 +1,7 @@
 #include "cli/Runner.h"
 
+#include <cmath>
+
 // CLI11 is a heavy header; this is the only file that includes it.
 #include <CLI/CLI.hpp>
 
@@ -11,6 +13,7 @@
 #include "cli/FilterCommand.h"
 #include "cli/HistoryCommand.h"
 #include "cli/IntersectCommand.h"
+#include "cli/ReduceCommand.h"
 
 namespace cli {
 namespace {
@@ -105,6 +108,34 @@ CLI::App& addCheck(CLI::App& app, CheckCommand& check) {
     return command;
 }
 
+// CLI11's PositiveNumber lets "nan" through (no comparison fails), and the
+// reducer would take it only after the scheme's run.
+std::string notPositiveSeconds(const std::string& text) {
+    double seconds = 0;
+    if (CLI::detail::lexical_cast(text, seconds) && std::isfinite(seconds) && seconds > 0)
+        return {};
+    return "not a positive number of seconds: " + text;
+}
+
+CLI::App& addReduce(CLI::App& app, ReduceCommand& reduce) {
+    auto& command = *app.add_subcommand(
+        "reduce", "Print the fewest tickets of a play that win whichever survivor is drawn");
+    addFile(command, "SCHEME.json", reduce.schemeFile, "a scheme saved by either window");
+    auto* play = command
+                     .add_option("--play", reduce.play,
+                                 "the play to buy, as the lottery names it, e.g. 任选六")
+                     ->check(CLI::IsMember(ReduceCommand::playNames()));
+    command
+        .add_flag("--all", reduce.isAll,
+                  "compare the cheapest tickets of every play open to the survivors instead")
+        ->excludes(play);
+    command
+        .add_option("--time-limit", reduce.timeLimitSeconds,
+                    "seconds the search may take for each play (default 3)")
+        ->check(CLI::Validator(notPositiveSeconds, "SECONDS", "positive seconds"));
+    return command;
+}
+
 CLI::App& addBankers(CLI::App& app, BankersCommand& bankers) {
     auto& command = *app.add_subcommand(
         "bankers", "Print the three coldest numbers, as the kill-number assistant picks them");
@@ -181,6 +212,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     startOnParse(addBacktest(app, backtest), backtest, console, code);
     CheckCommand check;
     startOnParse(addCheck(app, check), check, console, code);
+    ReduceCommand reduce;
+    startOnParse(addReduce(app, reduce), reduce, console, code);
 
     try {
         app.parse(std::vector<std::string>(args.rbegin(), args.rend()));
