@@ -130,6 +130,33 @@ TEST(Screenshots, HistoryWindowWithABacktest) {
     }
 }
 
+// 保中缩票 for the survivors of the main picture's conditions, every play
+// solved, 任选六 chosen.
+TEST(Screenshots, TicketWindowWithEveryPlaySolved) {
+    Shown<any5::MainForm, gui::Any5Window> shown;
+    auto& form = shown.form;
+    for (std::size_t i : {9u, 0u, 6u, 7u}) form.bankers.C_danma_chu.press(i);  // 01 02 08 09
+    form.bankers.C_danma_chu_geshu.press(1);
+    form.bankers.C_danma_chu_geshu.press(2);
+    form.shapes.C_sha_hezhi.press(0);
+    form.shapes.C_kuadu_sha.press(0);
+    form.counts.C_jishu_geshu.press(2);
+    form.counts.C_jishu_geshu.press(3);
+    form.result.C_guolv_ks.press();
+    form.C_baozhong.press();
+    ASSERT_TRUE(QTest::qWaitFor([&form] { return !form.baozhong.isRunning(); }, 120'000));
+    form.baozhong.chooseRow(4);  // 任选六
+    QTest::qWait(150);
+    auto* tickets = shown.window.findChild<QWidget*>(QStringLiteral("Fbaozhong"));
+    ASSERT_TRUE(tickets->isVisible());
+    const QPixmap picture = tickets->grab();
+    ASSERT_FALSE(picture.isNull());
+    const QString path = screenshotPath("any5-tickets.png");
+    if (!path.isEmpty()) {
+        EXPECT_TRUE(picture.save(path));
+    }
+}
+
 TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
     Shown<any5::MainForm, gui::Any5Window> shown;
     auto& form = shown.form;
