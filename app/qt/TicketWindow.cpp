@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -132,6 +133,10 @@ void TicketWindow::sync() {
 
 void TicketWindow::refresh() {
     m_status->setText(toQString(m_form.status()));
+    {
+        const QSignalBlocker quiet(m_timeLimit);
+        m_timeLimit->setValue(m_form.timeLimit());
+    }
     const QColor stale = m_form.isStale() ? QColor(0x99, 0x99, 0x99) : QColor(Qt::black);
     const auto& rows = m_form.rows();
     const int cheapest = m_form.lowestCostRow();

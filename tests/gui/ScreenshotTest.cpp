@@ -142,7 +142,9 @@ TEST(Screenshots, TicketWindowWithEveryPlaySolved) {
     form.shapes.C_kuadu_sha.press(0);
     form.counts.C_jishu_geshu.press(2);
     form.counts.C_jishu_geshu.press(3);
+    form.shapes.C_tsm_sha.press(10);  // 杀 11
     form.result.C_guolv_ks.press();
+    form.baozhong.setTimeLimit(1);
     form.C_baozhong.press();
     ASSERT_TRUE(QTest::qWaitFor([&form] { return !form.baozhong.isRunning(); }, 120'000));
     form.baozhong.chooseRow(4);  // 任选六
