@@ -51,7 +51,8 @@ QTableWidget* table(const QStringList& headers, const char* name, QWidget* paren
     widget->verticalHeader()->hide();
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    widget->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    if (headers.size() > 1)
+        widget->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     return widget;
 }
 
@@ -173,7 +174,11 @@ HistoryWindow::~HistoryWindow() {
 QWidget* HistoryWindow::drawsTab() {
     auto* page = new QWidget(this);
     auto* row = new QHBoxLayout(page);
-    m_draws = table({QStringLiteral("期号"), QStringLiteral("开奖号")}, "Li_kaijiang", page);
+    m_draws = table({QStringLiteral("期号"), QStringLiteral("开奖号"), QStringLiteral("回测"),
+                     QStringLiteral("中奖号违反的条件")},
+                    "Li_kaijiang", page);
+    m_draws->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_draws->horizontalHeader()->setStretchLastSection(true);
     m_draws->setAccessibleName(QStringLiteral("开奖号，最新在上"));
     m_draws->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_draws->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -298,11 +303,27 @@ void HistoryWindow::fillLotteries() {
 
 void HistoryWindow::fillDraws() {
     const auto& drawn = m_form.draws();
+    // The newest draws were back-tested, in the same order.
+    const auto& backtest = m_form.backtest();
+    const std::size_t tested = backtest ? backtest->draws.size() : 0;
     m_draws->setRowCount(static_cast<int>(drawn.size()));
     for (int r = 0; r < static_cast<int>(drawn.size()); ++r) {
-        const auto& draw = drawn[static_cast<std::size_t>(r)];
-        m_draws->setItem(r, 0, cell(toQString(draw.issue)));
-        m_draws->setItem(r, 1, cell(drawText(draw.numbers)));
+        const auto at = static_cast<std::size_t>(r);
+        m_draws->setItem(r, 0, cell(toQString(drawn[at].issue)));
+        m_draws->setItem(r, 1, cell(drawText(drawn[at].numbers)));
+        QString verdict;
+        QStringList broken;
+        if (at < tested) {
+            const auto& record = backtest->draws[at];
+            verdict = record.survived ? QStringLiteral("保留") : QStringLiteral("被杀");
+            for (const int c : record.broken)
+                broken << toQString(backtest->conditions[static_cast<std::size_t>(c)].name);
+        }
+        auto* verdictCell = cell(verdict);
+        if (at < tested)
+            verdictCell->setForeground(backtest->draws[at].survived ? kSurvived : kStruck);
+        m_draws->setItem(r, 2, verdictCell);
+        m_draws->setItem(r, 3, cell(broken.join(QStringLiteral("、"))));
     }
 }
 

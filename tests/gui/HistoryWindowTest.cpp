@@ -87,11 +87,19 @@ TEST_F(HistoryWindowTest, ImportBacktestCheckAndFillTheAssistant) {
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("杀和值"));
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("45.5%"));  // 210 of 462 hold 01
-    // A winner held 01 exactly when the back-test says 通杀码 broke it.
+    // Each back-tested draw says whether its winner survived and what it broke:
+    // 通杀码 exactly when it holds 01. The older draws were not back-tested.
     int holdingOne = 0;
     for (int r = 0; r < 100; ++r) {
-        if (drawsTable->item(r, 1)->text().contains(QStringLiteral("01"))) ++holdingOne;
+        SCOPED_TRACE(r);
+        const bool holdsOne = drawsTable->item(r, 1)->text().contains(QStringLiteral("01"));
+        holdingOne += holdsOne ? 1 : 0;
+        const QString broken = drawsTable->item(r, 3)->text();
+        EXPECT_EQ(broken.contains(QStringLiteral("通杀码")), holdsOne);
+        EXPECT_EQ(drawsTable->item(r, 2)->text(),
+                  broken.isEmpty() ? QStringLiteral("保留") : QStringLiteral("被杀"));
     }
+    EXPECT_EQ(drawsTable->item(100, 2)->text(), QString());
     EXPECT_EQ(table->item(1, 4)->text().toInt(), holdingOne);
     EXPECT_TRUE(
         find<QLabel>("L_huice_zongjie")
