@@ -5,7 +5,6 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGraphicsLayout>
 #include <QGroupBox>
@@ -25,7 +24,6 @@
 #include <QValueAxis>
 
 #include "app/qt/QtColours.h"
-#include "app/qt/ScreenPlacement.h"
 #include "app/qt/TimerBinding.h"
 #include "engine/TypedBet.h"
 #include "tools/draws/HistoryForm.h"
@@ -88,9 +86,7 @@ QAreaSeries* stripArea(const std::vector<bool>& flags, bool wanted, const QColor
 }  // namespace
 
 HistoryWindow::HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window), m_form(form) {
-    setObjectName(QStringLiteral("Flishi"));
-    setWindowTitle(toQString(form.title()));
+    : SideWindow(form, "Flishi", mainWindow), m_form(form) {
     auto* column = new QVBoxLayout(this);
 
     auto* lotteryRow = new QHBoxLayout;
@@ -157,18 +153,14 @@ HistoryWindow::HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow)
     connect(checkNewest, &QPushButton::clicked, this, [this] { m_form.checkNewest(); });
 
     new TimerBinding(form.Timer1, this);
-    m_form.setFrameSizeSource([this] { return frameSizeOf(*this, sizeHint()); });
     m_form.setChangeListener([this] { refresh(); });
-    m_form.setViewListener([this] { sync(); });
     resize(780, 700);
     refresh();
-    sync();
+    followForm();
 }
 
 HistoryWindow::~HistoryWindow() {
-    m_form.setViewListener({});
     m_form.setChangeListener({});
-    m_form.setFrameSizeSource({});
 }
 
 QWidget* HistoryWindow::drawsTab() {
@@ -267,21 +259,6 @@ QWidget* HistoryWindow::backtestTab() {
     connect(run, &QPushButton::clicked, this,
             [this] { m_form.runBacktest(m_backtestCount->value()); });
     return page;
-}
-
-void HistoryWindow::closeEvent(QCloseEvent* event) {
-    m_form.unload();
-    event->accept();
-}
-
-void HistoryWindow::sync() {
-    if (!m_form.isLoaded()) {
-        hide();
-        return;
-    }
-    move(m_form.left(), m_form.top());
-    show();
-    raise();
 }
 
 void HistoryWindow::refresh() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/qt/SideWindow.h"
 
 class QChartView;
 class QComboBox;
@@ -20,19 +20,15 @@ namespace gui {
 // with import, paste, export and delete; the 回测 tab with its table, the
 // paired bars of each condition's two shares and the strip of the draws; and
 // the 对奖 line under both, which stays in view.
-class HistoryWindow final : public QWidget {
+class HistoryWindow final : public SideWindow {
     Q_OBJECT
 public:
     HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow);
     ~HistoryWindow() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     QWidget* drawsTab();
     QWidget* backtestTab();
-    void sync();
     void refresh();
     void fillLotteries();
     void fillDraws();

@@ -1,7 +1,6 @@
 #include "app/qt/ReportWindow.h"
 
 #include <QAbstractEventDispatcher>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,7 +10,6 @@
 #include "app/qt/ButtonView.h"
 #include "app/qt/LabelView.h"
 #include "app/qt/QtColours.h"
-#include "app/qt/ScreenPlacement.h"
 #include "app/qt/TextBoxView.h"
 #include "app/qt/TimerBinding.h"
 #include "engine/ReportForm.h"
@@ -31,9 +29,7 @@ QTableWidgetItem* cell(const QString& text, bool isNumber = false) {
 }  // namespace
 
 ReportWindow::ReportWindow(engine::ReportForm& form, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window), m_form(form) {
-    setObjectName(QStringLiteral("Ftongji"));
-    setWindowTitle(toQString(form.title()));
+    : SideWindow(form, "Ftongji", mainWindow), m_form(form) {
     auto* column = new QVBoxLayout(this);
     m_table = new QTableWidget(0, kColumns, this);
     m_table->setObjectName(QStringLiteral("Li_tongji"));
@@ -82,32 +78,13 @@ ReportWindow::ReportWindow(engine::ReportForm& form, QWidget* mainWindow)
     // The event loop about to wait: every change of this round is in.
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             [this] { m_form.refreshIfChanged(); });
-    m_form.setFrameSizeSource([this] { return frameSizeOf(*this, sizeHint()); });
     m_form.setReportListener([this] { fillTable(); });
-    m_form.setViewListener([this] { sync(); });
     fillTable();
-    sync();
+    followForm();
 }
 
 ReportWindow::~ReportWindow() {
-    m_form.setViewListener({});
     m_form.setReportListener({});
-    m_form.setFrameSizeSource({});
-}
-
-void ReportWindow::closeEvent(QCloseEvent* event) {
-    m_form.unload();
-    event->accept();
-}
-
-void ReportWindow::sync() {
-    if (!m_form.isLoaded()) {
-        hide();
-        return;
-    }
-    move(m_form.left(), m_form.top());
-    show();
-    raise();
 }
 
 void ReportWindow::fillTable() {

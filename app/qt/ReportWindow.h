@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/qt/SideWindow.h"
 
 class QTableWidget;
 class QTableWidgetItem;
@@ -16,17 +16,13 @@ namespace gui {
 // follows every change of the conditions by itself: whenever the event loop
 // has run out of work, the report refreshes if anything changed, so several
 // changes at once give one refresh.
-class ReportWindow final : public QWidget {
+class ReportWindow final : public SideWindow {
     Q_OBJECT
 public:
     ReportWindow(engine::ReportForm& form, QWidget* mainWindow);
     ~ReportWindow() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void sync();
     void fillTable();
     void onItemChanged(QTableWidgetItem* item);
 

@@ -1,6 +1,5 @@
 #include "app/qt/TicketWindow.h"
 
-#include <QCloseEvent>
 #include <QDoubleSpinBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,7 +11,6 @@
 
 #include "app/qt/ButtonView.h"
 #include "app/qt/QtColours.h"
-#include "app/qt/ScreenPlacement.h"
 #include "app/qt/TimerBinding.h"
 #include "tools/tickets/TicketForm.h"
 
@@ -31,9 +29,7 @@ QTableWidgetItem* cell(const QString& text, bool isNumber = false) {
 }  // namespace
 
 TicketWindow::TicketWindow(tickets::TicketForm& form, QWidget* mainWindow)
-    : QWidget(mainWindow, Qt::Window), m_form(form) {
-    setObjectName(QStringLiteral("Fbaozhong"));
-    setWindowTitle(toQString(form.title()));
+    : SideWindow(form, "Fbaozhong", mainWindow), m_form(form) {
     auto* column = new QVBoxLayout(this);
     auto* explain = new QLabel(
         QStringLiteral("下期开奖号只要在缩水结果里，每种玩法用下面这些票就保证至少中一注。"), this);
@@ -103,32 +99,13 @@ TicketWindow::TicketWindow(tickets::TicketForm& form, QWidget* mainWindow)
     });
 
     new TimerBinding(form.Timer1, this);
-    m_form.setFrameSizeSource([this] { return frameSizeOf(*this, sizeHint()); });
     m_form.setChangeListener([this] { refresh(); });
-    m_form.setViewListener([this] { sync(); });
     refresh();
-    sync();
+    followForm();
 }
 
 TicketWindow::~TicketWindow() {
-    m_form.setViewListener({});
     m_form.setChangeListener({});
-    m_form.setFrameSizeSource({});
-}
-
-void TicketWindow::closeEvent(QCloseEvent* event) {
-    m_form.unload();
-    event->accept();
-}
-
-void TicketWindow::sync() {
-    if (!m_form.isLoaded()) {
-        hide();
-        return;
-    }
-    move(m_form.left(), m_form.top());
-    show();
-    raise();
 }
 
 void TicketWindow::refresh() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "app/qt/SideWindow.h"
 
 class QDoubleSpinBox;
 class QLabel;
@@ -17,17 +17,13 @@ namespace gui {
 // one row per play with its tickets, cost, prizes and whether the count is
 // proven least (the cheapest row and the best guaranteed prize for its cost
 // marked), and the chosen play's tickets to copy.
-class TicketWindow final : public QWidget {
+class TicketWindow final : public SideWindow {
     Q_OBJECT
 public:
     TicketWindow(tickets::TicketForm& form, QWidget* mainWindow);
     ~TicketWindow() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void sync();
     void refresh();
 
     tickets::TicketForm& m_form;

@@ -5,11 +5,11 @@
 
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
-#include "cli/Runner.h"
 #include "engine/Selection.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
 #include "scheme/SchemeFiles.h"
+#include "tests/cli/RunQuorvel.h"
 #include "tests/support/SampleSchemes.h"
 #include "toolkit/HeadlessHost.h"
 
@@ -17,23 +17,8 @@ namespace {
 
 using toolkit::HeadlessHost;
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome quorvel(std::vector<std::string> args, std::map<std::string, std::string> files) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code =
-        cli::run(args, out, err, [&files](const std::string& name) -> std::optional<std::string> {
-            const auto found = files.find(name);
-            if (found == files.end()) return std::nullopt;
-            return found->second;
-        });
-    return {code, out.str(), err.str()};
-}
+using clitest::Outcome;
+using clitest::quorvel;
 
 // The player's way to a scheme: clicks on a fresh window, one button at a time.
 void pressValues(toolkit::ButtonArray& buttons, const scheme::Values& values, std::size_t first = 0,

@@ -4,28 +4,13 @@
 #include <map>
 #include <sstream>
 
-#include "cli/Runner.h"
+#include "tests/cli/RunQuorvel.h"
 #include "tests/history/TempFolder.h"
 
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome quorvel(std::vector<std::string> args, const std::map<std::string, std::string>& files) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code =
-        cli::run(args, out, err, [&files](const std::string& name) -> std::optional<std::string> {
-            const auto found = files.find(name);
-            if (found == files.end()) return std::nullopt;
-            return found->second;
-        });
-    return {code, out.str(), err.str()};
-}
+using clitest::Outcome;
+using clitest::quorvel;
 
 // 杀 11 and 胆 03 07 出 2, with 容错 0-1.
 const std::string kAny5 = R"({"edition": "any5", "killNumbers": [11],

@@ -9,27 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/Runner.h"
+#include "tests/cli/RunQuorvel.h"
 
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome quorvel(std::vector<std::string> args, const std::map<std::string, std::string>& files) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code =
-        cli::run(args, out, err, [&files](const std::string& name) -> std::optional<std::string> {
-            const auto found = files.find(name);
-            if (found == files.end()) return std::nullopt;
-            return found->second;
-        });
-    return {code, out.str(), err.str()};
-}
+using clitest::Outcome;
+using clitest::quorvel;
 
 // Few survivors each, so that every reduction is proven at once:
 //   a6: the 6 any-5 bets of 06..11        a7: the 21 of 05..11, with commas

@@ -1,4 +1,4 @@
-#include "cli/Runner.h"
+#include "tests/cli/RunQuorvel.h"
 
 #include <gtest/gtest.h>
 
@@ -8,24 +8,8 @@
 
 namespace {
 
-// The runner with in-memory files: a name maps to its text; others are missing.
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Outcome quorvel(std::vector<std::string> args, std::map<std::string, std::string> files = {}) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code =
-        cli::run(args, out, err, [&files](const std::string& name) -> std::optional<std::string> {
-            const auto found = files.find(name);
-            if (found == files.end()) return std::nullopt;
-            return found->second;
-        });
-    return {code, out.str(), err.str()};
-}
+using clitest::Outcome;
+using clitest::quorvel;
 
 TEST(Runner, BankersPrintsTheColdestThree) {
     const auto done =
