@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release preset and runs every benchmark: the engine's (runs of
-# both editions, text scaling, intersection, schemes), the draw history's
-# (an import of 100,000 lines), the Qt window's (click
+# both editions, text scaling, intersection, schemes, back-tests), the draw
+# history's (an import of 100,000 lines), the ticket reducer's (every play of
+# five survivor sets), the Qt window's (click
 # to list, pastes), and each program's start-up time to its first shown
 # window and peak memory. Ends with a Markdown table of the figures against
 # their targets. Usage: scripts/bench.sh [repetitions]   (default 5)
@@ -21,6 +22,9 @@ aggregate=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_
   --benchmark_out="$out/engine.txt" --benchmark_out_format=console
 ./build/release/bench/bench_history "${aggregate[@]}" \
   --benchmark_out="$out/history.txt" --benchmark_out_format=console
+# Each play once, with the solver's default 3 s limit: about two minutes.
+./build/release/bench/bench_reducer --benchmark_out="$out/reducer.txt" \
+  --benchmark_out_format=console 2>/dev/null
 QT_QPA_PLATFORM=offscreen ./build/release/bench/bench_gui \
   --benchmark_out="$out/gui.txt" --benchmark_out_format=console 2>/dev/null
 
@@ -44,6 +48,15 @@ figure() {
       printf "%.3g", $2 * scale[$3] / scale[unit]
       exit
     }' "$out/engine.txt" "$out/history.txt" "$out/gui.txt"
+}
+
+# A reduction's tickets, bound and milliseconds to its first cover.
+reduction() {
+  awk -v name="$1" 'index($1, name "/") == 1 {
+      for (i = 1; i <= NF; ++i) { split($i, kv, "="); v[kv[1]] = kv[2] }
+      printf "%d / %d, first cover %.2f ms", v["count"], v["bound"], v["firstMs"]
+      exit
+    }' "$out/reducer.txt"
 }
 
 # Median seconds (as ms) and largest peak memory (as MB) of a program's runs.
@@ -74,6 +87,9 @@ Medians of $repetitions repetitions on $(nproc) cores, $(uname -m), $(date -u +%
 | intersection of two 1 MB / 2 MB lists | $cut1 / $cut2 ms (× $(awk -v a="$cut1" -v b="$cut2" 'BEGIN { printf "%.2f", b / a }')) | linear |
 | scheme load (read, check, set every control) | $(figure BM_SchemeLoad us) µs | — |
 | import of 100,000 draw lines into a new history file | $(figure BM_HistoryImportIntoNewFile/100000/manual_time ms) ms | < 2000 ms |
+| 回测 of 10,000 draws, every condition set: any-5 / front-3 | $(figure BM_BacktestTenThousandDraws/0 ms) / $(figure BM_Front3BacktestTenThousandDraws/0 ms) ms | < 20 ms |
+| 保中缩票 of all 462 any-5 bets, 任选六 (3 s): tickets / bound | $(reduction Reduce/any5x462/任选六) | first cover < 50 ms |
+| 保中缩票 of 50 any-5 bets, 任选六: tickets / bound | $(reduction Reduce/any5x50/任选六) | proven |
 | click on 【开始缩水】 to 462 listed bets (Qt) | $(figure BM_ClickToList ms) ms | < 16 ms |
 | any-5 click + run, every condition: plain / verdicts and 容错 0-1 | $(figure BM_Any5PlainRunAllConditions us) / $(figure BM_Any5VerdictRunAllConditions us) µs | verdicts ≤ 1.5× plain |
 | front-3 click + run, every condition: plain / verdicts and 容错 0-1 | $(figure BM_Front3PlainRunAllConditions us) / $(figure BM_Front3VerdictRunAllConditions us) µs | verdicts ≤ 1.5× plain |
