@@ -75,6 +75,9 @@ TEST_F(HistoryWindowTest, ImportBacktestCheckAndFillTheAssistant) {
     ASSERT_EQ(drawsTable->rowCount(), 150);
     EXPECT_EQ(drawsTable->item(0, 0)->text(), QStringLiteral("2026120150"));
 
+    click("C_duijiang_zuixin");  // nothing run yet
+    EXPECT_EQ(find<QLabel>("L_duijiang_jieguo")->text(),
+              QStringLiteral("2026120150 期  还没有缩水结果：请先按【开始缩水】\n"));
     click("C_tsm_sha_0");    // 杀 01
     click("C_sha_hezhi_0");  // 杀和值 15
     click("C_guolv_ks");

@@ -18,6 +18,7 @@ engine::Backtest backtestOf(const Edition& edition, const std::vector<history::D
 }
 
 std::string checkText(const Edition& edition, const std::array<int, 5>& draw) {
+    if (edition.resultText().empty()) return "还没有缩水结果：请先按【开始缩水】\n";
     if (edition.kind == Edition::Kind::Any5)
         return engine::any5CheckText(
             engine::checkAny5(engine::betsOfText(edition.resultText(), 5), draw));
