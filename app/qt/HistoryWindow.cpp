@@ -77,10 +77,18 @@ QAreaSeries* stripArea(const std::vector<bool>& flags, bool wanted, const QColor
         upper->append(static_cast<double>(i + 1), height);
     }
     auto* area = new QAreaSeries(upper);
+    upper->setParent(area);  // the area does not own its line
     area->setName(name);
     area->setColor(colour);
     area->setBorderColor(colour);
     return area;
+}
+
+// A chart view hands its last chart back rather than deleting it.
+void replaceChart(QChartView& view, QChart* chart) {
+    QChart* last = view.chart();
+    view.setChart(chart);
+    delete last;
 }
 
 }  // namespace
@@ -309,8 +317,9 @@ void HistoryWindow::fillBacktest() {
     if (!backtest) {
         m_backtestTable->setRowCount(0);
         m_backtestSummary->clear();
-        m_shares->setChart(new QChart);
-        m_strip->setChart(new QChart);
+        for (QChartView* view : {m_shares, m_strip}) {
+            if (!view->chart()->series().isEmpty()) replaceChart(*view, new QChart);
+        }
         return;
     }
     const int drawCount = static_cast<int>(backtest->draws.size());
@@ -363,7 +372,7 @@ void HistoryWindow::fillBacktest() {
     shares->addAxis(percentAxis, Qt::AlignBottom);
     bars->attachAxis(percentAxis);
     shares->legend()->setAlignment(Qt::AlignTop);
-    m_shares->setChart(shares);
+    replaceChart(*m_shares, shares);
 
     // Oldest left, newest right.
     std::vector<bool> survived;
@@ -386,7 +395,7 @@ void HistoryWindow::fillBacktest() {
     strip->setMargins(QMargins(0, 0, 0, 0));
     strip->layout()->setContentsMargins(0, 0, 0, 0);
     strip->setBackgroundRoundness(0);
-    m_strip->setChart(strip);
+    replaceChart(*m_strip, strip);
 }
 
 void HistoryWindow::deleteSelected() {
