@@ -102,11 +102,13 @@ TEST(RunnerReduce, TicketsWinForEverySurvivorAndRefusalsExitTwo) {
         std::vector<std::string> rows;  // --all: each row's play, tickets and marks
         std::string err;                // a refusal's line
     };
+    // The proofs take milliseconds; the long limit only keeps a loaded
+    // machine (sanitizers, parallel tests) from cutting one short.
     const auto reduce = [](const char* scheme, const char* play) {
-        return std::vector<std::string>{"reduce", scheme, "--play", play, "--time-limit", "2"};
+        return std::vector<std::string>{"reduce", scheme, "--play", play, "--time-limit", "30"};
     };
     const auto all = [](const char* scheme) {
-        return std::vector<std::string>{"reduce", "--time-limit", "2", scheme, "--all"};
+        return std::vector<std::string>{"reduce", "--time-limit", "30", scheme, "--all"};
     };
     const std::vector<Case> cases = {
         // Seven numbers: three pairs, since two drawn-out numbers can break
