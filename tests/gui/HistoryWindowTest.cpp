@@ -141,6 +141,9 @@ TEST_F(HistoryWindowTest, ImportBacktestCheckAndFillTheAssistant) {
     }
     EXPECT_EQ(drawsTable->rowCount(), 149);
     EXPECT_EQ(status(), QStringLiteral("已删除 1 期"));
+    // The back-test spoke of the draws before; it is gone with them.
+    EXPECT_EQ(find<QTableWidget>("Li_huice")->rowCount(), 0);
+    EXPECT_EQ(drawsTable->item(0, 2)->text(), QString());
 }
 
 // A file that is no history says so in the window, is left as it was, and the

@@ -70,7 +70,6 @@ std::vector<std::string> HistoryForm::lotteries() {
 
 void HistoryForm::chooseLottery(const std::string& name) {
     m_lottery = name;
-    m_backtest.reset();
     m_check.clear();
     reloadDraws();
     changed();
@@ -92,7 +91,9 @@ bool HistoryForm::addLottery(const std::string& name) {
     return true;
 }
 
+// A back-test speaks of the draws it was run on: new or deleted draws end it.
 void HistoryForm::reloadDraws() {
+    m_backtest.reset();
     m_draws.clear();
     if (m_lottery.empty() || store() == nullptr) return;
     auto draws = m_store->draws(m_lottery);
