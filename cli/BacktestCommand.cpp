@@ -3,13 +3,9 @@
 #include <algorithm>
 #include <ostream>
 
-#include "any5/panels/MainForm.h"
-#include "any5/panels/SchemeControls.h"
 #include "cli/FilterCommand.h"
 #include "cli/HistoryCommand.h"
 #include "cli/SchemeRun.h"
-#include "front3/MainForm.h"
-#include "front3/SchemeControls.h"
 #include "history/HistoryStore.h"
 #include "history/ImportReport.h"
 #include "history/IssueNumbers.h"
@@ -61,19 +57,6 @@ std::optional<std::vector<history::Draw>> drawsOf(const BacktestCommand& command
     return std::move(stored.value);
 }
 
-template <class Form>
-int backtestWith(const scheme::Scheme& scheme, const std::vector<history::Draw>& draws,
-                 const Console& console) {
-    toolkit::HeadlessHost host;
-    Form form(host);
-    form.load();
-    applyScheme(scheme, form);
-    // The run sets what the result shows (front-3: bets or groups).
-    if (!runScheme(form, host, scheme, console)) return kFailedRun;
-    console.out << engine::backtestText(draws::backtestOf(form.lishi.edition(), draws));
-    return kDone;
-}
-
 }  // namespace
 
 int BacktestCommand::run(const Console& console) const {
@@ -85,9 +68,12 @@ int BacktestCommand::run(const Console& console) const {
     if (!scheme) return kBadInput;
     const auto draws = drawsOf(*this, console);
     if (!draws) return kBadInput;
-    return scheme->edition == scheme::Edition::Any5
-               ? backtestWith<any5::MainForm>(*scheme, *draws, console)
-               : backtestWith<front3::MainForm>(*scheme, *draws, console);
+    return withSchemeWindow(*scheme, [&scheme, &draws, &console](auto& form, const auto& host) {
+        // The run sets what the result shows (front-3: bets or groups).
+        if (!runScheme(form, host, *scheme, console)) return kFailedRun;
+        console.out << engine::backtestText(draws::backtestOf(form.lishi.edition(), *draws));
+        return kDone;
+    });
 }
 
 }  // namespace cli

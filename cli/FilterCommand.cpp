@@ -2,40 +2,11 @@
 
 #include <ostream>
 
-#include "any5/panels/MainForm.h"
-#include "any5/panels/SchemeControls.h"
 #include "cli/SchemeRun.h"
 #include "engine/ReportText.h"
-#include "front3/MainForm.h"
-#include "front3/SchemeControls.h"
 #include "scheme/Scheme.h"
-#include "toolkit/HeadlessHost.h"
 
 namespace cli {
-namespace {
-
-// Runs a scheme in its edition's own form, so the lines are the window's.
-template <class Form>
-int filterWith(const scheme::Scheme& scheme, const FilterCommand& command, const Console& console) {
-    toolkit::HeadlessHost host;
-    Form form(host);
-    form.load();
-    applyScheme(scheme, form);
-    if (command.isReport) {
-        form.tongji.refreshIfChanged();
-        console.out << engine::reportText(form.tongji.report(), form.tongji.L_rongcuo.caption());
-        return kDone;
-    }
-    if (!runScheme(form, host, scheme, console)) return kFailedRun;
-    if (command.isCountOnly) {
-        console.out << form.result.count() << "\n";
-    } else {
-        console.printLines(form.result.ResultText);
-    }
-    return kDone;
-}
-
-}  // namespace
 
 std::optional<scheme::Scheme> loadScheme(const Console& console, const std::string& file) {
     const auto text = console.read(file);
@@ -48,9 +19,22 @@ std::optional<scheme::Scheme> loadScheme(const Console& console, const std::stri
 int FilterCommand::run(const Console& console) const {
     const auto scheme = loadScheme(console, schemeFile);
     if (!scheme) return kBadInput;
-    return scheme->edition == scheme::Edition::Any5
-               ? filterWith<any5::MainForm>(*scheme, *this, console)
-               : filterWith<front3::MainForm>(*scheme, *this, console);
+    // The scheme's own window runs it, so the lines are the window's.
+    return withSchemeWindow(*scheme, [this, &scheme, &console](auto& form, const auto& host) {
+        if (isReport) {
+            form.tongji.refreshIfChanged();
+            console.out << engine::reportText(form.tongji.report(),
+                                              form.tongji.L_rongcuo.caption());
+            return kDone;
+        }
+        if (!runScheme(form, host, *scheme, console)) return kFailedRun;
+        if (isCountOnly) {
+            console.out << form.result.count() << "\n";
+        } else {
+            console.printLines(form.result.ResultText);
+        }
+        return kDone;
+    });
 }
 
 }  // namespace cli

@@ -4,13 +4,31 @@
 #include <string>
 #include <type_traits>
 
+#include "any5/panels/MainForm.h"
+#include "any5/panels/SchemeControls.h"
 #include "cli/Console.h"
 #include "engine/FilterRun.h"
 #include "front3/MainForm.h"
+#include "front3/SchemeControls.h"
 #include "scheme/Scheme.h"
 #include "toolkit/HeadlessHost.h"
 
 namespace cli {
+
+// Calls `work(form, host)` with a headless window of the scheme's edition,
+// loaded with the scheme, and gives back the exit code it returns.
+template <class Work>
+int withSchemeWindow(const scheme::Scheme& scheme, Work&& work) {
+    const auto in = [&scheme, &work]<class Form>() {
+        toolkit::HeadlessHost host;
+        Form form(host);
+        form.load();
+        applyScheme(scheme, form);
+        return work(form, static_cast<const toolkit::HeadlessHost&>(host));
+    };
+    return scheme.edition == scheme::Edition::Any5 ? in.template operator()<any5::MainForm>()
+                                                   : in.template operator()<front3::MainForm>();
+}
 
 // Presses the start button of a headless window loaded with a scheme (for a
 // front-3 scheme saved with groups, 【转为组选】), as the player would. Its

@@ -8,11 +8,9 @@
 namespace engine {
 
 Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
-                    const std::vector<PastWinner>& newestFirst) {
+                    const Survivors& survivors, const std::vector<PastWinner>& newestFirst) {
     Backtest backtest;
     backtest.rowCount = verdicts.rowCount;
-    const Survivors survivors = survivorsOf(verdicts, tolerance);
-    backtest.survivorsToday = static_cast<int>(survivors.rows.count());
     for (const auto& verdict : verdicts.conditions) {
         backtest.conditions.push_back({verdict.name, verdict.summary,
                                        static_cast<int>(verdict.breaks.count()), 0,

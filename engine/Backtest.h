@@ -33,7 +33,7 @@ struct BacktestDraw {
 // The current conditions, with their 容错, tried on past draws.
 struct Backtest {
     int rowCount = 0;
-    int survivorsToday = 0;  // rows that survive the conditions now
+    int survivorsToday = 0;  // bets (or groups) the result lists now
     int winnersSurvived = 0;
     int longestStruckRun = 0;  // draws in a row whose winner was struck
     std::vector<BacktestCondition> conditions;
@@ -50,9 +50,10 @@ struct Backtest {
 };
 
 // One verdict run's answers looked up for every draw, newest first; no run per
-// draw.
+// draw. `survivors` are survivorsOf(verdicts, tolerance), which the caller
+// also counts its own way (groups); survivorsToday is left to it.
 Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
-                    const std::vector<PastWinner>& newestFirst);
+                    const Survivors& survivors, const std::vector<PastWinner>& newestFirst);
 
 // The back-test as aligned text: one condition a line with its two shares and
 // the winners it broke, then the overall lines:

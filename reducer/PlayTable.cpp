@@ -44,6 +44,17 @@ const PlayInfo& playInfo(Play play) {
     return kPlays[static_cast<std::size_t>(play)];
 }
 
+std::span<const PlayInfo> allPlays() {
+    return kPlays;
+}
+
+std::optional<Play> playNamed(std::string_view name) {
+    for (const auto& info : kPlays) {
+        if (info.name == name) return info.play;
+    }
+    return std::nullopt;
+}
+
 bool isOpenTo(Play play, SurvivorKind kind) {
     const auto plays = playsFor(kind);
     return std::any_of(plays.begin(), plays.end(),

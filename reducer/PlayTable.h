@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -47,6 +48,11 @@ std::span<const PlayInfo> playsFor(SurvivorKind kind);
 const PlayInfo& playInfo(Play play);
 
 bool isOpenTo(Play play, SurvivorKind kind);
+
+// Every play, in Play order.
+std::span<const PlayInfo> allPlays();
+// The play a player names ("任选六"), or none.
+std::optional<Play> playNamed(std::string_view name);
 
 // How messages name a kind of survivors: "任5结果", "前三结果", "组选结果".
 std::string_view resultName(SurvivorKind kind);

@@ -45,6 +45,27 @@ ReduceResult reduce(const Survivors& survivors, Play play, const Options& option
     return {ReductionRun(survivors, play, options).run(), {}};
 }
 
+PlayMarks markPlays(const std::vector<const Reduction*>& reductions) {
+    const Reduction* cheapest = nullptr;
+    const Reduction* paysBest = nullptr;
+    const auto paysLess = [](const Reduction& a, const Reduction& b) {
+        return static_cast<long long>(a.leastPrize) * b.cost() <
+               static_cast<long long>(b.leastPrize) * a.cost();
+    };
+    for (const Reduction* reduction : reductions) {
+        if (reduction == nullptr) continue;
+        if (cheapest == nullptr || reduction->cost() < cheapest->cost()) cheapest = reduction;
+        if (paysBest == nullptr || paysLess(*paysBest, *reduction)) paysBest = reduction;
+    }
+    PlayMarks marks;
+    for (const Reduction* reduction : reductions) {
+        const bool isThere = reduction != nullptr;
+        marks.isCheapest.push_back(isThere && reduction->cost() == cheapest->cost());
+        marks.paysBest.push_back(isThere && !paysLess(*reduction, *paysBest));
+    }
+    return marks;
+}
+
 std::string summaryLine(const Reduction& reduction) {
     const auto& info = playInfo(reduction.play);
     const std::string proof =

@@ -66,6 +66,17 @@ struct ReduceResult {
 // from a worker thread, with other reductions running at the same time.
 ReduceResult reduce(const Survivors& survivors, Play play, const Options& options = {});
 
+// The plays worth pointing out among reductions (none where a reduction is
+// missing): every one tying for the lowest cost, and every one tying for the
+// most least prize per 元, compared without division so that ties are exact.
+struct PlayMarks {
+    std::vector<bool> isCheapest;
+    std::vector<bool> paysBest;
+};
+PlayMarks markPlays(const std::vector<const Reduction*>& reductions);
+inline constexpr const char* kCheapestMark = "最低成本";
+inline constexpr const char* kPaysBestMark = "保底最划算";
+
 // One line for a runner, for example
 //   "任选二 10 注 20 元（已证最少），中奖 6 至 24 元"
 //   "任选六 100 注 200 元（下界 92），中奖 90 至 180 元，已停止"

@@ -35,13 +35,6 @@ const QColor kSurvived(0x2E, 0x9E, 0x44);
 const QColor kStruck(0xD6, 0x32, 0x32);
 const QColor kBetShare(0x5B, 0x8D, 0xD9);
 
-QTableWidgetItem* cell(const QString& text, bool isNumber = false) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (isNumber) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
 QTableWidget* table(const QStringList& headers, const char* name, QWidget* parent) {
     auto* widget = new QTableWidget(0, static_cast<int>(headers.size()), parent);
     widget->setObjectName(QLatin1String(name));
@@ -269,10 +262,14 @@ QWidget* HistoryWindow::backtestTab() {
     return page;
 }
 
+// A 对奖 or a status line leaves thousands of draws as they were.
 void HistoryWindow::refresh() {
-    fillLotteries();
-    fillDraws();
-    fillBacktest();
+    if (m_form.revision() != m_shownRevision) {
+        m_shownRevision = m_form.revision();
+        fillLotteries();
+        fillDraws();
+        fillBacktest();
+    }
     m_status->setText(toQString(m_form.status()));
     m_check->setText(toQString(m_form.checkResult()));
 }
@@ -294,8 +291,8 @@ void HistoryWindow::fillDraws() {
     m_draws->setRowCount(static_cast<int>(drawn.size()));
     for (int r = 0; r < static_cast<int>(drawn.size()); ++r) {
         const auto at = static_cast<std::size_t>(r);
-        m_draws->setItem(r, 0, cell(toQString(drawn[at].issue)));
-        m_draws->setItem(r, 1, cell(drawText(drawn[at].numbers)));
+        m_draws->setItem(r, 0, readOnlyCell(toQString(drawn[at].issue)));
+        m_draws->setItem(r, 1, readOnlyCell(drawText(drawn[at].numbers)));
         QString verdict;
         QStringList broken;
         if (at < tested) {
@@ -304,11 +301,11 @@ void HistoryWindow::fillDraws() {
             for (const int c : record.broken)
                 broken << toQString(backtest->conditions[static_cast<std::size_t>(c)].name);
         }
-        auto* verdictCell = cell(verdict);
+        auto* verdictCell = readOnlyCell(verdict);
         if (at < tested)
             verdictCell->setForeground(backtest->draws[at].survived ? kSurvived : kStruck);
         m_draws->setItem(r, 2, verdictCell);
-        m_draws->setItem(r, 3, cell(broken.join(QStringLiteral("、"))));
+        m_draws->setItem(r, 3, readOnlyCell(broken.join(QStringLiteral("、"))));
     }
 }
 
@@ -341,14 +338,16 @@ void HistoryWindow::fillBacktest() {
     for (const auto& condition : backtest->conditions) {
         const double betShare = backtest->betShare(condition);
         const double winnerShare = backtest->winnerShare(condition);
-        m_backtestTable->setItem(r, 0, cell(toQString(condition.name)));
-        m_backtestTable->setItem(r, 1, cell(toQString(condition.summary)));
-        m_backtestTable->setItem(r, 2, cell(toQString(engine::percentText(betShare)), true));
-        auto* winners = cell(toQString(engine::percentText(winnerShare)), true);
+        m_backtestTable->setItem(r, 0, readOnlyCell(toQString(condition.name)));
+        m_backtestTable->setItem(r, 1, readOnlyCell(toQString(condition.summary)));
+        m_backtestTable->setItem(r, 2,
+                                 readOnlyCell(toQString(engine::percentText(betShare)), true));
+        auto* winners = readOnlyCell(toQString(engine::percentText(winnerShare)), true);
         // A condition that struck more winners than bets is worse than chance.
         if (winnerShare > betShare) winners->setForeground(kStruck);
         m_backtestTable->setItem(r, 3, winners);
-        m_backtestTable->setItem(r, 4, cell(QString::number(condition.winnersBroken), true));
+        m_backtestTable->setItem(r, 4,
+                                 readOnlyCell(QString::number(condition.winnersBroken), true));
         ++r;
         names.prepend(toQString(condition.name));  // the first condition on top
         betShares->insert(0, betShare * 100.0);

@@ -49,6 +49,7 @@ private:
     QLineEdit* m_typedDraw = nullptr;
     QLabel* m_check = nullptr;
     bool m_isFilling = false;
+    int m_shownRevision = -1;
 };
 
 }  // namespace gui

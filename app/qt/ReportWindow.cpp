@@ -19,13 +19,6 @@ namespace {
 
 enum Column { kName, kSetting, kAlone, kInOrder, kOnly, kTakesPart, kColumns };
 
-QTableWidgetItem* cell(const QString& text, bool isNumber = false) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (isNumber) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
 }  // namespace
 
 ReportWindow::ReportWindow(engine::ReportForm& form, QWidget* mainWindow)
@@ -96,12 +89,12 @@ void ReportWindow::fillTable() {
         const std::string note = engine::ReportForm::noteOf(row);
         QString setting = toQString(row.summary);
         if (!note.empty()) setting += (setting.isEmpty() ? "" : "  ") + toQString(note);
-        QTableWidgetItem* items[] = {cell(toQString(row.name)),
-                                     cell(setting),
-                                     cell(QString::number(row.alone), true),
-                                     cell(QString::number(row.inOrder), true),
-                                     cell(QString::number(row.only), true),
-                                     cell({})};
+        QTableWidgetItem* items[] = {readOnlyCell(toQString(row.name)),
+                                     readOnlyCell(setting),
+                                     readOnlyCell(QString::number(row.alone), true),
+                                     readOnlyCell(QString::number(row.inOrder), true),
+                                     readOnlyCell(QString::number(row.only), true),
+                                     readOnlyCell({})};
         items[kTakesPart]->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         items[kTakesPart]->setCheckState(row.takesPart ? Qt::Checked : Qt::Unchecked);
         items[kTakesPart]->setData(Qt::UserRole, toQString(row.name));
@@ -114,12 +107,12 @@ void ReportWindow::fillTable() {
     const auto& totals = report.totals;
     const QString all =
         QStringLiteral("共 %1 注，剩 %2 注").arg(report.rowCount).arg(report.survivors);
-    QTableWidgetItem* items[] = {cell(toQString(totals.name)),
-                                 cell(all),
-                                 cell(QString::number(totals.alone), true),
-                                 cell(QString::number(totals.inOrder), true),
-                                 cell(QString::number(totals.only), true),
-                                 cell({})};
+    QTableWidgetItem* items[] = {readOnlyCell(toQString(totals.name)),
+                                 readOnlyCell(all),
+                                 readOnlyCell(QString::number(totals.alone), true),
+                                 readOnlyCell(QString::number(totals.inOrder), true),
+                                 readOnlyCell(QString::number(totals.only), true),
+                                 readOnlyCell({})};
     for (int c = 0; c < kColumns; ++c) {
         QFont bold = items[c]->font();
         bold.setBold(true);

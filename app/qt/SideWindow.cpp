@@ -1,12 +1,20 @@
 #include "app/qt/SideWindow.h"
 
 #include <QCloseEvent>
+#include <QTableWidgetItem>
 
 #include "app/qt/QtColours.h"
 #include "app/qt/ScreenPlacement.h"
 #include "toolkit/Window.h"
 
 namespace gui {
+
+QTableWidgetItem* readOnlyCell(const QString& text, bool isNumber) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (isNumber) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
 
 SideWindow::SideWindow(toolkit::Window& form, const char* objectName, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window), m_form(form) {

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QTableWidgetItem;
+
 namespace toolkit {
 class Window;
 }
@@ -27,5 +29,9 @@ private:
 
     toolkit::Window& m_form;
 };
+
+// A table cell the player reads and selects but does not edit; numbers to
+// the right.
+QTableWidgetItem* readOnlyCell(const QString& text, bool isNumber = false);
 
 }  // namespace gui

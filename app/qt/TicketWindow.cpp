@@ -19,13 +19,6 @@ namespace {
 
 enum Column { kPlay, kCount, kCost, kPrize, kLeast, kMost, kProven, kMark, kColumns };
 
-QTableWidgetItem* cell(const QString& text, bool isNumber = false) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (isNumber) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
 }  // namespace
 
 TicketWindow::TicketWindow(tickets::TicketForm& form, QWidget* mainWindow)
@@ -116,12 +109,12 @@ void TicketWindow::refresh() {
     }
     const QColor stale = m_form.isStale() ? QColor(0x99, 0x99, 0x99) : QColor(Qt::black);
     const auto& rows = m_form.rows();
-    const int cheapest = m_form.lowestCostRow();
-    const int bestRatio = m_form.bestRatioRow();
+    const reducer::PlayMarks marks = m_form.marks();
     m_isFilling = true;
     m_table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const auto& row = rows[static_cast<std::size_t>(r)];
+        const auto at = static_cast<std::size_t>(r);
+        const auto& row = rows[at];
         QString cells[kColumns];
         cells[kPlay] = toQString(std::string(row.play.name));
         cells[kPrize] = QString::number(row.play.prize);
@@ -133,11 +126,11 @@ void TicketWindow::refresh() {
             cells[kMost] = QString::number(found.mostPrize);
             cells[kProven] = found.isProven() ? QStringLiteral("已证明最少")
                                               : QStringLiteral("至少 %1 注").arg(found.lowerBound);
-            QStringList marks;
-            if (r == cheapest) marks << QStringLiteral("成本最低");
-            if (r == bestRatio) marks << QStringLiteral("保底最划算");
-            if (found.wasStopped) marks << QStringLiteral("已停止");
-            cells[kMark] = marks.join(QStringLiteral("，"));
+            QStringList notes;
+            if (marks.isCheapest[at]) notes << toQString(reducer::kCheapestMark);
+            if (marks.paysBest[at]) notes << toQString(reducer::kPaysBestMark);
+            if (found.wasStopped) notes << QStringLiteral("已停止");
+            cells[kMark] = notes.join(QStringLiteral("、"));
         } else if (row.isSolving) {
             cells[kCount] =
                 row.progress.bestCount > 0 ? QString::number(row.progress.bestCount) : QString();
@@ -148,9 +141,9 @@ void TicketWindow::refresh() {
             cells[kMark] = toQString(row.note);
         }
         for (int c = 0; c < kColumns; ++c) {
-            auto* item = cell(cells[c], c >= kCount && c <= kMost);
+            auto* item = readOnlyCell(cells[c], c >= kCount && c <= kMost);
             item->setForeground(stale);
-            if (c == kMark && (r == cheapest || r == bestRatio) && !m_form.isStale())
+            if (c == kMark && (marks.isCheapest[at] || marks.paysBest[at]) && !m_form.isStale())
                 item->setForeground(QColor(0xD6, 0x32, 0x32));
             m_table->setItem(r, c, item);
         }

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "reducer/PlayTable.h"
 #include "tests/cli/RunQuorvel.h"
+#include "tests/reducer/LotteryRules.h"
 
 namespace {
 
@@ -60,32 +62,11 @@ std::vector<int> numbersOf(const std::string& line, char separator) {
     }
 }
 
-// A play's numbers a ticket, read off its name: 任选六 6, 前二直选 2, 前一 1.
-std::size_t ticketSize(const std::string& play) {
-    const std::string counts[] = {"一", "二", "三", "四", "五", "六", "七", "八"};
-    for (std::size_t i = 0; i < std::size(counts); ++i) {
-        if (play.find(counts[i]) != std::string::npos) return i + 1;
-    }
-    return 0;
-}
-
-// Whether a ticket wins when `drawn` comes out: the five of an any-5 bet, or
-// the first three in order of a front-3 bet. A group's order is unknown, so
-// only plays blind to it may be asked of one.
-bool wins(const std::string& play, const std::vector<int>& ticket, const std::vector<int>& drawn) {
-    const auto holds = [](const std::vector<int>& outer, const std::vector<int>& inner) {
-        return std::all_of(inner.begin(), inner.end(), [&outer](int number) {
-            return std::find(outer.begin(), outer.end(), number) != outer.end();
-        });
-    };
-    // Up to five, every number of the ticket is drawn; from five, every drawn
-    // number is on the ticket.
-    if (play.rfind("任选", 0) == 0)
-        return ticket.size() <= drawn.size() ? holds(drawn, ticket) : holds(ticket, drawn);
-    const std::vector<int> first(drawn.begin(), drawn.begin() + ticket.size());
-    if (play.find("组选") != std::string::npos)
-        return std::is_permutation(ticket.begin(), ticket.end(), first.begin());
-    return ticket == first;
+// A printed ticket as the lottery's rules read it.
+reducer::Ticket ticketOf(const std::vector<int>& numbers) {
+    reducer::Ticket ticket;
+    for (const int n : numbers) ticket.numbers[ticket.size++] = static_cast<std::uint8_t>(n);
+    return ticket;
 }
 
 // Each play's tickets are checked by hand against the scheme's survivors, as
@@ -210,7 +191,10 @@ TEST(RunnerReduce, TicketsWinForEverySurvivorAndRefusalsExitTwo) {
         std::vector<std::vector<int>> tickets;
         for (const auto& line : linesOf(outcome.out)) {
             tickets.push_back(numbersOf(line, separator));
-            EXPECT_EQ(tickets.back().size(), ticketSize(play)) << line;
+            EXPECT_EQ(
+                tickets.back().size(),
+                static_cast<std::size_t>(reducer::playInfo(*reducer::playNamed(play)).ticketSize))
+                << line;
         }
         EXPECT_EQ(static_cast<int>(tickets.size()), c.fewest);
         const auto survivors = linesOf(quorvel({"filter", scheme}, kSchemes).out);
@@ -219,7 +203,10 @@ TEST(RunnerReduce, TicketsWinForEverySurvivorAndRefusalsExitTwo) {
             const auto drawn = numbersOf(line, separator);
             ASSERT_GE(drawn.size(), 3u) << line;
             EXPECT_TRUE(std::any_of(tickets.begin(), tickets.end(),
-                                    [&](const auto& ticket) { return wins(play, ticket, drawn); }))
+                                    [&](const auto& ticket) {
+                                        return lotteryrules::wins(*reducer::playNamed(play),
+                                                                  ticketOf(ticket), drawn);
+                                    }))
                 << "no ticket wins when " << line << " is drawn";
         }
         // One line: the play, its tickets and the proof.

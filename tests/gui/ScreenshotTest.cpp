@@ -50,14 +50,15 @@ struct Shown {
     Window window{form};
 };
 
-TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
-    Shown<any5::MainForm, gui::Any5Window> shown;
-    auto& form = shown.form;
-    auto& window = shown.window;
-
-    for (std::size_t i : {9u, 0u, 6u, 7u}) form.bankers.C_danma_chu.press(i);  // 01 02 08 09
+// The conditions of the any-5 pictures: bankers 01 02 08 09, one or two of
+// them drawn; and sums 15 and 45, span 4, kill 06, two or three odd, no 四连.
+void pressBankers(any5::MainForm& form) {
+    for (std::size_t i : {9u, 0u, 6u, 7u}) form.bankers.C_danma_chu.press(i);
     form.bankers.C_danma_chu_geshu.press(1);
     form.bankers.C_danma_chu_geshu.press(2);
+}
+
+void pressShapes(any5::MainForm& form) {
     form.shapes.C_sha_hezhi.press(0);
     form.shapes.C_sha_hezhi.press(30);
     form.shapes.C_kuadu_sha.press(0);
@@ -65,6 +66,25 @@ TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
     form.counts.C_jishu_geshu.press(2);
     form.counts.C_jishu_geshu.press(3);
     form.shapes.C_sha_xingtai_01.press(4);
+}
+
+// Grabs a shown window; saves the picture when a folder is named.
+void savePicture(QWidget& window, const char* name) {
+    const QPixmap picture = window.grab();
+    ASSERT_FALSE(picture.isNull());
+    const QString path = screenshotPath(name);
+    if (!path.isEmpty()) {
+        EXPECT_TRUE(picture.save(path));
+    }
+}
+
+TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
+    Shown<any5::MainForm, gui::Any5Window> shown;
+    auto& form = shown.form;
+    auto& window = shown.window;
+
+    pressBankers(form);
+    pressShapes(form);
     form.entries.T_main_sha_3ma.setText("01 02 03\r\n04 05 06");
     form.entries.Timer_ys_huise.tick();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks")), Qt::LeftButton);
@@ -97,13 +117,7 @@ TEST(Screenshots, HistoryWindowWithABacktest) {
     Shown<any5::MainForm, gui::Any5Window> shown;
     auto& form = shown.form;
     form.lishi.setDatabasePath(folder.file("history.sqlite"));
-    form.shapes.C_sha_hezhi.press(0);
-    form.shapes.C_sha_hezhi.press(30);
-    form.shapes.C_kuadu_sha.press(0);
-    form.shapes.C_tsm_sha.press(5);
-    form.counts.C_jishu_geshu.press(2);
-    form.counts.C_jishu_geshu.press(3);
-    form.shapes.C_sha_xingtai_01.press(4);
+    pressShapes(form);
     form.result.C_guolv_ks.press();
     form.C_lishi.press();
     ASSERT_TRUE(form.lishi.addLottery("广东11选5"));
@@ -122,27 +136,16 @@ TEST(Screenshots, HistoryWindowWithABacktest) {
     auto* history = shown.window.findChild<QWidget*>(QStringLiteral("Flishi"));
     ASSERT_TRUE(history->isVisible());
     history->findChild<QTabWidget*>(QStringLiteral("Tab_lishi"))->setCurrentIndex(1);
-    const QPixmap picture = history->grab();
-    ASSERT_FALSE(picture.isNull());
-    const QString path = screenshotPath("any5-history.png");
-    if (!path.isEmpty()) {
-        EXPECT_TRUE(picture.save(path));
-    }
+    savePicture(*history, "any5-history.png");
 }
 
-// 保中缩票 for the survivors of the main picture's conditions, every play
-// solved, 任选六 chosen.
+// 保中缩票 for the survivors of the main picture's buttons, every play solved,
+// 任选六 chosen.
 TEST(Screenshots, TicketWindowWithEveryPlaySolved) {
     Shown<any5::MainForm, gui::Any5Window> shown;
     auto& form = shown.form;
-    for (std::size_t i : {9u, 0u, 6u, 7u}) form.bankers.C_danma_chu.press(i);  // 01 02 08 09
-    form.bankers.C_danma_chu_geshu.press(1);
-    form.bankers.C_danma_chu_geshu.press(2);
-    form.shapes.C_sha_hezhi.press(0);
-    form.shapes.C_kuadu_sha.press(0);
-    form.counts.C_jishu_geshu.press(2);
-    form.counts.C_jishu_geshu.press(3);
-    form.shapes.C_tsm_sha.press(10);  // 杀 11
+    pressBankers(form);
+    pressShapes(form);
     form.result.C_guolv_ks.press();
     form.baozhong.setTimeLimit(1);
     form.C_baozhong.press();
@@ -151,12 +154,7 @@ TEST(Screenshots, TicketWindowWithEveryPlaySolved) {
     QTest::qWait(150);
     auto* tickets = shown.window.findChild<QWidget*>(QStringLiteral("Fbaozhong"));
     ASSERT_TRUE(tickets->isVisible());
-    const QPixmap picture = tickets->grab();
-    ASSERT_FALSE(picture.isNull());
-    const QString path = screenshotPath("any5-tickets.png");
-    if (!path.isEmpty()) {
-        EXPECT_TRUE(picture.save(path));
-    }
+    savePicture(*tickets, "any5-tickets.png");
 }
 
 TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {

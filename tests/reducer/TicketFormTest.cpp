@@ -66,7 +66,7 @@ TEST(ReducerTicketForm, SolvesEveryPlayBesideTheCallerStopsCopiesAndGoesStale) {
         }
     }
     ASSERT_GE(solved, 1);
-    EXPECT_GE(form.lowestCostRow(), 0);
+    EXPECT_TRUE(form.marks().isCheapest[0] || form.marks().isCheapest[1]);
 
     form.C_fuzhi.press();  // nothing chosen yet
     EXPECT_EQ(host.callsOf(toolkit::HeadlessHost::Kind::Message).size(), 1u);

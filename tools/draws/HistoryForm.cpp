@@ -34,6 +34,7 @@ HistoryForm::HistoryForm(Edition edition, toolkit::Host& host, const toolkit::Wi
 HistoryForm::~HistoryForm() = default;
 
 void HistoryForm::onLoad() {
+    ++m_revision;
     dock();
     Timer1.setEnabled(true);
     if (store() != nullptr && m_lottery.empty()) {
@@ -93,6 +94,7 @@ bool HistoryForm::addLottery(const std::string& name) {
 
 // A back-test speaks of the draws it was run on: new or deleted draws end it.
 void HistoryForm::reloadDraws() {
+    ++m_revision;
     m_backtest.reset();
     m_draws.clear();
     if (m_lottery.empty() || store() == nullptr) return;
@@ -154,6 +156,7 @@ void HistoryForm::deleteDraws(const std::vector<std::string>& issues) {
 }
 
 void HistoryForm::runBacktest(int count) {
+    ++m_revision;
     if (m_draws.empty()) {
         m_status = "没有开奖号可回测：请先导入开奖历史";
         m_backtest.reset();

@@ -79,7 +79,11 @@ public:
 
     const Edition& edition() const { return m_edition; }
 
-    // The view redraws everything.
+    // Counts the changes of the lotteries, the draws and the back-test, so
+    // that a view redraws its tables only when they changed.
+    int revision() const { return m_revision; }
+
+    // The view redraws.
     void setChangeListener(std::function<void()> listener) { m_onChange = std::move(listener); }
 
 private:
@@ -100,6 +104,7 @@ private:
     std::optional<engine::Backtest> m_backtest;
     std::string m_check;
     std::function<void()> m_onChange;
+    int m_revision = 0;
 };
 
 }  // namespace draws

@@ -12,8 +12,9 @@ engine::Backtest backtestOf(const Edition& edition, const std::vector<history::D
         winners.push_back({draw.issue, edition.winnerRows(draw.numbers)});
     const engine::Verdicts verdicts = edition.verdicts();
     const engine::Tolerance tolerance = edition.tolerance();
-    engine::Backtest backtest = engine::backtestOf(verdicts, tolerance, winners);
-    backtest.survivorsToday = edition.countSurvivors(engine::survivorsOf(verdicts, tolerance).rows);
+    const engine::Survivors survivors = engine::survivorsOf(verdicts, tolerance);
+    engine::Backtest backtest = engine::backtestOf(verdicts, tolerance, survivors, winners);
+    backtest.survivorsToday = edition.countSurvivors(survivors.rows);
     return backtest;
 }
 

@@ -183,30 +183,10 @@ void TicketForm::updateStatus() {
     if (m_wasStale) m_status += "（缩水结果已变，这些票已过时，请重新计算）";
 }
 
-int TicketForm::lowestCostRow() const {
-    int best = -1;
-    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
-        const auto& found = m_rows[static_cast<std::size_t>(r)].reduction;
-        if (!found) continue;
-        if (best < 0 || found->cost() < m_rows[static_cast<std::size_t>(best)].reduction->cost())
-            best = r;
-    }
-    return best;
-}
-
-int TicketForm::bestRatioRow() const {
-    int best = -1;
-    double bestRatio = 0;
-    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
-        const auto& found = m_rows[static_cast<std::size_t>(r)].reduction;
-        if (!found || found->cost() == 0) continue;
-        const double ratio = static_cast<double>(found->leastPrize) / found->cost();
-        if (best < 0 || ratio > bestRatio) {
-            best = r;
-            bestRatio = ratio;
-        }
-    }
-    return best;
+reducer::PlayMarks TicketForm::marks() const {
+    std::vector<const reducer::Reduction*> reductions;
+    for (const auto& row : m_rows) reductions.push_back(row.reduction ? &*row.reduction : nullptr);
+    return reducer::markPlays(reductions);
 }
 
 void TicketForm::chooseRow(int row) {

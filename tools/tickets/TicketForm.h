@@ -67,10 +67,9 @@ public:
     const std::string& status() const { return m_status; }
     // The result changed since the tickets were computed.
     bool isStale() const;
-    // The rows marked: lowest cost, and best guaranteed prize for its cost;
-    // -1 while no row has tickets.
-    int lowestCostRow() const;
-    int bestRatioRow() const;
+    // The rows to point out: lowest cost, best guaranteed prize for its cost.
+    reducer::PlayMarks marks() const;
+    const Source& source() const { return m_source; }
 
     int chosenRow() const { return m_chosen; }
     void chooseRow(int row);
