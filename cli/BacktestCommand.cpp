@@ -68,9 +68,9 @@ int BacktestCommand::run(const Console& console) const {
     if (!scheme) return kBadInput;
     const auto draws = drawsOf(*this, console);
     if (!draws) return kBadInput;
-    return withSchemeWindow(*scheme, [&scheme, &draws, &console](auto& form, const auto& host) {
+    return withSchemeWindow(*scheme, [&scheme, &draws, &console](auto& form) {
         // The run sets what the result shows (front-3: bets or groups).
-        if (!runScheme(form, host, *scheme, console)) return kFailedRun;
+        if (!runScheme(form, *scheme, console)) return kFailedRun;
         console.out << engine::backtestText(draws::backtestOf(form.lishi.edition(), *draws));
         return kDone;
     });

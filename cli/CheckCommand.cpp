@@ -11,14 +11,14 @@ namespace cli {
 int CheckCommand::run(const Console& console) const {
     const auto scheme = loadScheme(console, schemeFile);
     if (!scheme) return kBadInput;
-    return withSchemeWindow(*scheme, [this, &scheme, &console](auto& form, const auto& host) {
+    return withSchemeWindow(*scheme, [this, &scheme, &console](auto& form) {
         std::string error;
         const auto typed = draws::readTypedDraw(form.lishi.edition(), draw, error);
         if (!error.empty()) {
             console.complain(error);
             return kBadInput;
         }
-        if (!runScheme(form, host, *scheme, console)) return kFailedRun;
+        if (!runScheme(form, *scheme, console)) return kFailedRun;
         console.out << draws::checkText(form.lishi.edition(), typed);
         return kDone;
     });

@@ -20,14 +20,14 @@ int FilterCommand::run(const Console& console) const {
     const auto scheme = loadScheme(console, schemeFile);
     if (!scheme) return kBadInput;
     // The scheme's own window runs it, so the lines are the window's.
-    return withSchemeWindow(*scheme, [this, &scheme, &console](auto& form, const auto& host) {
+    return withSchemeWindow(*scheme, [this, &scheme, &console](auto& form) {
         if (isReport) {
             form.tongji.refreshIfChanged();
             console.out << engine::reportText(form.tongji.report(),
                                               form.tongji.L_rongcuo.caption());
             return kDone;
         }
-        if (!runScheme(form, host, *scheme, console)) return kFailedRun;
+        if (!runScheme(form, *scheme, console)) return kFailedRun;
         if (isCountOnly) {
             console.out << form.result.count() << "\n";
         } else {

@@ -56,40 +56,39 @@ int ReduceCommand::run(const Console& console) const {
     }
     const auto scheme = loadScheme(console, schemeFile);
     if (!scheme) return kBadInput;
-    return withSchemeWindow(
-        *scheme, [this, &scheme, &named, &console](auto& form, const auto& host) {
-            if (!runScheme(form, host, *scheme, console)) return kFailedRun;
-            // What the 保中缩票 window reads: the result as published, bets or groups.
-            const auto& source = form.baozhong.source();
-            const auto kind = source.kind();
-            const auto survivors = reducer::survivorsOfText(source.resultText(), kind);
-            reducer::Options options;
-            options.timeLimitSeconds = timeLimitSeconds;
-            std::vector<reducer::Play> plays;
-            if (named) {
-                plays.push_back(*named);
-            } else {
-                for (const auto& info : reducer::playsFor(kind)) plays.push_back(info.play);
+    return withSchemeWindow(*scheme, [this, &scheme, &named, &console](auto& form) {
+        if (!runScheme(form, *scheme, console)) return kFailedRun;
+        // What the 保中缩票 window reads: the result as published, bets or groups.
+        const auto& source = form.baozhong.source();
+        const auto kind = source.kind();
+        const auto survivors = reducer::survivorsOfText(source.resultText(), kind);
+        reducer::Options options;
+        options.timeLimitSeconds = timeLimitSeconds;
+        std::vector<reducer::Play> plays;
+        if (named) {
+            plays.push_back(*named);
+        } else {
+            for (const auto& info : reducer::playsFor(kind)) plays.push_back(info.play);
+        }
+        std::vector<reducer::Reduction> reductions;
+        for (const auto each : plays) {
+            auto reduced = reducer::reduce(survivors, each, options);
+            if (!reduced.reduction) {
+                console.complain(reduced.error);
+                return kBadInput;
             }
-            std::vector<reducer::Reduction> reductions;
-            for (const auto each : plays) {
-                auto reduced = reducer::reduce(survivors, each, options);
-                if (!reduced.reduction) {
-                    console.complain(reduced.error);
-                    return kBadInput;
-                }
-                reductions.push_back(std::move(*reduced.reduction));
-            }
-            if (!named) {
-                console.out << playTable(reductions);
-                return kDone;
-            }
-            // The tickets are copied like the result, so they are spelled like it.
-            for (const auto& ticket : reductions.front().tickets)
-                console.out << reducer::ticketText(ticket, source.separator()) << "\n";
-            console.err << reducer::summaryLine(reductions.front()) << "\n";
+            reductions.push_back(std::move(*reduced.reduction));
+        }
+        if (!named) {
+            console.out << playTable(reductions);
             return kDone;
-        });
+        }
+        // The tickets are copied like the result, so they are spelled like it.
+        for (const auto& ticket : reductions.front().tickets)
+            console.out << reducer::ticketText(ticket, source.separator()) << "\n";
+        console.err << reducer::summaryLine(reductions.front()) << "\n";
+        return kDone;
+    });
 }
 
 }  // namespace cli

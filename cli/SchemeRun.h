@@ -15,7 +15,7 @@
 
 namespace cli {
 
-// Calls `work(form, host)` with a headless window of the scheme's edition,
+// Calls `work(form)` with a headless window of the scheme's edition,
 // loaded with the scheme, and gives back the exit code it returns.
 template <class Work>
 int withSchemeWindow(const scheme::Scheme& scheme, Work&& work) {
@@ -24,7 +24,7 @@ int withSchemeWindow(const scheme::Scheme& scheme, Work&& work) {
         Form form(host);
         form.load();
         applyScheme(scheme, form);
-        return work(form, static_cast<const toolkit::HeadlessHost&>(host));
+        return work(form);
     };
     return scheme.edition == scheme::Edition::Any5 ? in.template operator()<any5::MainForm>()
                                                    : in.template operator()<front3::MainForm>();
@@ -34,8 +34,7 @@ int withSchemeWindow(const scheme::Scheme& scheme, Work&& work) {
 // front-3 scheme saved with groups, 【转为组选】), as the player would. Its
 // notes go to err; false when the run failed, and why, on err.
 template <class Form>
-bool runScheme(Form& form, const toolkit::HeadlessHost& host, const scheme::Scheme& scheme,
-               const Console& console) {
+bool runScheme(Form& form, const scheme::Scheme& scheme, const Console& console) {
     if constexpr (std::is_same_v<Form, front3::MainForm>) {
         (scheme.group ? form.C_guolv_zhuan_zuxuan : form.result.C_guolv_ks).press();
         if (!form.L_tishi.caption().empty()) {
@@ -46,11 +45,9 @@ bool runScheme(Form& form, const toolkit::HeadlessHost& host, const scheme::Sche
     } else {
         form.result.C_guolv_ks.press();
     }
-    for (const auto& message : host.callsOf(toolkit::HeadlessHost::Kind::Message)) {
-        if (message.title == engine::FilterRun::kFailedTitle) {
-            console.complain(message.text);
-            return false;
-        }
+    if (const auto& failure = form.filterRun().lastFailure()) {
+        console.complain(*failure);
+        return false;
     }
     return true;
 }

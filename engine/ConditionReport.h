@@ -17,6 +17,13 @@ struct ReportRow {
     bool takesPart = true;
 };
 
+inline constexpr const char* kNothingStruck = "本条件没有杀掉任何一注";
+
+// What the report says beside a row: that its condition strikes nothing.
+inline std::string noteOf(const ReportRow& row) {
+    return row.alone == 0 ? kNothingStruck : "";
+}
+
 // The numbers of the report window, from one run's verdicts.
 struct ConditionReport {
     std::vector<ReportRow> rows;

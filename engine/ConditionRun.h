@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "engine/Pipeline.h"
-#include "engine/ReportForm.h"
+#include "engine/ReportSource.h"
 #include "engine/ResultPanel.h"
 #include "engine/Verdicts.h"
 
@@ -30,8 +30,8 @@ void applyConditions(const Pipeline<Table>& pipeline, Table& table, const Tolera
 // `fresh`, a table generated once and never struck, and the tolerance
 // selectors of its result column.
 template <class Table, class FindBet>
-ReportForm::Source reportSource(const Pipeline<Table>& pipeline, const Table& fresh,
-                                const ResultPanel& result, FindBet findBet) {
+ReportSource reportSource(const Pipeline<Table>& pipeline, const Table& fresh,
+                          const ResultPanel& result, FindBet findBet) {
     return {[&pipeline] { return pipeline.fingerprint(); },
             [&pipeline, &fresh] { return pipeline.verdicts(fresh); },
             [&result] {

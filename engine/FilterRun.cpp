@@ -20,7 +20,7 @@ void FilterRun::pressThen(std::function<Publication(char)> republish) {
 
 void FilterRun::run(const std::function<Publication(char)>& republish) {
     m_result.setProgress(0.001);
-    bool failed = false;
+    m_lastFailure.reset();
     try {
         m_steps.generate([this] { m_host.yield(); });
         m_steps.applyStages();
@@ -35,12 +35,12 @@ void FilterRun::run(const std::function<Publication(char)>& republish) {
             m_result.show(std::move(direct));
         }
     } catch (...) {
-        failed = true;
+        m_lastFailure = kFailedText;
     }
     m_isRunning = false;
-    if (failed) {
+    if (m_lastFailure) {
         m_result.C_guolv_ks.setEnabled(true);
-        m_host.showMessage(kFailedText, kFailedTitle);
+        m_host.showMessage(*m_lastFailure, kFailedTitle);
         return;
     }
     if (m_afterPublish) m_afterPublish();

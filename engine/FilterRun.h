@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "engine/Publication.h"
 #include "engine/ResultPanel.h"
@@ -42,6 +44,9 @@ public:
     // is ignored: the run already under way gives the result.
     void pressThen(std::function<Publication(char separator)> republish);
     bool isRunning() const { return m_isRunning; }
+    // Why the last run failed (the message the window shows), or none when it
+    // published its result.
+    const std::optional<std::string>& lastFailure() const { return m_lastFailure; }
     // Runs after each publication, for notes the edition shows beside it.
     void setAfterPublish(std::function<void()> action) { m_afterPublish = std::move(action); }
 
@@ -53,6 +58,7 @@ private:
     ResultPanel& m_result;
     toolkit::Host& m_host;
     bool m_isRunning = false;
+    std::optional<std::string> m_lastFailure;
     std::function<void()> m_afterPublish;
 };
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/ReportForm.h"
-
 namespace engine {
 namespace {
 
@@ -52,7 +50,7 @@ std::string reportText(const ConditionReport& report, const std::string& toleran
         {"条件", "设置", "单独杀", "顺序杀", "独杀", "参与容错"}};
     for (const auto& row : report.rows) {
         std::string setting = row.summary;
-        const std::string note = ReportForm::noteOf(row);
+        const std::string note = noteOf(row);
         if (!note.empty()) setting += (setting.empty() ? "" : "  ") + note;
         lines.push_back({row.name, setting, std::to_string(row.alone), std::to_string(row.inOrder),
                          std::to_string(row.only), row.takesPart ? "是" : "否"});

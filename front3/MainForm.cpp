@@ -77,7 +77,7 @@ MainForm::MainForm(toolkit::Host& host)
 
 // The report judges the conditions on a table of its own; a typed bet is
 // found there by its numbers in position order.
-engine::ReportForm::Source MainForm::reportSource() {
+report::ReportForm::Source MainForm::reportSource() {
     return engine::reportSource(pipeline, m_freshTable, result,
                                 [this](std::string_view text, std::string& error) {
                                     const engine::TypedBet bet = engine::readTypedBet(text, 3);

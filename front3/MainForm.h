@@ -2,7 +2,6 @@
 
 #include "engine/FilterRun.h"
 #include "engine/Pipeline.h"
-#include "engine/ReportForm.h"
 #include "engine/ResultPanel.h"
 #include "engine/TableGuard.h"
 #include "front3/CandidateTable.h"
@@ -16,6 +15,7 @@
 #include "toolkit/Window.h"
 #include "tools/draws/HistoryForm.h"
 #include "tools/intersection/IntersectionForm.h"
+#include "tools/report/ReportForm.h"
 #include "tools/tickets/TicketForm.h"
 
 namespace toolkit {
@@ -66,19 +66,21 @@ public:
     engine::TableGuard tableGuard;
     engine::Pipeline<CandidateTable> pipeline{kFront3SlotCount};
     intersection::IntersectionForm jiaoji;
-    engine::ReportForm tongji;
+    report::ReportForm tongji;
     draws::HistoryForm lishi;
     tickets::TicketForm baozhong;
 
     // The banker help text, lines joined by CR LF.
     static std::string bankerHelp();
+    // How the last press of the start button ended.
+    const engine::FilterRun& filterRun() const { return m_run; }
 
 private:
     void onLoad() override;
     void clearAll();
     void noteSkippedLines();
     intersection::Universe intersectionUniverse();
-    engine::ReportForm::Source reportSource();
+    report::ReportForm::Source reportSource();
     draws::Edition historyEdition();
     tickets::Source ticketSource();
 

@@ -83,7 +83,7 @@ void applyScheme(const scheme::Scheme& s, MainForm& form) {
     for (auto* family : {&shapes.Check_sha_daxiao, &shapes.Check_sha_jiou, &shapes.Check_sha_zhihe})
         setTicked(*family, s.killPatterns);
     form.lastRunGrouped = s.group;
-    engine::setTolerance(form.tongji, form.result, s.tolerance);
+    report::setTolerance(form.tongji, form.result, s.tolerance);
 }
 
 }  // namespace front3

@@ -39,6 +39,11 @@ void Window::setGeometry(int left, int top, int width, int height) {
         return;
     m_geometry = wanted;
     m_view.notify();
+    placementChanged();
+}
+
+void Window::placementChanged() const {
+    for (const auto& listener : m_placementListeners) listener();
 }
 
 }  // namespace toolkit

@@ -39,6 +39,14 @@ public:
     int width() const { return geometry().width; }
     int height() const { return geometry().height; }
     void setGeometry(int left, int top, int width, int height);
+    // The view tells that the desktop moved or resized the window; the
+    // windows docked to it follow (Docking.h).
+    void placementChanged() const;
+    // Runs after every move or resize of the window; a docked window's
+    // listener. Watching a window does not change it, so a const window takes it.
+    void addPlacementListener(std::function<void()> listener) const {
+        m_placementListeners.push_back(std::move(listener));
+    }
 
     struct Size {
         int width = 0;
@@ -79,6 +87,7 @@ private:
     std::vector<Timer*> m_timers;
     std::function<void()> m_onUnload;
     Listener m_view;
+    mutable std::vector<std::function<void()>> m_placementListeners;
 };
 
 }  // namespace toolkit

@@ -4,7 +4,6 @@
 #include "engine/Selection.h"
 #include "toolkit/Host.h"
 #include "toolkit/LineBreaks.h"
-#include "toolkit/Placement.h"
 
 namespace any5::assistant {
 namespace {
@@ -43,7 +42,7 @@ KillAssistant::KillAssistant(toolkit::Host& host, const toolkit::Window& mainWin
                              const shell::Environment& environment)
     : Window("杀号管理界面"),
       m_host(host),
-      m_main(mainWindow),
+      m_docking(*this, mainWindow),
       m_bankers(C_danma_chu),
       m_pairs(C_sha2ma),
       m_environment(environment) {
@@ -81,7 +80,7 @@ KillAssistant::KillAssistant(toolkit::Host& host, const toolkit::Window& mainWin
         shell::openPage(m_host, m_environment.links.tips, shell::kDownloadPageFailedText);
     });
     addTimer(Timer1);
-    Timer1.setTickHandler([this] { dock(); });
+    Timer1.setTickHandler([this] { m_docking.place(); });
 }
 
 toolkit::ButtonArray& KillAssistant::padRow(int row) {
@@ -92,13 +91,8 @@ toolkit::ButtonArray& KillAssistant::padRow(int row) {
 
 void KillAssistant::onLoad() {
     F_shahao_xiala.setVisible(false);
-    dock();
+    m_docking.place();
     Timer1.setEnabled(true);
-}
-
-void KillAssistant::dock() {
-    const Geometry place = toolkit::dockBeside(m_main.geometry(), frameSize(), m_main.workArea());
-    setGeometry(place.left, place.top, width(), height());
 }
 
 void KillAssistant::hoverSurface() {

@@ -7,6 +7,7 @@
 
 #include "shell/Shell.h"
 #include "toolkit/ButtonArray.h"
+#include "toolkit/Docking.h"
 #include "toolkit/Frame.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
@@ -78,7 +79,6 @@ public:
 private:
     void onLoad() override;
     // Against the main window's right edge, or wherever it stays on screen.
-    void dock();
     void recognise();
     void choosePeriod(std::size_t index);
     void closeChooser();
@@ -89,7 +89,7 @@ private:
     std::string padDraw();
 
     toolkit::Host& m_host;
-    const toolkit::Window& m_main;
+    toolkit::Docking m_docking;
     toolkit::ButtonArray& m_bankers;
     toolkit::ButtonArray& m_pairs;
     const shell::Environment& m_environment;

@@ -15,7 +15,6 @@
 #include "engine/CandidateTable.h"
 #include "engine/FilterRun.h"
 #include "engine/Pipeline.h"
-#include "engine/ReportForm.h"
 #include "engine/ResultPanel.h"
 #include "engine/TableGuard.h"
 #include "toolkit/Label.h"
@@ -23,6 +22,7 @@
 #include "toolkit/Window.h"
 #include "tools/draws/HistoryForm.h"
 #include "tools/intersection/IntersectionForm.h"
+#include "tools/report/ReportForm.h"
 #include "tools/tickets/TicketForm.h"
 
 namespace toolkit {
@@ -70,16 +70,18 @@ public:
     engine::Pipeline<engine::CandidateTable> pipeline{engine::kAny5SlotCount};
     intersection::IntersectionForm jiaoji;
     assistant::KillAssistant shahao;
-    engine::ReportForm tongji;
+    report::ReportForm tongji;
     draws::HistoryForm lishi;
     tickets::TicketForm baozhong;
 
     // The pointer over the bare window surface ends every hover highlight.
     void hoverSurface();
+    // How the last press of the start button ended.
+    const engine::FilterRun& filterRun() const { return m_run; }
 
 private:
     void onLoad() override;
-    engine::ReportForm::Source reportSource();
+    report::ReportForm::Source reportSource();
     intersection::Universe intersectionUniverse();
     draws::Edition historyEdition();
     tickets::Source ticketSource();

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "engine/Captions.h"
-#include "toolkit/Placement.h"
 
 namespace any5 {
 
@@ -20,7 +19,8 @@ ParityPicker::ParityPicker(std::string& parityPatternList, const toolkit::Window
                     {"全", "清", "全", "清", "全", "清", "全", "清", "全", "清", "全", "清"},
                     toolkit::palette::kTabGrey),
       m_list(parityPatternList),
-      m_main(mainWindow) {
+      m_main(mainWindow),
+      m_docking(*this, mainWindow) {
     for (const std::string& caption : engine::parityCaptions()) {
         Ch_jo.emplace_back(caption);
         Ch_jo.back().setClickHandler([this] {
@@ -78,11 +78,7 @@ void ParityPicker::resynchronise() {
 // the place is chosen for the size it really takes.
 void ParityPicker::dock(bool withHeight) {
     const int wanted = withHeight ? m_main.height() : height();
-    const Size shown = frameSize();
-    const Geometry place = toolkit::dockBeside(
-        m_main.geometry(), {std::max(kWidth, shown.width), std::max(wanted, shown.height)},
-        m_main.workArea());
-    setGeometry(place.left, place.top, kWidth, wanted);
+    m_docking.place({kWidth, wanted});
 }
 
 }  // namespace any5

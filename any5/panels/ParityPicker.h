@@ -5,6 +5,7 @@
 
 #include "toolkit/ButtonArray.h"
 #include "toolkit/CheckBox.h"
+#include "toolkit/Docking.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Window.h"
 
@@ -45,6 +46,7 @@ private:
 
     std::string& m_list;
     const toolkit::Window& m_main;
+    toolkit::Docking m_docking;
     bool m_isBulkUpdate = false;
 };
 

@@ -106,7 +106,7 @@ void applyScheme(const scheme::Scheme& s, MainForm& form) {
     setCaptionsOn(shapes.C_sha_xingtai_01, kYellow, s.killRuns);
     form.ParityPatternList = parityList(s.killParity);
     form.picker.restoreTicks();
-    engine::setTolerance(form.tongji, form.result, s.tolerance);
+    report::setTolerance(form.tongji, form.result, s.tolerance);
 }
 
 }  // namespace any5

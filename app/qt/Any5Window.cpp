@@ -88,11 +88,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
 
     new TimerBinding(form.entries.Timer_ys_huise, this);
     // The picker docks against wherever the window is now, on the screen it is on.
-    form.setGeometrySource([this] {
-        const QRect frame = frameGeometry();
-        return toolkit::Window::Geometry{frame.x(), frame.y(), frame.width(), frame.height()};
-    });
-    form.setWorkAreaSource([this] { return workAreaOf(*this); });
+    followPlacement(*this, form);
     new ParityPickerWindow(form.picker, this);
     new IntersectionWindow(form.jiaoji, this);
     new KillAssistantWindow(form.shahao, this);
@@ -121,10 +117,7 @@ QWidget* Any5Window::basePoolBox() {
     return box;
 }
 
-Any5Window::~Any5Window() {
-    m_form.setGeometrySource({});
-    m_form.setWorkAreaSource({});
-}
+Any5Window::~Any5Window() = default;
 
 // Closing the main window ends the program, side windows included.
 void Any5Window::closeEvent(QCloseEvent* event) {

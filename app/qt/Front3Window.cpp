@@ -20,6 +20,7 @@
 #include "app/qt/ReportWindow.h"
 #include "app/qt/ResultColumnView.h"
 #include "app/qt/RunShortcuts.h"
+#include "app/qt/ScreenPlacement.h"
 #include "app/qt/TicketWindow.h"
 #include "app/qt/Tooltips.h"
 #include "app/qt/WindowBody.h"
@@ -75,6 +76,7 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
 
     buildResultColumn();
     columns->addWidget(m_result);
+    followPlacement(*this, form);
     new IntersectionWindow(form.jiaoji, this);
     new ReportWindow(form.tongji, this);
     new HistoryWindow(form.lishi, this);

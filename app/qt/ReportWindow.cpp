@@ -11,8 +11,7 @@
 #include "app/qt/LabelView.h"
 #include "app/qt/QtColours.h"
 #include "app/qt/TextBoxView.h"
-#include "app/qt/TimerBinding.h"
-#include "engine/ReportForm.h"
+#include "tools/report/ReportForm.h"
 
 namespace gui {
 namespace {
@@ -21,7 +20,7 @@ enum Column { kName, kSetting, kAlone, kInOrder, kOnly, kTakesPart, kColumns };
 
 }  // namespace
 
-ReportWindow::ReportWindow(engine::ReportForm& form, QWidget* mainWindow)
+ReportWindow::ReportWindow(report::ReportForm& form, QWidget* mainWindow)
     : SideWindow(form, "Ftongji", mainWindow), m_form(form) {
     auto* column = new QVBoxLayout(this);
     m_table = new QTableWidget(0, kColumns, this);
@@ -67,7 +66,6 @@ ReportWindow::ReportWindow(engine::ReportForm& form, QWidget* mainWindow)
     answer->setFixedHeight(90);
     column->addWidget(answer);
 
-    new TimerBinding(form.Timer1, this);
     // The event loop about to wait: every change of this round is in.
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             [this] { m_form.refreshIfChanged(); });
@@ -86,7 +84,7 @@ void ReportWindow::fillTable() {
     m_table->setRowCount(static_cast<int>(report.rows.size()) + 1);
     int r = 0;
     for (const auto& row : report.rows) {
-        const std::string note = engine::ReportForm::noteOf(row);
+        const std::string note = engine::noteOf(row);
         QString setting = toQString(row.summary);
         if (!note.empty()) setting += (setting.isEmpty() ? "" : "  ") + toQString(note);
         QTableWidgetItem* items[] = {readOnlyCell(toQString(row.name)),

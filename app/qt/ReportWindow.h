@@ -5,7 +5,7 @@
 class QTableWidget;
 class QTableWidgetItem;
 
-namespace engine {
+namespace report {
 class ReportForm;
 }
 
@@ -19,14 +19,14 @@ namespace gui {
 class ReportWindow final : public SideWindow {
     Q_OBJECT
 public:
-    ReportWindow(engine::ReportForm& form, QWidget* mainWindow);
+    ReportWindow(report::ReportForm& form, QWidget* mainWindow);
     ~ReportWindow() override;
 
 private:
     void fillTable();
     void onItemChanged(QTableWidgetItem* item);
 
-    engine::ReportForm& m_form;
+    report::ReportForm& m_form;
     QTableWidget* m_table = nullptr;
     bool m_isFilling = false;
 };

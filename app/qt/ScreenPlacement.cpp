@@ -1,5 +1,6 @@
 #include "app/qt/ScreenPlacement.h"
 
+#include <QEvent>
 #include <QLayout>
 #include <QScreen>
 #include <QWidget>
@@ -34,6 +35,40 @@ toolkit::Window::Geometry workAreaOf(const QWidget& widget) {
 toolkit::Window::Size frameSizeOf(const QWidget& window, QSize expected) {
     const QSize size = window.windowHandle() != nullptr ? window.frameGeometry().size() : expected;
     return {size.width(), size.height()};
+}
+
+namespace {
+
+class PlacementFollower final : public QObject {
+public:
+    PlacementFollower(QWidget& window, toolkit::Window& form) : QObject(&window), m_form(form) {
+        form.setGeometrySource([&window] {
+            const QRect frame = window.frameGeometry();
+            return toolkit::Window::Geometry{frame.x(), frame.y(), frame.width(), frame.height()};
+        });
+        form.setWorkAreaSource([&window] { return workAreaOf(window); });
+        window.installEventFilter(this);
+    }
+    ~PlacementFollower() override {
+        m_form.setGeometrySource({});
+        m_form.setWorkAreaSource({});
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
+            m_form.placementChanged();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    toolkit::Window& m_form;
+};
+
+}  // namespace
+
+void followPlacement(QWidget& window, toolkit::Window& form) {
+    new PlacementFollower(window, form);
 }
 
 void placeCentred(QWidget& window, const QRect& workArea) {

@@ -16,6 +16,11 @@ toolkit::Window::Geometry workAreaOf(const QWidget& widget);
 // first been shown, `expected` (its frame is not known yet).
 toolkit::Window::Size frameSizeOf(const QWidget& window, QSize expected);
 
+// Makes `form` answer with where `window` is and the work area of its
+// screen, and tell every move or resize, so that the side windows docked to
+// it follow. Undone when the window goes.
+void followPlacement(QWidget& window, toolkit::Window& form);
+
 // Sizes a main window to its panels, or to the work area where that is
 // smaller (its body then scrolls), and centres it there, frame included.
 // Called before the window is shown, when the frame is not known yet, it

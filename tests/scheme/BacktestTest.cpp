@@ -59,7 +59,7 @@ std::vector<std::string> typedWinners(Listing listing, const std::array<int, 5>&
 
 // The conditions that every one of the typed bets breaks, by 查注, in run
 // order.
-std::vector<std::string> brokenByEvery(engine::ReportForm& report,
+std::vector<std::string> brokenByEvery(report::ReportForm& report,
                                        const std::vector<std::string>& typed) {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < typed.size(); ++i) {

@@ -120,7 +120,7 @@ TEST(ConditionVerdicts, ASetConditionThatStrikesNothingIsListedWithNothingStruck
                                        [](const engine::ReportRow& row) { return row.alone == 0; });
         ASSERT_NE(idle, rows.end());
         EXPECT_EQ(idle->name, report == &any5.tongji ? "最小号码" : "奇号个数");
-        EXPECT_EQ(engine::ReportForm::noteOf(*idle), engine::ReportForm::kNothingStruck);
+        EXPECT_EQ(engine::noteOf(*idle), engine::kNothingStruck);
     }
     EXPECT_EQ(any5.tongji.report().rows.size(), 2u);  // 杀和值 15 and the idle one
 }

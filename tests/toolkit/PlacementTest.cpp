@@ -1,3 +1,4 @@
+#include "toolkit/Docking.h"
 #include "toolkit/Placement.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,40 @@ TEST(Window, FrameSizeIsTheViewsWhenItTellsAndTheGeometrysOtherwise) {
     EXPECT_EQ(window.workArea().width, 0);
     window.setWorkAreaSource([] { return kLaptop; });
     EXPECT_EQ(window.workArea().height, 728);
+}
+
+// Nothing polls: the side window moves when the main window tells it moved,
+// and only while it is loaded.
+TEST(Docking, ALoadedSideWindowFollowsEveryMoveOfTheMainWindowAndAClosedOneStays) {
+    toolkit::Window main("main");
+    main.setWorkAreaSource([] { return kLaptop; });
+    main.setGeometry(0, 6, 800, 700);
+    toolkit::Window side("side");
+    side.setGeometry(0, 0, 449, 540);
+    const toolkit::Docking docking(side, main);
+    int moves = 0;
+    side.setViewListener([&moves] { ++moves; });
+
+    main.setGeometry(10, 6, 800, 700);
+    EXPECT_EQ(side.left(), 0) << "not loaded: it stays where it was";
+    side.load();
+    docking.place();
+    expectPlace(side.geometry(), {810, 6, 449, 540});
+
+    Geometry wanted{100, 20, 800, 700};
+    main.setGeometrySource([&wanted] { return wanted; });
+    main.placementChanged();  // the desktop moved it
+    expectPlace(side.geometry(), {900, 20, 449, 540});
+    wanted = {600, 20, 760, 700};  // no room on the right any more
+    main.placementChanged();
+    expectPlace(side.geometry(), {151, 20, 449, 540});
+
+    side.unload();
+    const int movesBefore = moves;
+    wanted = {0, 0, 700, 700};
+    main.placementChanged();
+    EXPECT_EQ(side.left(), 151);
+    EXPECT_EQ(moves, movesBefore);
 }
 
 }  // namespace

@@ -1,27 +1,18 @@
-#include "engine/ReportForm.h"
+#include "tools/report/ReportForm.h"
 
 #include "engine/ResultPanel.h"
-#include "toolkit/Placement.h"
 
-namespace engine {
+namespace report {
 
 ReportForm::ReportForm(Source source, const toolkit::Window& mainWindow)
-    : Window(kTitle), m_source(std::move(source)), m_main(mainWindow) {
+    : Window(kTitle), m_source(std::move(source)), m_docking(*this, mainWindow) {
     T_chazhu_jieguo.setReadOnly(true);
     C_chazhu.setClickHandler([this] { lookUp(); });
-    addTimer(Timer1);
-    Timer1.setTickHandler([this] { dock(); });
 }
 
 void ReportForm::onLoad() {
-    dock();
-    Timer1.setEnabled(true);
+    m_docking.place();
     refreshIfChanged();
-}
-
-void ReportForm::dock() {
-    const Geometry place = toolkit::dockBeside(m_main.geometry(), frameSize(), m_main.workArea());
-    setGeometry(place.left, place.top, width(), height());
 }
 
 void ReportForm::setHard(std::set<std::string> names) {
@@ -39,7 +30,7 @@ void ReportForm::setTakesPart(const std::string& name, bool takesPart) {
     refreshIfChanged();
 }
 
-Tolerance ReportForm::tolerance() const {
+engine::Tolerance ReportForm::tolerance() const {
     const auto [min, max] = m_source.toleranceRange();
     return {min, max, m_hard};
 }
@@ -57,8 +48,8 @@ bool ReportForm::refreshIfChanged() {
 
 void ReportForm::refresh() {
     m_verdicts = m_source.verdicts();
-    const Tolerance used = tolerance();
-    m_report = reportOf(m_verdicts, used);
+    const engine::Tolerance used = tolerance();
+    m_report = engine::reportOf(m_verdicts, used);
     int takingPart = 0;
     for (const auto& row : m_report.rows) takingPart += row.takesPart ? 1 : 0;
     std::string line;
@@ -98,11 +89,12 @@ void ReportForm::lookUp() {
     T_chazhu_jieguo.setText(text);
 }
 
-void setTolerance(ReportForm& report, ResultPanel& result, const Tolerance& tolerance) {
+void setTolerance(ReportForm& report, engine::ResultPanel& result,
+                  const engine::Tolerance& tolerance) {
     report.setHard(tolerance.hard);
     report.refreshIfChanged();
     result.N_rongcuo_max.setValue(tolerance.max);
     result.N_rongcuo_min.setValue(tolerance.min);
 }
 
-}  // namespace engine
+}  // namespace report

@@ -7,16 +7,19 @@
 #include <vector>
 
 #include "engine/ConditionReport.h"
+#include "engine/ReportSource.h"
 #include "engine/Verdicts.h"
 #include "toolkit/Button.h"
+#include "toolkit/Docking.h"
 #include "toolkit/Label.h"
 #include "toolkit/TextBox.h"
-#include "toolkit/Timer.h"
 #include "toolkit/Window.h"
 
 namespace engine {
-
 class ResultPanel;
+}
+
+namespace report {
 
 // Ftongji, "条件统计": what each active condition strikes (alone, in run
 // order, and alone of all), which conditions take part in 容错, how the
@@ -26,17 +29,10 @@ class ResultPanel;
 class ReportForm final : public toolkit::Window {
 public:
     static constexpr const char* kTitle = "条件统计";
-    static constexpr const char* kNothingStruck = "本条件没有杀掉任何一注";
     static constexpr const char* kPassesAll = "这一注不违反任何条件";
 
     // What the edition provides.
-    struct Source {
-        std::function<std::string()> fingerprint;  // changes when a condition may have
-        std::function<Verdicts()> verdicts;
-        std::function<std::pair<int, int>()> toleranceRange;  // the main window's selectors
-        // The row of the typed bet in the edition's table, or 0 and a message.
-        std::function<int(std::string_view text, std::string& error)> findBet;
-    };
+    using Source = engine::ReportSource;
 
     ReportForm(Source source, const toolkit::Window& mainWindow);
 
@@ -44,18 +40,14 @@ public:
     toolkit::Button C_chazhu{"查注"};  // looks it up
     toolkit::TextBox T_chazhu_jieguo;  // the answer, read-only
     toolkit::Label L_rongcuo;          // survivors by conditions broken, under 容错
-    toolkit::Timer Timer1{100};        // keeps the window docked
 
-    // What the report says beside a row: that its condition strikes nothing.
-    static std::string noteOf(const ReportRow& row) { return row.alone == 0 ? kNothingStruck : ""; }
-
-    const ConditionReport& report() const { return m_report; }
-    const Verdicts& verdicts() const { return m_verdicts; }
+    const engine::ConditionReport& report() const { return m_report; }
+    const engine::Verdicts& verdicts() const { return m_verdicts; }
     // The conditions that do not take part in 容错, by name.
     const std::set<std::string>& hard() const { return m_hard; }
     void setHard(std::set<std::string> names);
     void setTakesPart(const std::string& name, bool takesPart);
-    Tolerance tolerance() const;
+    engine::Tolerance tolerance() const;
 
     // The conditions a typed bet breaks, in run order; none and a message
     // when the text is not a bet of the edition.
@@ -73,23 +65,23 @@ public:
 
 private:
     void onLoad() override;
-    void dock();
     void lookUp();
     void refresh();
 
     Source m_source;
-    const toolkit::Window& m_main;
+    toolkit::Docking m_docking;
     std::set<std::string> m_hard;
     std::string m_fingerprint;
     bool m_isStale = true;
-    Verdicts m_verdicts;
-    ConditionReport m_report;
+    engine::Verdicts m_verdicts;
+    engine::ConditionReport m_report;
     std::function<void(int)> m_onTakingPart;
     std::function<void()> m_onReport;
 };
 
 // Sets 容错 as a scheme gives it: the conditions that do not take part, then
 // the selectors, once their range has followed the conditions.
-void setTolerance(ReportForm& report, ResultPanel& result, const Tolerance& tolerance);
+void setTolerance(ReportForm& report, engine::ResultPanel& result,
+                  const engine::Tolerance& tolerance);
 
-}  // namespace engine
+}  // namespace report
