@@ -37,7 +37,7 @@ DrawImport::DrawImport(StoreWorker& worker, StatusLine& status, DrawList& list,
 
 bool DrawImport::acceptsPaste(std::size_t bytes) {
     if (bytes <= kMaxPastedBytes) return true;
-    m_status.say("粘贴的文字太大（" + std::to_string((bytes + (1u << 20) - 1) >> 20) +
+    m_status.say("粘贴的文字太大（" + std::to_string(bytes >> 20) +
                  " MB，最多 " + std::to_string(kMaxPastedBytes >> 20) +
                  " MB）：请存成文件，用【从文件导入…】导入");
     return false;

@@ -50,7 +50,6 @@ StoreWorker::~StoreWorker() {
     {
         const std::lock_guard lock(m_state->mutex);
         m_state->stopped = true;
-        m_state->jobs.clear();
     }
     m_state->woken.notify_all();
 }
@@ -85,7 +84,7 @@ void StoreWorker::submit(Job job) {
             {
                 std::unique_lock lock(state->mutex);
                 state->woken.wait(lock, [&state] { return state->stopped || !state->jobs.empty(); });
-                if (state->stopped) return;
+                if (state->jobs.empty()) return;
                 next = std::move(state->jobs.front());
                 state->jobs.pop_front();
             }

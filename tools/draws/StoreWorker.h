@@ -17,8 +17,8 @@ namespace draws {
 // one after another, and its answer comes back on the user-interface thread
 // through Host::post, so that a file another program holds, or a long import,
 // never stops the window. The thread starts with the first job and is never
-// joined: on destruction it drops what is still queued, finishes the job in
-// hand on its own, and posts nothing more.
+// joined: on destruction it finishes the jobs queued (an import the player
+// asked for is saved) on its own, and posts nothing more.
 class StoreWorker {
 public:
     // What a job sees on the worker thread.
