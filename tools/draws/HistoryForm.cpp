@@ -9,6 +9,7 @@
 #include "history/ImportReport.h"
 #include "toolkit/Host.h"
 #include "toolkit/Placement.h"
+#include "toolkit/SavedFile.h"
 #include "tools/draws/PastDraws.h"
 
 namespace draws {
@@ -136,11 +137,10 @@ void HistoryForm::exportFile() {
     if (m_lottery.empty()) return;
     const std::string path = m_host.chooseFileToSave("导出开奖号", kCsvFilter);
     if (path.empty()) return;
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << history::drawsToCsv(m_draws);
-    file.close();
-    m_status =
-        file ? "已导出 " + std::to_string(m_draws.size()) + " 期到 " + path : "写不了文件：" + path;
+    std::string error;
+    m_status = toolkit::saveFileAtomically(path, history::drawsToCsv(m_draws), error)
+                   ? "已导出 " + std::to_string(m_draws.size()) + " 期到 " + path
+                   : "写不了文件：" + path;
     changed();
 }
 
