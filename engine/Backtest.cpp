@@ -66,11 +66,11 @@ std::string backtestText(const Backtest& backtest) {
     std::vector<std::vector<std::string>> lines = {
         {"条件", "设置", "杀注比例", "错杀率", "错杀期数", "参与容错", "差于随机"}};
     for (const auto& condition : backtest.conditions) {
-        lines.push_back(
-            {condition.name, condition.summary, percentText(backtest.betShare(condition)),
-             percentText(backtest.winnerShare(condition)), std::to_string(condition.winnersBroken),
-             condition.takesPart ? "是" : "否",
-             backtest.isWorseThanChance(condition) ? "是" : "否"});
+        lines.push_back({condition.name, condition.summary,
+                         percentText(backtest.betShare(condition)),
+                         percentText(backtest.winnerShare(condition)),
+                         std::to_string(condition.winnersBroken), condition.takesPart ? "是" : "否",
+                         backtest.isWorseThanChance(condition) ? "是" : "否"});
     }
     return alignedText(lines, {false, false, true, true, true, false, false}) +
            backtestSummary(backtest) + "\n";

@@ -184,8 +184,8 @@ void KillAssistant::confirm() {
 void KillAssistant::fillFromHistory() {
     const auto fill = [this](std::vector<std::string> draws, const std::string& why) {
         if (draws.empty()) {
-            m_host.showMessage(
-                why.empty() ? "开奖历史里没有开奖号，请先在【开奖历史】里导入" : why, "提示");
+            m_host.showMessage(why.empty() ? "开奖历史里没有开奖号，请先在【开奖历史】里导入" : why,
+                               "提示");
             return;
         }
         for (std::size_t box = 0; box < 5; ++box)

@@ -61,8 +61,7 @@ QVariant BacktestTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant BacktestTableModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant BacktestTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
     static const QString headers[] = {QStringLiteral("条件"), QStringLiteral("设置"),
                                       QStringLiteral("杀注比例"), QStringLiteral("错杀率"),

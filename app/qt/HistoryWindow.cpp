@@ -235,10 +235,8 @@ QWidget* HistoryWindow::drawsTab() {
                 if (box && report.ok()) box->clear();
             });
     });
-    connect(importFile, &QPushButton::clicked, this,
-            [this] { m_form.drawImport().importFile(); });
-    connect(exportFile, &QPushButton::clicked, this,
-            [this] { m_form.drawExport().exportFile(); });
+    connect(importFile, &QPushButton::clicked, this, [this] { m_form.drawImport().importFile(); });
+    connect(exportFile, &QPushButton::clicked, this, [this] { m_form.drawExport().exportFile(); });
     connect(remove, &QPushButton::clicked, this, [this] { deleteSelected(); });
     return page;
 }

@@ -31,14 +31,13 @@ std::optional<std::string> fileText(const std::string& path, std::string& why) {
 
 }  // namespace
 
-DrawImport::DrawImport(StoreWorker& worker, StatusLine& status, DrawList& list,
-                       toolkit::Host& host)
+DrawImport::DrawImport(StoreWorker& worker, StatusLine& status, DrawList& list, toolkit::Host& host)
     : m_worker(worker), m_status(status), m_list(list), m_host(host) {}
 
 bool DrawImport::acceptsPaste(std::size_t bytes) {
     if (bytes <= kMaxPastedBytes) return true;
-    m_status.say("粘贴的文字太大（" + std::to_string(bytes >> 20) +
-                 " MB，最多 " + std::to_string(kMaxPastedBytes >> 20) +
+    m_status.say("粘贴的文字太大（" + std::to_string(bytes >> 20) + " MB，最多 " +
+                 std::to_string(kMaxPastedBytes >> 20) +
                  " MB）：请存成文件，用【从文件导入…】导入");
     return false;
 }

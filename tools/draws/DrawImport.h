@@ -42,8 +42,7 @@ public:
     // says what to do instead.
     bool acceptsPaste(std::size_t bytes);
     // `done` runs with the report once the import is over.
-    void importText(std::string text,
-                    std::function<void(const history::ImportReport&)> done = {});
+    void importText(std::string text, std::function<void(const history::ImportReport&)> done = {});
     void importFile();
 
     bool isRunning() const { return m_running > 0; }

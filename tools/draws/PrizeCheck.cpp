@@ -18,9 +18,9 @@ void PrizeCheck::checkTyped(std::string_view text) {
 
 void PrizeCheck::checkNewest() {
     const auto& drawn = m_list.draws();
-    m_result = drawn.empty() ? "没有开奖号：请先导入开奖历史"
-                             : drawn.front().issue + " 期  " +
-                                   checkText(m_edition, drawn.front().numbers);
+    m_result = drawn.empty()
+                   ? "没有开奖号：请先导入开奖历史"
+                   : drawn.front().issue + " 期  " + checkText(m_edition, drawn.front().numbers);
     m_status.changed();
 }
 

@@ -41,8 +41,7 @@ void StoreWorker::Session::post(std::function<void()> work) {
     });
 }
 
-StoreWorker::StoreWorker(toolkit::Host& host)
-    : m_state(std::make_shared<Session::State>(host)) {
+StoreWorker::StoreWorker(toolkit::Host& host) : m_state(std::make_shared<Session::State>(host)) {
     m_state->alive = m_alive;
 }
 
@@ -83,7 +82,8 @@ void StoreWorker::submit(Job job) {
             std::pair<std::string, Job> next;
             {
                 std::unique_lock lock(state->mutex);
-                state->woken.wait(lock, [&state] { return state->stopped || !state->jobs.empty(); });
+                state->woken.wait(lock,
+                                  [&state] { return state->stopped || !state->jobs.empty(); });
                 if (state->jobs.empty()) return;
                 next = std::move(state->jobs.front());
                 state->jobs.pop_front();

@@ -2,9 +2,9 @@
 
 #include <QAbstractBarSeries>
 #include <QApplication>
+#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QChartView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,8 +20,8 @@
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
-#include "app/qt/QtHost.h"
 #include "app/qt/HistoryColours.h"
+#include "app/qt/QtHost.h"
 #include "tests/history/TempFolder.h"
 
 namespace {
@@ -191,6 +191,32 @@ TEST_F(HistoryWindowTest, AFileThatIsNoHistoryIsLeftAloneAndTheProgramGoesOn) {
     click("C_tsm_sha_0");
     click("C_guolv_ks");
     EXPECT_EQ(form.result.count(), 252u);
+}
+
+// A known issue with other numbers is a conflict: the paste stays for the
+// player to mend; with 覆盖已有期号 ticked it replaces the stored numbers.
+TEST_F(HistoryWindowTest, AConflictingPasteStaysUnlessReplacingIsTicked) {
+    click("C_lishi");
+    find<QLineEdit>("T_caizhong_xin")->setText(QStringLiteral("广东11选5"));
+    click("C_caizhong_tianjia");
+    settle();
+    auto* box = find<QPlainTextEdit>("T_kaijiang_zhantie");
+    box->setPlainText(QStringLiteral("2026120801 03 07 01 11 05"));
+    click("C_kaijiang_daoru");
+    settle();
+    const QString changed = QStringLiteral("2026120801 04 05 06 07 08");
+    for (const bool replace : {false, true}) {
+        SCOPED_TRACE(replace);
+        box->setPlainText(changed);
+        find<QCheckBox>("Check_fugai")->setChecked(replace);
+        click("C_kaijiang_daoru");
+        settle();
+        EXPECT_EQ(box->toPlainText(), replace ? QString() : changed);
+        EXPECT_EQ(cell("Li_kaijiang", 0, 1),
+                  replace ? QStringLiteral("04 05 06 07 08") : QStringLiteral("03 07 01 11 05"));
+        EXPECT_EQ(form.lishi.drawImport().lastReport()->replaced, replace ? 1 : 0);
+        EXPECT_TRUE(status().contains(QStringLiteral("冲突")) != replace) << status().toStdString();
+    }
 }
 
 // A paste too big for the box is refused with a clear answer and the box
