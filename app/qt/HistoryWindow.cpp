@@ -43,6 +43,7 @@ QTableView* table(QAbstractItemModel* model, const char* name, QWidget* parent) 
     widget->setModel(model);
     widget->verticalHeader()->hide();
     widget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    widget->verticalHeader()->setDefaultSectionSize(widget->fontMetrics().height() + 8);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget->setSelectionBehavior(QAbstractItemView::SelectRows);
     widget->setWordWrap(false);
@@ -266,7 +267,6 @@ QWidget* HistoryWindow::backtestTab() {
     m_backtestModel = new BacktestTableModel(m_form.backtests(), this);
     m_backtestTable = table(m_backtestModel, "Li_huice", page);
     m_backtestTable->setAccessibleName(QStringLiteral("回测表"));
-    m_backtestTable->verticalHeader()->setDefaultSectionSize(24);
     m_backtestTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_backtestTable->horizontalHeader()->setSectionResizeMode(BacktestTableModel::kSetting,
                                                               QHeaderView::Stretch);
