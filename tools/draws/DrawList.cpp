@@ -18,10 +18,6 @@ struct Reading {
 
 Reading readFrom(history::HistoryStore& store, std::string wanted) {
     Reading reading;
-    if (!store.isOpen()) {
-        reading.errorText = store.openError();
-        return reading;
-    }
     auto names = store.lotteries();
     if (!names.ok()) {
         reading.errorText = names.errorText;

@@ -61,14 +61,12 @@ void HistoryForm::newestDrawTexts(int count, DrawTexts answer) {
         auto why = std::make_shared<std::string>();
         history::HistoryStore& store = session.store();
         std::string lottery = chosen;
-        if (lottery.empty() && store.isOpen()) {
+        if (lottery.empty()) {
             const auto names = store.lotteries();
             if (!names.value.empty()) lottery = names.value.front();
             *why = names.errorText;
         }
-        if (!store.isOpen()) {
-            *why = store.openError();
-        } else if (!lottery.empty()) {
+        if (!lottery.empty()) {
             const auto stored = store.draws(lottery, count);
             *why = stored.errorText;
             for (const auto& draw : stored.value) texts->push_back(drawText(draw));

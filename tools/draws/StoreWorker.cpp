@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "history/HistoryStore.h"
+#include "history/StoreFault.h"
 #include "toolkit/Host.h"
 
 namespace draws {
@@ -26,10 +27,15 @@ struct StoreWorker::Session::State {
     std::unique_ptr<history::HistoryStore> store;
 };
 
+// A file another program held is tried again by the store itself, on each
+// call; any other failure by a store made anew.
 history::HistoryStore& StoreWorker::Session::store() {
     State& state = *m_state;
-    if (!state.store || !state.store->isOpen() || state.store->path() != state.path)
-        state.store = std::make_unique<history::HistoryStore>(state.path);
+    const bool isStale = !state.store || state.store->path() != state.path ||
+                         (!state.store->openError().empty() &&
+                          state.store->openError() !=
+                              history::faultMessage(history::StoreFault::Locked, state.path));
+    if (isStale) state.store = std::make_unique<history::HistoryStore>(state.path);
     return *state.store;
 }
 
