@@ -22,7 +22,9 @@ std::optional<std::vector<history::Draw>> drawsOfFile(const std::string& file,
     if (!text) return std::nullopt;
     history::ParsedDraws parsed = history::parseDrawLines(*text);
     if (!parsed.ok()) {
-        console.complain(file + ": " + history::importSummary({0, 0, parsed.errors, {}}));
+        history::ImportReport refused;
+        refused.errors = std::move(parsed.errors);
+        console.complain(file + ": " + history::importSummary(refused));
         return std::nullopt;
     }
     history::numberDraws(parsed.draws, "");

@@ -53,22 +53,27 @@ std::string percentText(double share) {
     return text;
 }
 
-std::string backtestText(const Backtest& backtest) {
-    std::vector<std::vector<std::string>> lines = {
-        {"条件", "设置", "杀注比例", "错杀率", "错杀期数", "参与容错"}};
-    for (const auto& condition : backtest.conditions) {
-        lines.push_back(
-            {condition.name, condition.summary, percentText(backtest.betShare(condition)),
-             percentText(backtest.winnerShare(condition)), std::to_string(condition.winnersBroken),
-             condition.takesPart ? "是" : "否"});
-    }
+std::string backtestSummary(const Backtest& backtest) {
     const int drawCount = static_cast<int>(backtest.draws.size());
-    return alignedText(lines, {false, false, true, true, true, false}) + "回测 " +
-           std::to_string(drawCount) + " 期：中奖号保留 " +
+    return "回测 " + std::to_string(drawCount) + " 期：中奖号保留 " +
            std::to_string(backtest.winnersSurvived) + " 期，被杀 " +
            std::to_string(drawCount - backtest.winnersSurvived) + " 期；最长连续被杀 " +
            std::to_string(backtest.longestStruckRun) + " 期；当前剩 " +
-           std::to_string(backtest.survivorsToday) + " 注\n";
+           std::to_string(backtest.survivorsToday) + " 注";
+}
+
+std::string backtestText(const Backtest& backtest) {
+    std::vector<std::vector<std::string>> lines = {
+        {"条件", "设置", "杀注比例", "错杀率", "错杀期数", "参与容错", "差于随机"}};
+    for (const auto& condition : backtest.conditions) {
+        lines.push_back({condition.name, condition.summary,
+                         percentText(backtest.betShare(condition)),
+                         percentText(backtest.winnerShare(condition)),
+                         std::to_string(condition.winnersBroken), condition.takesPart ? "是" : "否",
+                         backtest.isWorseThanChance(condition) ? "是" : "否"});
+    }
+    return alignedText(lines, {false, false, true, true, true, false, false}) +
+           backtestSummary(backtest) + "\n";
 }
 
 }  // namespace engine

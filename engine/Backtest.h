@@ -47,6 +47,11 @@ struct Backtest {
     double winnerShare(const BacktestCondition& c) const {
         return draws.empty() ? 0.0 : static_cast<double>(c.winnersBroken) / draws.size();
     }
+    // It struck a larger share of the past winners than of all bets: a bet
+    // killed at random would have been the better condition.
+    bool isWorseThanChance(const BacktestCondition& c) const {
+        return winnerShare(c) > betShare(c);
+    }
 };
 
 // One verdict run's answers looked up for every draw, newest first; no run per
@@ -55,12 +60,17 @@ struct Backtest {
 Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
                     const Survivors& survivors, const std::vector<PastWinner>& newestFirst);
 
-// The back-test as aligned text: one condition a line with its two shares and
-// the winners it broke, then the overall lines:
-//   条件    设置    杀注比例  错杀率  错杀期数
-//   杀和值  杀 15       0.2%    1.0%         1
+// The back-test as aligned text: one condition a line with its two shares,
+// the winners it broke, whether it takes part in 容错 and whether it was worse
+// than chance, then the summary line:
+//   条件    设置    杀注比例  错杀率  错杀期数  参与容错  差于随机
+//   杀和值  杀 15       0.2%    1.0%         1  是        是
 //   回测 100 期：中奖号保留 97 期，被杀 3 期；最长连续被杀 2 期；当前剩 251 注
 std::string backtestText(const Backtest& backtest);
+
+// The summary line, without a line end:
+//   "回测 100 期：中奖号保留 97 期，被杀 3 期；最长连续被杀 2 期；当前剩 251 注"
+std::string backtestSummary(const Backtest& backtest);
 
 // "12.5%": one decimal.
 std::string percentText(double share);

@@ -20,7 +20,8 @@ Connection& Connection::operator=(Connection&& other) noexcept {
     return *this;
 }
 
-Connection Connection::open(const std::string& path, bool writable, bool create) {
+Connection Connection::open(const std::string& path, bool writable, bool create,
+                            int busyTimeoutMs) {
     const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) |
                       (writable && create ? SQLITE_OPEN_CREATE : 0);
     sqlite3* db = nullptr;
@@ -29,7 +30,7 @@ Connection Connection::open(const std::string& path, bool writable, bool create)
     Connection connection(db);
     if (code != SQLITE_OK) throw SqliteError{db ? sqlite3_extended_errcode(db) : code};
     sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db, busyTimeoutMs);
     return connection;
 }
 

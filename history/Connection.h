@@ -23,11 +23,13 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Waits this long for another connection's lock before giving up.
-    static constexpr int kBusyTimeoutMs = 200;
+    // Waits this long for another connection's lock before giving up: longer
+    // than another program's import of a large file takes.
+    static constexpr int kBusyTimeoutMs = 5000;
 
     // Never creates the file unless `create`; read-only unless `writable`.
-    static Connection open(const std::string& path, bool writable, bool create);
+    static Connection open(const std::string& path, bool writable, bool create,
+                           int busyTimeoutMs = kBusyTimeoutMs);
 
     bool isOpen() const { return m_db != nullptr; }
     void execute(const char* sql);

@@ -138,13 +138,18 @@ ParsedDraws parseDrawLines(std::string_view text) {
             !hasDigit(read.draw.issue))
             return;
         if (read.kind == DrawLine::Kind::Draw) {
-            if (parsed.ok()) parsed.draws.push_back(std::move(read.draw));
+            if (!parsed.ok()) return;
+            parsed.draws.push_back(std::move(read.draw));
+            parsed.lines.push_back(number);
             return;
         }
         if (isFirst && (!hasDigit(line) || hasLetter(line))) return;  // a header
         parsed.errors.push_back({number, read.fault});
     });
-    if (!parsed.ok()) parsed.draws.clear();
+    if (!parsed.ok()) {
+        parsed.draws.clear();
+        parsed.lines.clear();
+    }
     return parsed;
 }
 

@@ -48,6 +48,7 @@ DrawLine parseDrawLine(std::string_view line);
 
 struct ParsedDraws {
     std::vector<Draw> draws;        // in the order of the lines; none when a line is refused
+    std::vector<int> lines;         // the line each draw was read from, 1 for the first
     std::vector<LineError> errors;  // every refused line, in order
     bool ok() const { return errors.empty(); }
 };

@@ -1,7 +1,10 @@
 #include "history/HistoryFile.h"
 
+#include <sqlite3.h>
+
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "history/Statement.h"
 #include "history/Transaction.h"
@@ -46,28 +49,6 @@ int pragmaValue(const Connection& connection, const char* pragma) {
     return statement.step() ? statement.intAt(0) : 0;
 }
 
-void createSchema(Connection& connection) {
-    Transaction transaction(connection);
-    connection.execute(kSchema);
-    transaction.commit();
-}
-
-HistoryFile createdFile(const std::string& path) {
-    std::error_code error;
-    const fs::path parent = fs::path(path).parent_path();
-    if (!parent.empty()) fs::create_directories(parent, error);
-    if (error) return failed(StoreFault::CannotCreate);
-    try {
-        Connection connection = Connection::open(path, true, true);
-        createSchema(connection);
-        return {std::move(connection), {}};
-    } catch (const SqliteError&) {
-        // Only what this call made goes: the file did not exist before.
-        fs::remove(path, error);
-        return failed(StoreFault::CannotCreate);
-    }
-}
-
 bool nobodyMayWrite(const std::string& path) {
     constexpr auto write =
         fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
@@ -81,13 +62,21 @@ bool isIntact(const Connection& connection) {
     return check.step() && check.textAt(0) == "ok";
 }
 
+// The tables are made only in a file that holds nothing yet, and in one
+// transaction that first takes the write lock: when two programs create the
+// file at once, one makes them and the other finds them made.
+void createSchemaIfEmpty(Connection& connection) {
+    Transaction transaction(connection);
+    if (pragmaValue(connection, "SELECT count(*) FROM sqlite_master") == 0 &&
+        pragmaValue(connection, "PRAGMA application_id") == 0) {
+        connection.execute(kSchema);
+        transaction.commit();
+    }
+}
+
 // Reading comes first, so that a file that is no SQLite database, or not
 // ours, is only ever read.
-HistoryFile existingFile(const std::string& path, Access access) {
-    const bool writable = access == Access::ReadWrite;
-    if (writable && nobodyMayWrite(path)) return failed(StoreFault::ReadOnly);
-    Connection connection = Connection::open(path, writable, false);
-    if (writable && connection.isReadOnly()) return failed(StoreFault::ReadOnly);
+HistoryFile checkedFile(Connection connection, bool writable) {
     if (pragmaValue(connection, "PRAGMA application_id") != kApplicationId ||
         pragmaValue(connection, "PRAGMA user_version") != kSchemaVersion) {
         return failed(StoreFault::NotHistory);
@@ -100,22 +89,67 @@ HistoryFile existingFile(const std::string& path, Access access) {
     return {std::move(connection), {}};
 }
 
+// Nothing is ever removed: a file found missing may have been made by
+// another program by the time SQLite opens it, and an empty file left by a
+// failed creation is an empty database that the next opening fills.
+HistoryFile writableFile(const std::string& path, int busyWaitMs) {
+    std::error_code error;
+    const bool missing = !fs::exists(path, error) && !error;
+    if (missing) {
+        const fs::path parent = fs::path(path).parent_path();
+        if (!parent.empty()) fs::create_directories(parent, error);
+        if (error) return failed(StoreFault::CannotCreate);
+        if (HistoryFile::beforeCreating) std::exchange(HistoryFile::beforeCreating, nullptr)();
+    } else if (nobodyMayWrite(path)) {
+        return failed(StoreFault::ReadOnly);
+    }
+    Connection connection;
+    try {
+        connection = Connection::open(path, true, missing, busyWaitMs);
+    } catch (const SqliteError& fault) {
+        return failed(missing ? StoreFault::CannotCreate : faultOfSqliteCode(fault.code));
+    }
+    if (connection.isReadOnly()) return failed(StoreFault::ReadOnly);
+    createSchemaIfEmpty(connection);
+    return checkedFile(std::move(connection), true);
+}
+
+// A program that died while saving leaves its journal, which only a
+// connection that may write can roll back; until then every read-only one
+// fails. Opened for writing once, the first read restores the file.
+void rollBackInterruptedWrite(const std::string& path, int busyWaitMs) {
+    Connection connection = Connection::open(path, true, false, busyWaitMs);
+    pragmaValue(connection, "SELECT count(*) FROM sqlite_master");
+}
+
+HistoryFile readableFile(const std::string& path, int busyWaitMs) {
+    std::error_code error;
+    if (!fs::exists(path, error) && !error) return failed(StoreFault::Missing);
+    try {
+        return checkedFile(Connection::open(path, false, false, busyWaitMs), false);
+    } catch (const SqliteError& fault) {
+        if (fault.code != SQLITE_READONLY_ROLLBACK || nobodyMayWrite(path)) throw;
+    }
+    rollBackInterruptedWrite(path, busyWaitMs);
+    return checkedFile(Connection::open(path, false, false, busyWaitMs), false);
+}
+
 }  // namespace
 
-HistoryFile HistoryFile::open(const std::string& path, Access access) {
+bool HistoryFile::isInterruptedWrite(int sqliteCode) {
+    return sqliteCode == SQLITE_READONLY_ROLLBACK;
+}
+
+HistoryFile HistoryFile::open(const std::string& path, Access access, int busyWaitMs) {
     if (path.empty()) return failed(StoreFault::NoPath);
     try {
         if (path == kInMemory) {
             Connection connection = Connection::open(path, true, true);
-            createSchema(connection);
+            createSchemaIfEmpty(connection);
             return {std::move(connection), {}};
         }
-        std::error_code error;
-        const bool exists = fs::exists(path, error);
-        if (!exists && !error) {
-            return access == Access::ReadOnly ? failed(StoreFault::Missing) : createdFile(path);
-        }
-        return existingFile(path, access);
+        return access == Access::ReadWrite ? writableFile(path, busyWaitMs)
+                                           : readableFile(path, busyWaitMs);
     } catch (const SqliteError& error) {
         return failed(faultOfSqliteCode(error.code));
     }

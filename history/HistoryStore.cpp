@@ -1,6 +1,8 @@
 #include "history/HistoryStore.h"
 
 #include <algorithm>
+#include <array>
+#include <unordered_map>
 #include <utility>
 
 #include "history/DrawLines.h"
@@ -23,11 +25,49 @@ std::string_view trimmed(std::string_view name) {
 }
 
 template <class Result>
-Result refusal(std::string text) {
+Result refusal(std::string text, bool isBusy = false) {
     Result result{};
     result.errorText = std::move(text);
+    result.isBusy = isBusy;
     return result;
 }
+
+template <class Result>
+Result refusal(StoreFault fault, const std::string& path) {
+    return refusal<Result>(faultMessage(fault, path), fault == StoreFault::Locked);
+}
+
+// "03 07 01 11 05"
+std::string numbersText(const std::array<int, kBallCount>& numbers) {
+    std::string text;
+    for (const int number : numbers) {
+        if (!text.empty()) text += ' ';
+        text += static_cast<char>('0' + number / 10);
+        text += static_cast<char>('0' + number % 10);
+    }
+    return text;
+}
+
+std::string lineText(int line) {
+    return "第 " + std::to_string(line) + " 行：";
+}
+
+// The first draw whose issue has not the shape of the stored ones, or of the
+// first one given when none is stored, as a message; "" when all fit.
+std::string misshapenIssue(const std::vector<Draw>& draws, const std::vector<bool>& wasGiven,
+                           const std::vector<int>& lines, std::string example) {
+    for (std::size_t i = 0; example.empty() && i < draws.size(); ++i) {
+        if (wasGiven[i]) example = draws[i].issue;
+    }
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        if (example.empty() || fitsIssueShape(draws[i].issue, example)) continue;
+        return lineText(lines[i]) + (wasGiven[i] ? "期号 " : "没有期号，下一期 ") + draws[i].issue +
+               " 与已有期号的格式不同（如 " + example + "）";
+    }
+    return {};
+}
+
+constexpr std::size_t kProgressStep = 1000;
 
 std::string unknownLottery(std::string_view name) {
     return "没有这个彩种：" + std::string(trimmed(name));
@@ -35,30 +75,46 @@ std::string unknownLottery(std::string_view name) {
 
 }  // namespace
 
-HistoryStore::HistoryStore(std::string path, Access access)
-    : m_path(std::move(path)), m_access(access) {
-    HistoryFile file = HistoryFile::open(m_path, access);
+HistoryStore::HistoryStore(std::string path, Access access, int busyWaitMs)
+    : m_path(std::move(path)), m_access(access), m_busyWaitMs(busyWaitMs) {
+    open();
+}
+
+void HistoryStore::open() const {
+    HistoryFile file = HistoryFile::open(m_path, m_access, m_busyWaitMs);
     m_connection = std::move(file.connection);
-    if (file.fault) m_openError = faultMessage(*file.fault, m_path);
+    m_openFault = file.fault;
+    m_openError = file.fault ? faultMessage(*file.fault, m_path) : std::string();
+}
+
+bool HistoryStore::isOpen() const {
+    if (m_openFault == StoreFault::Locked) open();
+    return !m_openFault;
 }
 
 // Runs `work` when the store is open, turning an SQLite failure into the
-// store's message; any transaction `work` began is rolled back by then.
+// store's message; any transaction `work` began is rolled back by then. A
+// read that meets a crashed writer's journal opens the file again, which
+// rolls it back, and reads once more.
 template <class Result, class Work>
 Result HistoryStore::answer(Work&& work) const {
-    if (!isOpen()) return refusal<Result>(m_openError);
-    try {
-        return work();
-    } catch (const SqliteError& error) {
-        return refusal<Result>(faultMessage(faultOfSqliteCode(error.code), m_path));
+    for (bool isFirst = true;; isFirst = false) {
+        if (!isOpen()) return refusal<Result>(*m_openFault, m_path);
+        try {
+            return work();
+        } catch (const SqliteError& error) {
+            if (!isFirst || !HistoryFile::isInterruptedWrite(error.code)) {
+                return refusal<Result>(faultOfSqliteCode(error.code), m_path);
+            }
+        }
+        open();
     }
 }
 
 template <class Result, class Work>
 Result HistoryStore::change(Work&& work) {
-    if (isOpen() && m_access == Access::ReadOnly) {
-        return refusal<Result>(faultMessage(StoreFault::ReadOnly, m_path));
-    }
+    if (m_access == Access::ReadOnly && isOpen())
+        return refusal<Result>(StoreFault::ReadOnly, m_path);
     return answer<Result>(std::forward<Work>(work));
 }
 
@@ -129,32 +185,100 @@ Outcome<std::string> HistoryStore::newestIssue(std::string_view lottery) const {
     });
 }
 
-ImportReport HistoryStore::importText(std::string_view lottery, std::string_view text) {
+ImportReport HistoryStore::importText(std::string_view lottery, std::string_view text,
+                                      ImportMode mode, const ImportProgress& progress) {
     ParsedDraws parsed = parseDrawLines(text);
-    if (!parsed.ok()) return ImportReport{0, 0, std::move(parsed.errors), {}};
-    return addDraws(lottery, std::move(parsed.draws));
+    if (!parsed.ok()) {
+        ImportReport report;
+        report.errors = std::move(parsed.errors);
+        return report;
+    }
+    return saved(lottery, std::move(parsed), mode, progress);
 }
 
-ImportReport HistoryStore::addDraws(std::string_view lottery, std::vector<Draw> draws) {
-    return change<ImportReport>([this, lottery, &draws] {
+ImportReport HistoryStore::addDraws(std::string_view lottery, std::vector<Draw> draws,
+                                    ImportMode mode, const ImportProgress& progress) {
+    ParsedDraws read;
+    read.draws = std::move(draws);
+    for (std::size_t i = 0; i < read.draws.size(); ++i) {
+        read.lines.push_back(static_cast<int>(i) + 1);
+    }
+    return saved(lottery, std::move(read), mode, progress);
+}
+
+ImportReport HistoryStore::saved(std::string_view lottery, ParsedDraws read, ImportMode mode,
+                                 const ImportProgress& progress) {
+    return change<ImportReport>([this, lottery, &read, mode, &progress] {
         if (trimmed(lottery).empty()) return refusal<ImportReport>("彩种名称不能为空");
+        std::vector<Draw>& draws = read.draws;
         Transaction transaction(m_connection);
         const auto known = lotteryId(lottery);
         const int id = known ? *known : addedLottery(lottery);
-        numberDraws(draws, newestOf(id));
-        // A known issue is skipped; a bad draw fails the CHECK and so the import.
+        const std::string newest = newestOf(id);
+        std::vector<bool> wasGiven;
+        for (const Draw& draw : draws) wasGiven.push_back(!draw.issue.empty());
+        numberDraws(draws, newest);
+        std::string misshapen = misshapenIssue(draws, wasGiven, read.lines, newest);
+        if (!misshapen.empty()) return refusal<ImportReport>(std::move(misshapen));
+
+        // A bad draw fails the CHECK and so the import.
         Statement insert(m_connection,
                          "INSERT INTO draw VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"
                          " ON CONFLICT (lottery, issue) DO NOTHING");
+        Statement stored(m_connection,
+                         "SELECT n1, n2, n3, n4, n5 FROM draw WHERE lottery = ?1 AND issue = ?2");
+        Statement replace(m_connection,
+                          "UPDATE draw SET n1 = ?3, n2 = ?4, n3 = ?5, n4 = ?6, n5 = ?7"
+                          " WHERE lottery = ?1 AND issue = ?2");
+        const auto bindDraw = [id](Statement& statement, const Draw& draw) -> Statement& {
+            statement.bind(1, id).bind(2, draw.issue);
+            for (int k = 0; k < kBallCount; ++k) statement.bind(k + 3, draw.numbers[k]);
+            return statement;
+        };
+        std::unordered_map<std::string_view, std::size_t> firstOfIssue;
         ImportReport report;
-        for (const Draw& draw : draws) {
-            insert.bind(1, id).bind(2, draw.issue);
-            for (int k = 0; k < kBallCount; ++k) insert.bind(k + 3, draw.numbers[k]);
-            insert.run();
-            report.imported += m_connection.changes();
+        for (std::size_t i = 0; i < draws.size(); ++i) {
+            if (progress && i > 0 && i % kProgressStep == 0) progress(i, draws.size());
+            const Draw& draw = draws[i];
+            const auto [first, isNew] = firstOfIssue.try_emplace(draw.issue, i);
+            if (!isNew) {
+                const Draw& earlier = draws[first->second];
+                if (earlier.numbers == draw.numbers) {
+                    ++report.skipped;
+                } else {
+                    report.conflicts.push_back(lineText(read.lines[i]) + draw.issue + " 期在第 " +
+                                               std::to_string(read.lines[first->second]) +
+                                               " 行是 " + numbersText(earlier.numbers) +
+                                               "，与本行不同");
+                }
+                continue;
+            }
+            bindDraw(insert, draw).run();
+            if (m_connection.changes() > 0) {
+                ++report.imported;
+                continue;
+            }
+            stored.bind(1, id).bind(2, draw.issue).step();
+            std::array<int, kBallCount> numbers{};
+            for (int k = 0; k < kBallCount; ++k) numbers[k] = stored.intAt(k);
+            stored.run();
+            if (numbers == draw.numbers) {
+                ++report.skipped;
+            } else if (mode == ImportMode::ReplaceStored) {
+                bindDraw(replace, draw).run();
+                ++report.replaced;
+            } else {
+                report.conflicts.push_back(lineText(read.lines[i]) + draw.issue + " 期已有 " +
+                                           numbersText(numbers) + "，与本行不同");
+            }
+        }
+        if (progress) progress(draws.size(), draws.size());
+        if (!report.conflicts.empty()) {
+            ImportReport refused;
+            refused.conflicts = std::move(report.conflicts);
+            return refused;
         }
         transaction.commit();
-        report.skipped = static_cast<int>(draws.size()) - report.imported;
         return report;
     });
 }

@@ -23,10 +23,15 @@ class HistoryStore {
 public:
     // A history in memory only, gone with the store (for tests).
     static constexpr const char* kInMemory = HistoryFile::kInMemory;
+    // How long a call waits for another program's lock on the file.
+    static constexpr int kBusyWaitMs = Connection::kBusyTimeoutMs;
 
-    explicit HistoryStore(std::string path, Access access = Access::ReadWrite);
+    explicit HistoryStore(std::string path, Access access = Access::ReadWrite,
+                          int busyWaitMs = kBusyWaitMs);
 
-    bool isOpen() const { return m_openError.empty(); }
+    // Whether the file is open. A file another program held when it was
+    // opened is tried again, here and by every call, until it opens.
+    bool isOpen() const;
     // Why the file could not be opened, or "".
     const std::string& openError() const { return m_openError; }
     const std::string& path() const { return m_path; }
@@ -43,28 +48,43 @@ public:
     Outcome<std::string> newestIssue(std::string_view lottery) const;
 
     // Reads the text (DrawLines.h) and adds its draws, all or none; the
-    // lottery is added when it is new. Issues the lottery has are skipped and
-    // counted; draws without an issue are numbered on from the newest
-    // (IssueNumbers.h). importSummary(report) is the line to show.
-    ImportReport importText(std::string_view lottery, std::string_view text);
-    // The same for draws already read: each has five different numbers 1..11.
-    ImportReport addDraws(std::string_view lottery, std::vector<Draw> draws);
+    // lottery is added when it is new. Issues the lottery has with the same
+    // numbers are skipped and counted; with other numbers they conflict (and
+    // nothing is imported) unless `mode` replaces them, as do two lines of one
+    // issue with different numbers. Issues must have the shape of the
+    // lottery's (or, for a new one, of the text's first issue; IssueNumbers.h);
+    // draws without an issue are numbered on from the newest. importSummary
+    // (report) is the line to show.
+    ImportReport importText(std::string_view lottery, std::string_view text,
+                            ImportMode mode = ImportMode::KeepStored,
+                            const ImportProgress& progress = {});
+    // The same for draws already read, each with five different numbers
+    // 1..11; the messages count them as lines from 1.
+    ImportReport addDraws(std::string_view lottery, std::vector<Draw> draws,
+                          ImportMode mode = ImportMode::KeepStored,
+                          const ImportProgress& progress = {});
     // How many of the issues the lottery had.
     Outcome<int> deleteDraws(std::string_view lottery, const std::vector<std::string>& issues);
 
 private:
+    void open() const;
     template <class Result, class Work>
     Result answer(Work&& work) const;
     template <class Result, class Work>
     Result change(Work&& work);
+    ImportReport saved(std::string_view lottery, ParsedDraws read, ImportMode mode,
+                       const ImportProgress& progress);
     std::optional<int> lotteryId(std::string_view name) const;
     int addedLottery(std::string_view name);
     std::string newestOf(int lotteryId) const;
 
     std::string m_path;
     Access m_access = Access::ReadWrite;
-    Connection m_connection;
-    std::string m_openError;
+    int m_busyWaitMs = kBusyWaitMs;
+    // Opened again while another program holds the file.
+    mutable Connection m_connection;
+    mutable std::optional<StoreFault> m_openFault;
+    mutable std::string m_openError;
 };
 
 }  // namespace history

@@ -6,7 +6,19 @@ namespace history {
 
 namespace {
 
-constexpr std::size_t kListedErrors = 5;
+constexpr std::size_t kListed = 5;
+
+// "；a；b；…": the first five of `items`, each as `text` writes it.
+template <class Item, class Text>
+std::string firstFive(const std::vector<Item>& items, Text&& text) {
+    std::string listed;
+    for (std::size_t i = 0; i < items.size() && i < kListed; ++i) {
+        listed += i == 0 ? "：" : "；";
+        listed += text(items[i]);
+    }
+    if (items.size() > kListed) listed += "；…";
+    return listed;
+}
 
 }  // namespace
 
@@ -15,12 +27,14 @@ std::string importSummary(const ImportReport& report) {
     std::string text = "导入 " + std::to_string(report.imported) + " 期，跳过重复 " +
                        std::to_string(report.skipped) + " 期，错误 " +
                        std::to_string(report.errors.size()) + " 行";
-    for (std::size_t i = 0; i < report.errors.size() && i < kListedErrors; ++i) {
-        const LineError& error = report.errors[i];
-        text += i == 0 ? "：" : "；";
-        text += "第 " + std::to_string(error.line) + " 行 " + faultText(error.fault);
+    text += firstFive(report.errors, [](const LineError& error) {
+        return "第 " + std::to_string(error.line) + " 行 " + faultText(error.fault);
+    });
+    if (!report.conflicts.empty()) {
+        text += "，期号冲突 " + std::to_string(report.conflicts.size()) + " 行";
+        text += firstFive(report.conflicts, [](const std::string& conflict) { return conflict; });
     }
-    if (report.errors.size() > kListedErrors) text += "；…";
+    if (report.replaced > 0) text += "，覆盖 " + std::to_string(report.replaced) + " 期";
     return text;
 }
 

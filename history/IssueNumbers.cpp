@@ -7,6 +7,30 @@ bool isNewerIssue(std::string_view issue, std::string_view than) {
     return issue > than;
 }
 
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isDigitsOnly(std::string_view issue) {
+    for (const char c : issue) {
+        if (!isDigit(c)) return false;
+    }
+    return !issue.empty();
+}
+
+}  // namespace
+
+bool fitsIssueShape(std::string_view issue, std::string_view example) {
+    if (isDigitsOnly(issue) && isDigitsOnly(example)) return true;
+    if (issue.size() != example.size()) return false;
+    for (std::size_t i = 0; i < issue.size(); ++i) {
+        if (isDigit(example[i]) ? !isDigit(issue[i]) : issue[i] != example[i]) return false;
+    }
+    return true;
+}
+
 std::string nextIssue(std::string_view newest) {
     if (newest.empty()) return "1";
     std::string next(newest);

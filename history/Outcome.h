@@ -8,6 +8,9 @@ namespace history {
 // (naming the file or the lottery, in the program's words).
 struct Status {
     std::string errorText;
+    // The file was held by another program (SQLITE_BUSY or SQLITE_LOCKED): the
+    // same call may work a moment later, with the same store.
+    bool isBusy = false;
     bool ok() const { return errorText.empty(); }
 };
 

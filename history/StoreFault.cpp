@@ -29,6 +29,9 @@ std::string faultMessage(StoreFault fault, const std::string& path) {
 }
 
 StoreFault faultOfSqliteCode(int code) {
+    // A crashed writer's journal that a reader may not roll back: the file is
+    // not read-only for that, it cannot be opened until it is recovered.
+    if (code == SQLITE_READONLY_ROLLBACK) return StoreFault::CannotOpen;
     switch (code & 0xFF) {
         case SQLITE_NOTADB:
             return StoreFault::NotHistory;

@@ -1,38 +1,17 @@
 #include "scheme/SchemeFiles.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "toolkit/Host.h"
+#include "toolkit/SavedFile.h"
 
 namespace scheme {
 namespace {
 
 constexpr const char* kSaveFailedTitle = "保存方案出错";
 constexpr const char* kLoadFailedTitle = "载入方案出错";
-
-// Writes beside the target, then renames over it.
-bool writeWhole(const std::string& path, const std::string& text) {
-    const std::string partial = path + ".part";
-    {
-        std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-        if (!file) return false;
-        file << text;
-        file.flush();
-        if (!file) {
-            file.close();
-            std::remove(partial.c_str());
-            return false;
-        }
-    }
-    if (std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -50,7 +29,8 @@ std::optional<std::string> readFile(const std::string& path) {
 void saveSchemeFile(toolkit::Host& host, const Scheme& scheme) {
     const std::string path = host.chooseFileToSave(kSaveCaption, kFileFilter);
     if (path.empty()) return;
-    if (!writeWhole(path, writeScheme(scheme))) {
+    std::string error;
+    if (!toolkit::saveFileAtomically(path, writeScheme(scheme), error)) {
         host.showMessage("方案没有保存：不能写入文件 " + path, kSaveFailedTitle);
     }
 }

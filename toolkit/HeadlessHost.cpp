@@ -63,6 +63,41 @@ std::string HeadlessHost::chooseFileToSave(std::string_view title, std::string_v
     return m_chosenFile;
 }
 
+void HeadlessHost::post(std::function<void()> work) {
+    {
+        const std::lock_guard lock(m_postedMutex);
+        m_posted.push_back(std::move(work));
+    }
+    m_postedArrived.notify_all();
+}
+
+int HeadlessHost::runPosted() {
+    int ran = 0;
+    for (;;) {
+        std::function<void()> work;
+        {
+            const std::lock_guard lock(m_postedMutex);
+            if (m_posted.empty()) return ran;
+            work = std::move(m_posted.front());
+            m_posted.pop_front();
+        }
+        work();
+        ++ran;
+    }
+}
+
+bool HeadlessHost::runPostedUntil(const std::function<bool()>& done,
+                                  std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        runPosted();
+        if (done()) return true;
+        std::unique_lock lock(m_postedMutex);
+        if (!m_postedArrived.wait_until(lock, deadline, [this] { return !m_posted.empty(); }))
+            return done();
+    }
+}
+
 std::vector<HeadlessHost::Call> HeadlessHost::callsOf(Kind kind) const {
     std::vector<Call> found;
     for (const auto& call : m_calls) {

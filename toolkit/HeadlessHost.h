@@ -1,6 +1,10 @@
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -39,6 +43,15 @@ public:
     void showTip(TipWindow& tip) override;
     std::string chooseFileToOpen(std::string_view title, std::string_view filter) override;
     std::string chooseFileToSave(std::string_view title, std::string_view filter) override;
+    // Queued until the test runs them, as a window's event loop would.
+    void post(std::function<void()> work) override;
+
+    // Runs the posted work queued so far (and what it posts in turn); how many.
+    int runPosted();
+    // Runs posted work as it arrives until `done` holds; false when it still
+    // does not after `timeout`.
+    bool runPostedUntil(const std::function<bool()>& done,
+                        std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
     const std::vector<Call>& calls() const { return m_calls; }
     std::vector<Call> callsOf(Kind kind) const;
@@ -69,6 +82,9 @@ private:
     std::function<void()> m_onYield;
     std::function<void()> m_onMessage;
     std::string m_chosenFile;
+    std::mutex m_postedMutex;
+    std::condition_variable m_postedArrived;
+    std::deque<std::function<void()>> m_posted;
 };
 
 }  // namespace toolkit

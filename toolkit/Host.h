@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,9 @@ public:
     // They return the chosen path, or "" when the user cancels.
     virtual std::string chooseFileToOpen(std::string_view title, std::string_view filter) = 0;
     virtual std::string chooseFileToSave(std::string_view title, std::string_view filter) = 0;
+    // Runs `work` on the user-interface thread soon, after the events already
+    // queued; may be called from any thread.
+    virtual void post(std::function<void()> work) = 0;
 };
 
 }  // namespace toolkit

@@ -176,15 +176,19 @@ void KillAssistant::confirm() {
 // The newest five draws in boxes 0..4, newest first; fewer draws leave the
 // later boxes empty.
 void KillAssistant::fillFromHistory() {
-    std::string why;
-    const auto draws = m_historySource ? m_historySource(why) : std::vector<std::string>();
-    if (draws.empty()) {
-        m_host.showMessage(why.empty() ? "开奖历史里没有开奖号，请先在【开奖历史】里导入" : why,
-                           "提示");
-        return;
-    }
-    for (std::size_t box = 0; box < 5; ++box)
-        T_zuijin_kjh[box].setText(box < draws.size() ? draws[box] : std::string());
+    const auto fill = [this](std::vector<std::string> draws, const std::string& why) {
+        if (draws.empty()) {
+            m_host.showMessage(why.empty() ? "开奖历史里没有开奖号，请先在【开奖历史】里导入" : why,
+                               "提示");
+            return;
+        }
+        for (std::size_t box = 0; box < 5; ++box)
+            T_zuijin_kjh[box].setText(box < draws.size() ? draws[box] : std::string());
+    };
+    if (m_historySource)
+        m_historySource(fill);
+    else
+        fill({}, {});
 }
 
 void KillAssistant::derive() {

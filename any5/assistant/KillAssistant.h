@@ -68,10 +68,12 @@ public:
     TutorialWindow tutorial;
 
     toolkit::ButtonArray& padRow(int row);
-    // Where C_shahao_lishi reads the newest draws, newest first, each as
+    // Where C_shahao_lishi asks for the newest draws: the source answers
+    // later, on the user-interface thread, with them newest first, each as
     // "03 07 01 11 05"; none when the history has none, with the message
-    // saying why in `why`.
-    using HistorySource = std::function<std::vector<std::string>(std::string& why)>;
+    // saying why.
+    using HistoryAnswer = std::function<void(std::vector<std::string> draws, std::string why)>;
+    using HistorySource = std::function<void(HistoryAnswer answer)>;
     void setHistorySource(HistorySource source) { m_historySource = std::move(source); }
     // The pointer over the bare window: both confirm buttons white.
     void hoverSurface();

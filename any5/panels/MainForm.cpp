@@ -50,7 +50,9 @@ MainForm::MainForm(toolkit::Host& host)
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
     C_baozhong.setClickHandler([this] { baozhong.show(); });
-    shahao.setHistorySource([this](std::string& why) { return lishi.newestDrawTexts(5, why); });
+    shahao.setHistorySource([this](assistant::KillAssistant::HistoryAnswer answer) {
+        lishi.newestDrawTexts(5, std::move(answer));
+    });
     L_shahao_jiqiao.setClickHandler([this] { shahao.show(); });
     L_shahao_jiqiao.setMouseMoveHandler([this] {
         L_shahao_jiqiao.setUnderlined(true);

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGraphicsLayout>
 #include <QGroupBox>
@@ -14,49 +15,63 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
+#include "app/qt/BacktestTableModel.h"
+#include "app/qt/DrawTableModel.h"
+#include "app/qt/HistoryColours.h"
 #include "app/qt/QtColours.h"
 #include "app/qt/TimerBinding.h"
-#include "engine/TypedBet.h"
 #include "tools/draws/HistoryForm.h"
 
 namespace gui {
 namespace {
 
-const QColor kSurvived(0x2E, 0x9E, 0x44);
-const QColor kStruck(0xD6, 0x32, 0x32);
-const QColor kBetShare(0x5B, 0x8D, 0xD9);
-
-QTableWidget* table(const QStringList& headers, const char* name, QWidget* parent) {
-    auto* widget = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+QTableView* table(QAbstractItemModel* model, const char* name, QWidget* parent) {
+    auto* widget = new QTableView(parent);
     widget->setObjectName(QLatin1String(name));
-    widget->setHorizontalHeaderLabels(headers);
+    widget->setModel(model);
     widget->verticalHeader()->hide();
+    widget->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    widget->verticalHeader()->setDefaultSectionSize(widget->fontMetrics().height() + 8);
     widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    if (headers.size() > 1)
-        widget->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    widget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    widget->setWordWrap(false);
     return widget;
 }
+
+// Refuses a paste that would make the box too big to stay quick, and says
+// so in the status line.
+class PasteBox final : public QPlainTextEdit {
+public:
+    PasteBox(draws::DrawImport& import, QWidget* parent)
+        : QPlainTextEdit(parent), m_import(import) {}
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        const auto size = document()->characterCount() + source->text().size();
+        if (m_import.acceptsPaste(static_cast<std::size_t>(size)))
+            QPlainTextEdit::insertFromMimeData(source);
+    }
+
+private:
+    draws::DrawImport& m_import;
+};
 
 QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
     auto* widget = new QPushButton(caption, parent);
     widget->setObjectName(QLatin1String(name));
     return widget;
-}
-
-QString drawText(const std::array<int, 5>& numbers) {
-    QStringList texts;
-    for (const int n : numbers) texts << toQString(engine::twoDigits(n));
-    return texts.join(QLatin1Char(' '));
 }
 
 // A step from x to x + 1 at height `on` (0 or 1) for every draw, as the
@@ -139,19 +154,22 @@ HistoryWindow::HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow)
     column->addWidget(check);
 
     connect(m_lotteries, &QComboBox::currentTextChanged, this, [this](const QString& name) {
-        if (!m_isFilling && !name.isEmpty()) m_form.chooseLottery(name.toStdString());
+        if (!m_isFilling && !name.isEmpty()) m_form.drawList().choose(name.toStdString());
     });
     const auto addLottery = [this] {
         const QString name = m_newLottery->text().trimmed();
-        if (m_form.addLottery(name.toStdString())) m_newLottery->clear();
+        m_form.drawList().add(name.toStdString(), [box = QPointer<QLineEdit>(m_newLottery)] {
+            if (box) box->clear();
+        });
     };
     connect(add, &QPushButton::clicked, this, addLottery);
     connect(m_newLottery, &QLineEdit::returnPressed, this, addLottery);
     connect(checkTyped, &QPushButton::clicked, this,
-            [this] { m_form.checkTyped(m_typedDraw->text().toStdString()); });
+            [this] { m_form.prizeCheck().checkTyped(m_typedDraw->text().toStdString()); });
     connect(m_typedDraw, &QLineEdit::returnPressed, this,
-            [this] { m_form.checkTyped(m_typedDraw->text().toStdString()); });
-    connect(checkNewest, &QPushButton::clicked, this, [this] { m_form.checkNewest(); });
+            [this] { m_form.prizeCheck().checkTyped(m_typedDraw->text().toStdString()); });
+    connect(checkNewest, &QPushButton::clicked, this,
+            [this] { m_form.prizeCheck().checkNewest(); });
 
     new TimerBinding(form.Timer1, this);
     m_form.setChangeListener([this] { refresh(); });
@@ -167,38 +185,59 @@ HistoryWindow::~HistoryWindow() {
 QWidget* HistoryWindow::drawsTab() {
     auto* page = new QWidget(this);
     auto* row = new QHBoxLayout(page);
-    m_draws = table({QStringLiteral("期号"), QStringLiteral("开奖号"), QStringLiteral("回测"),
-                     QStringLiteral("中奖号违反的条件")},
-                    "Li_kaijiang", page);
-    m_draws->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    m_draws->horizontalHeader()->setStretchLastSection(true);
+    m_drawModel = new DrawTableModel(m_form, this);
+    m_draws = table(m_drawModel, "Li_kaijiang", page);
     m_draws->setAccessibleName(QStringLiteral("开奖号，最新在上"));
-    m_draws->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_draws->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Widths from the font, not from measuring every draw.
+    const QFontMetrics metrics = m_draws->fontMetrics();
+    QHeaderView* header = m_draws->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->resizeSection(DrawTableModel::kIssue,
+                          metrics.horizontalAdvance(QStringLiteral("20261208001")) + 16);
+    header->resizeSection(DrawTableModel::kNumbers,
+                          metrics.horizontalAdvance(QStringLiteral("00 00 00 00 00")) + 16);
+    header->resizeSection(DrawTableModel::kVerdict,
+                          metrics.horizontalAdvance(QStringLiteral("被杀")) + 24);
+    header->setStretchLastSection(true);
     row->addWidget(m_draws, 1);
 
     auto* side = new QVBoxLayout;
-    m_paste = new QPlainTextEdit(page);
+    m_paste = new PasteBox(m_form.drawImport(), page);
     m_paste->setObjectName(QStringLiteral("T_kaijiang_zhantie"));
     m_paste->setAccessibleName(QStringLiteral("粘贴开奖号"));
     m_paste->setPlaceholderText(QStringLiteral(
         "粘贴开奖号，一行一期：期号（可省）和 5 个号码，如\n2026120801 03 07 01 11 05"));
     side->addWidget(m_paste, 1);
+    auto* replace = new QCheckBox(QStringLiteral("覆盖已有期号"), page);
+    replace->setObjectName(QStringLiteral("Check_fugai"));
+    replace->setToolTip(QStringLiteral("已有的期号换成导入的号码；不打勾时，号码不同的行算作冲突"));
+    side->addWidget(replace);
     auto* importPaste = button(QStringLiteral("导入粘贴的开奖号"), "C_kaijiang_daoru", page);
     auto* importFile = button(QStringLiteral("从文件导入…"), "C_kaijiang_wenjian", page);
+    m_progress = new QProgressBar(page);
+    m_progress->setObjectName(QStringLiteral("P_daoru_jindu"));
+    m_progress->setAccessibleName(QStringLiteral("导入进度"));
+    m_progress->hide();
     auto* exportFile = button(QStringLiteral("导出 CSV…"), "C_kaijiang_daochu", page);
     auto* remove = button(QStringLiteral("删除所选"), "C_kaijiang_shanchu", page);
-    for (auto* widget : {importPaste, importFile, exportFile, remove}) side->addWidget(widget);
+    for (auto* widget :
+         std::initializer_list<QWidget*>{importPaste, importFile, m_progress, exportFile, remove})
+        side->addWidget(widget);
     row->addLayout(side, 1);
 
+    connect(replace, &QCheckBox::toggled, this,
+            [this](bool ticked) { m_form.drawImport().setReplaceStored(ticked); });
+    // The box empties once every line of it is in.
     connect(importPaste, &QPushButton::clicked, this, [this] {
-        m_form.importText(m_paste->toPlainText().toStdString());
-        if (m_status->text().startsWith(QStringLiteral("导入 ")) &&
-            m_status->text().contains(QStringLiteral("错误 0 行")))
-            m_paste->clear();
+        m_form.drawImport().importText(
+            m_paste->toPlainText().toStdString(),
+            [box = QPointer<QPlainTextEdit>(m_paste)](const history::ImportReport& report) {
+                if (box && report.ok()) box->clear();
+            });
     });
-    connect(importFile, &QPushButton::clicked, this, [this] { m_form.importFile(); });
-    connect(exportFile, &QPushButton::clicked, this, [this] { m_form.exportFile(); });
+    connect(importFile, &QPushButton::clicked, this, [this] { m_form.drawImport().importFile(); });
+    connect(exportFile, &QPushButton::clicked, this, [this] { m_form.drawExport().exportFile(); });
     connect(remove, &QPushButton::clicked, this, [this] { deleteSelected(); });
     return page;
 }
@@ -213,7 +252,7 @@ QWidget* HistoryWindow::backtestTab() {
     m_backtestCount->setAccessibleName(QStringLiteral("回测期数"));
     m_backtestCount->setRange(0, 1'000'000);
     m_backtestCount->setSpecialValueText(QStringLiteral("全部"));
-    m_backtestCount->setValue(draws::HistoryForm::kDefaultBacktestDraws);
+    m_backtestCount->setValue(draws::BacktestPanel::kDefaultDraws);
     row->addWidget(m_backtestCount);
     row->addWidget(new QLabel(QStringLiteral("期"), page));
     auto* run = button(QStringLiteral("回测"), "C_huice", page);
@@ -225,16 +264,12 @@ QWidget* HistoryWindow::backtestTab() {
     m_backtestSummary->setObjectName(QStringLiteral("L_huice_zongjie"));
     m_backtestSummary->setWordWrap(true);
     column->addWidget(m_backtestSummary);
-    m_backtestTable =
-        table({QStringLiteral("条件"), QStringLiteral("设置"), QStringLiteral("杀注比例"),
-               QStringLiteral("错杀率"), QStringLiteral("错杀期数")},
-              "Li_huice", page);
+    m_backtestModel = new BacktestTableModel(m_form.backtests(), this);
+    m_backtestTable = table(m_backtestModel, "Li_huice", page);
     m_backtestTable->setAccessibleName(QStringLiteral("回测表"));
-    m_backtestTable->verticalHeader()->setDefaultSectionSize(24);
-    m_backtestTable->horizontalHeaderItem(2)->setToolTip(
-        QStringLiteral("这个条件杀掉的注占全部注数的比例"));
-    m_backtestTable->horizontalHeaderItem(3)->setToolTip(
-        QStringLiteral("这个条件杀掉过去中奖号的比例：比杀注比例高，说明它杀中奖号比杀别的注更多"));
+    m_backtestTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_backtestTable->horizontalHeader()->setSectionResizeMode(BacktestTableModel::kSetting,
+                                                              QHeaderView::Stretch);
     // The table above the bars; the player moves the line between them.
     auto* split = new QSplitter(Qt::Vertical, page);
     split->setChildrenCollapsible(false);
@@ -258,61 +293,52 @@ QWidget* HistoryWindow::backtestTab() {
     column->addWidget(m_strip);
 
     connect(run, &QPushButton::clicked, this,
-            [this] { m_form.runBacktest(m_backtestCount->value()); });
+            [this] { m_form.backtests().run(m_backtestCount->value()); });
     return page;
 }
 
-// A 对奖 or a status line leaves thousands of draws as they were.
+// A 对奖 or a status line leaves thousands of draws as they were; a new
+// back-test redraws only the columns that speak of it.
 void HistoryWindow::refresh() {
-    if (m_form.revision() != m_shownRevision) {
-        m_shownRevision = m_form.revision();
+    const int listed = m_form.drawList().revision();
+    const int tested = m_form.backtests().revision();
+    if (listed != m_shownList) {
+        m_shownList = listed;
         fillLotteries();
-        fillDraws();
+        m_drawModel->reset();
+    } else if (tested != m_shownBacktest && m_drawModel->rowCount() > 0) {
+        emit m_drawModel->dataChanged(
+            m_drawModel->index(0, DrawTableModel::kVerdict),
+            m_drawModel->index(m_drawModel->rowCount() - 1, DrawTableModel::kBroken));
+    }
+    if (tested != m_shownBacktest) {
+        m_shownBacktest = tested;
+        m_backtestModel->reset();
         fillBacktest();
     }
-    m_status->setText(toQString(m_form.status()));
-    m_check->setText(toQString(m_form.checkResult()));
+    const std::string working = m_form.working();
+    m_status->setText(toQString(working.empty() ? m_form.status() : working));
+    m_check->setText(toQString(m_form.prizeCheck().result()));
+    const auto& progress = m_form.drawImport().progress();
+    m_progress->setVisible(progress.has_value());
+    if (progress) {
+        // Lines, in thousands, to stay within the bar's int.
+        m_progress->setRange(0, static_cast<int>(progress->total / 1000 + 1));
+        m_progress->setValue(static_cast<int>(progress->done / 1000));
+    }
 }
 
 void HistoryWindow::fillLotteries() {
-    if (!m_form.isLoaded()) return;
     m_isFilling = true;
     m_lotteries->clear();
-    for (const auto& name : m_form.lotteries()) m_lotteries->addItem(toQString(name));
-    m_lotteries->setCurrentText(toQString(m_form.lottery()));
+    for (const auto& name : m_form.drawList().lotteries()) m_lotteries->addItem(toQString(name));
+    m_lotteries->setCurrentText(toQString(m_form.drawList().lottery()));
     m_isFilling = false;
 }
 
-void HistoryWindow::fillDraws() {
-    const auto& drawn = m_form.draws();
-    // The newest draws were back-tested, in the same order.
-    const auto& backtest = m_form.backtest();
-    const std::size_t tested = backtest ? backtest->draws.size() : 0;
-    m_draws->setRowCount(static_cast<int>(drawn.size()));
-    for (int r = 0; r < static_cast<int>(drawn.size()); ++r) {
-        const auto at = static_cast<std::size_t>(r);
-        m_draws->setItem(r, 0, readOnlyCell(toQString(drawn[at].issue)));
-        m_draws->setItem(r, 1, readOnlyCell(drawText(drawn[at].numbers)));
-        QString verdict;
-        QStringList broken;
-        if (at < tested) {
-            const auto& record = backtest->draws[at];
-            verdict = record.survived ? QStringLiteral("保留") : QStringLiteral("被杀");
-            for (const int c : record.broken)
-                broken << toQString(backtest->conditions[static_cast<std::size_t>(c)].name);
-        }
-        auto* verdictCell = readOnlyCell(verdict);
-        if (at < tested)
-            verdictCell->setForeground(backtest->draws[at].survived ? kSurvived : kStruck);
-        m_draws->setItem(r, 2, verdictCell);
-        m_draws->setItem(r, 3, readOnlyCell(broken.join(QStringLiteral("、"))));
-    }
-}
-
 void HistoryWindow::fillBacktest() {
-    const auto& backtest = m_form.backtest();
+    const auto& backtest = m_form.backtests().backtest();
     if (!backtest) {
-        m_backtestTable->setRowCount(0);
         m_backtestSummary->clear();
         for (QChartView* view : {m_shares, m_strip}) {
             if (!view->chart()->series().isEmpty()) replaceChart(*view, new QChart);
@@ -320,35 +346,16 @@ void HistoryWindow::fillBacktest() {
         return;
     }
     const int drawCount = static_cast<int>(backtest->draws.size());
-    m_backtestSummary->setText(
-        QStringLiteral("回测 %1 期：中奖号保留 %2 期，被杀 %3 期；最长连续被杀 %4 期；当前剩 %5 注")
-            .arg(drawCount)
-            .arg(backtest->winnersSurvived)
-            .arg(drawCount - backtest->winnersSurvived)
-            .arg(backtest->longestStruckRun)
-            .arg(backtest->survivorsToday));
+    m_backtestSummary->setText(toQString(engine::backtestSummary(*backtest)));
 
-    m_backtestTable->setRowCount(static_cast<int>(backtest->conditions.size()));
     auto* betShares = new QBarSet(QStringLiteral("杀注比例"));
     auto* winnerShares = new QBarSet(QStringLiteral("错杀率"));
     betShares->setColor(kBetShare);
     winnerShares->setColor(kStruck);
     QStringList names;
-    int r = 0;
     for (const auto& condition : backtest->conditions) {
         const double betShare = backtest->betShare(condition);
         const double winnerShare = backtest->winnerShare(condition);
-        m_backtestTable->setItem(r, 0, readOnlyCell(toQString(condition.name)));
-        m_backtestTable->setItem(r, 1, readOnlyCell(toQString(condition.summary)));
-        m_backtestTable->setItem(r, 2,
-                                 readOnlyCell(toQString(engine::percentText(betShare)), true));
-        auto* winners = readOnlyCell(toQString(engine::percentText(winnerShare)), true);
-        // A condition that struck more winners than bets is worse than chance.
-        if (winnerShare > betShare) winners->setForeground(kStruck);
-        m_backtestTable->setItem(r, 3, winners);
-        m_backtestTable->setItem(r, 4,
-                                 readOnlyCell(QString::number(condition.winnersBroken), true));
-        ++r;
         names.prepend(toQString(condition.name));  // the first condition on top
         betShares->insert(0, betShare * 100.0);
         winnerShares->insert(0, winnerShare * 100.0);
@@ -399,11 +406,9 @@ void HistoryWindow::fillBacktest() {
 
 void HistoryWindow::deleteSelected() {
     std::vector<std::string> issues;
-    for (const auto& range : m_draws->selectedRanges()) {
-        for (int r = range.topRow(); r <= range.bottomRow(); ++r)
-            issues.push_back(m_draws->item(r, 0)->text().toStdString());
-    }
-    m_form.deleteDraws(issues);
+    for (const QModelIndex& row : m_draws->selectionModel()->selectedRows(DrawTableModel::kIssue))
+        issues.push_back(row.data().toString().toStdString());
+    m_form.drawList().remove(issues);
 }
 
 }  // namespace gui

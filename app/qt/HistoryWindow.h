@@ -8,13 +8,17 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
-class QTableWidget;
+class QProgressBar;
+class QTableView;
 
 namespace draws {
 class HistoryForm;
 }
 
 namespace gui {
+
+class BacktestTableModel;
+class DrawTableModel;
 
 // Flishi, "开奖历史", on screen: the lottery chooser, its draws newest first
 // with import, paste, export and delete; the 回测 tab with its table, the
@@ -31,25 +35,28 @@ private:
     QWidget* backtestTab();
     void refresh();
     void fillLotteries();
-    void fillDraws();
     void fillBacktest();
     void deleteSelected();
 
     draws::HistoryForm& m_form;
     QComboBox* m_lotteries = nullptr;
     QLineEdit* m_newLottery = nullptr;
-    QTableWidget* m_draws = nullptr;
+    DrawTableModel* m_drawModel = nullptr;
+    QTableView* m_draws = nullptr;
     QPlainTextEdit* m_paste = nullptr;
     QLabel* m_status = nullptr;
+    QProgressBar* m_progress = nullptr;
     QSpinBox* m_backtestCount = nullptr;
-    QTableWidget* m_backtestTable = nullptr;
+    BacktestTableModel* m_backtestModel = nullptr;
+    QTableView* m_backtestTable = nullptr;
     QLabel* m_backtestSummary = nullptr;
     QChartView* m_shares = nullptr;
     QChartView* m_strip = nullptr;
     QLineEdit* m_typedDraw = nullptr;
     QLabel* m_check = nullptr;
     bool m_isFilling = false;
-    int m_shownRevision = -1;
+    int m_shownList = -1;
+    int m_shownBacktest = -1;
 };
 
 }  // namespace gui

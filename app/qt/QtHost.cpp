@@ -70,6 +70,11 @@ void QtHost::showTip(toolkit::TipWindow& tip) {
     if (tip.isLoaded()) dialog.exec();
 }
 
+// Queued to the application object, which lives on the user-interface thread.
+void QtHost::post(std::function<void()> work) {
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(work), Qt::QueuedConnection);
+}
+
 std::string QtHost::chooseFileToOpen(std::string_view title, std::string_view filter) {
     return chooseFile(title, filter, false);
 }

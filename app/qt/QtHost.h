@@ -24,6 +24,7 @@ public:
     void showTip(toolkit::TipWindow& tip) override;
     std::string chooseFileToOpen(std::string_view title, std::string_view filter) override;
     std::string chooseFileToSave(std::string_view title, std::string_view filter) override;
+    void post(std::function<void()> work) override;
 
 private:
     std::string chooseFile(std::string_view title, std::string_view filter, bool save);

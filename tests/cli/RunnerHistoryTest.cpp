@@ -52,9 +52,9 @@ TEST(RunnerHistory, ImportListExportAndBacktestFromTheStoreOrAFile) {
         quorvel({"backtest", "a.json", "--lottery", "广东11选5", "--db", db}, files);
     EXPECT_EQ(backtest.code, 0);
     EXPECT_EQ(backtest.out,
-              "条件    设置           杀注比例  错杀率  错杀期数  参与容错\n"
-              "胆码1   胆 03 07 出 2     81.8%   50.0%         2  是\n"
-              "通杀码  杀 11             45.5%   50.0%         2  是\n"
+              "条件    设置           杀注比例  错杀率  错杀期数  参与容错  差于随机\n"
+              "胆码1   胆 03 07 出 2     81.8%   50.0%         2  是        否\n"
+              "通杀码  杀 11             45.5%   50.0%         2  是        是\n"
               "回测 4 期：中奖号保留 3 期，被杀 1 期；最长连续被杀 1 期；当前剩 280 注\n");
     EXPECT_EQ(quorvel({"backtest", "a.json", "--draws", "d.txt"}, files).out, backtest.out);
     EXPECT_EQ(quorvel({"backtest", "a.json", "--draws", "d.txt", "--last", "1"}, files)

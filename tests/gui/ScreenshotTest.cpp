@@ -120,22 +120,27 @@ TEST(Screenshots, HistoryWindowWithABacktest) {
     pressShapes(form);
     form.result.C_guolv_ks.press();
     form.C_lishi.press();
-    ASSERT_TRUE(form.lishi.addLottery("广东11选5"));
+    const auto settled = [&form] { return form.lishi.working().empty(); };
+    form.lishi.drawList().add("广东11选5");
+    ASSERT_TRUE(QTest::qWaitFor(settled, 30'000));
     std::mt19937 random(2026);
     std::string draws;
-    for (int i = 1; i <= 120; ++i) {
+    for (int i = 1; i <= 300; ++i) {
         std::vector<int> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
         std::shuffle(numbers.begin(), numbers.end(), random);
-        draws += std::to_string(2026112800 + i);
+        draws += std::to_string(2026112000 + i);
         for (int k = 0; k < 5; ++k) draws += " " + std::to_string(numbers[k]);
         draws += "\n";
     }
-    form.lishi.importText(draws);
-    form.lishi.runBacktest(100);
-    form.lishi.checkNewest();
+    form.lishi.drawImport().importText(draws);
+    ASSERT_TRUE(QTest::qWaitFor(settled, 30'000));
+    form.lishi.backtests().run(100);
+    form.lishi.prizeCheck().checkNewest();
     auto* history = shown.window.findChild<QWidget*>(QStringLiteral("Flishi"));
     ASSERT_TRUE(history->isVisible());
-    history->findChild<QTabWidget*>(QStringLiteral("Tab_lishi"))->setCurrentIndex(1);
+    auto* tabs = history->findChild<QTabWidget*>(QStringLiteral("Tab_lishi"));
+    savePicture(*history, "any5-history-draws.png");
+    tabs->setCurrentIndex(1);
     savePicture(*history, "any5-history.png");
 }
 

@@ -103,14 +103,27 @@ TEST(HistoryDrawLines, SummaryCountsAndListsTheFirstFiveRefusedLines) {
         {1, LineFault::NotFiveNumbers}, {2, LineFault::NotFiveNumbers},
         {3, LineFault::NotFiveNumbers}, {4, LineFault::NotFiveNumbers},
         {5, LineFault::NotFiveNumbers}, {6, LineFault::RepeatedNumber}};
+    const std::vector<std::string> conflicts = {
+        "第 4 行：9 期已有 01 02 03 04 05，与本行不同",
+        "第 6 行：8 期在第 2 行是 01 02 03 04 06，与本行不同"};
     const std::pair<ImportReport, const char*> rows[] = {
-        {{12, 3, {}, {}}, "导入 12 期，跳过重复 3 期，错误 0 行"},
-        {{0, 0, {{3, LineFault::RepeatedNumber}, {7, LineFault::NumberOutOfRange}}, {}},
+        {{12, 3, 0, {}, {}, {}, false}, "导入 12 期，跳过重复 3 期，错误 0 行"},
+        {{0,
+          0,
+          0,
+          {{3, LineFault::RepeatedNumber}, {7, LineFault::NumberOutOfRange}},
+          {},
+          {},
+          false},
          "导入 0 期，跳过重复 0 期，错误 2 行：第 3 行 号码重复；第 7 行 号码超出 1..11"},
-        {{0, 0, six, {}},
+        {{0, 0, 0, six, {}, {}, false},
          "导入 0 期，跳过重复 0 期，错误 6 行：第 1 行 不是 5 个号码；第 2 行 不是 5 个号码；"
          "第 3 行 不是 5 个号码；第 4 行 不是 5 个号码；第 5 行 不是 5 个号码；…"},
-        {{0, 0, {}, "开奖历史文件只读，不能保存：h.sqlite"},
+        {{0, 0, 0, {}, conflicts, {}, false},
+         "导入 0 期，跳过重复 0 期，错误 0 行，期号冲突 2 行：第 4 行：9 期已有 01 02 03 04 05，"
+         "与本行不同；第 6 行：8 期在第 2 行是 01 02 03 04 06，与本行不同"},
+        {{3, 1, 2, {}, {}, {}, false}, "导入 3 期，跳过重复 1 期，错误 0 行，覆盖 2 期"},
+        {{0, 0, 0, {}, {}, "开奖历史文件只读，不能保存：h.sqlite", false},
          "开奖历史文件只读，不能保存：h.sqlite"},
     };
     for (const auto& [report, expected] : rows) EXPECT_EQ(history::importSummary(report), expected);

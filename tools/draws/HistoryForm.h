@@ -1,40 +1,34 @@
 #pragma once
 
-#include <array>
 #include <functional>
-#include <memory>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "engine/Backtest.h"
-#include "history/Draw.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Window.h"
+#include "tools/draws/BacktestPanel.h"
+#include "tools/draws/DrawExport.h"
+#include "tools/draws/DrawImport.h"
+#include "tools/draws/DrawList.h"
 #include "tools/draws/Edition.h"
+#include "tools/draws/PrizeCheck.h"
+#include "tools/draws/StatusLine.h"
+#include "tools/draws/StoreWorker.h"
 
-namespace history {
-class HistoryStore;
-}
 namespace toolkit {
 class Host;
 }
 
 namespace draws {
 
-// Flishi, "开奖历史": the lotteries of the kept history and the draws of the
-// chosen one, newest first; import from a pasted text or a file, export to
-// CSV, deletion (asked first); the back-test of the main window's conditions
-// on the newest draws; and the prize check of its result against a draw.
-// The history file opens when the window first needs it; when it cannot be
-// used, the window says why in its status line and the program goes on.
+// Flishi, "开奖历史": the window made of its parts, one job each — the list of
+// lotteries and draws, import, export, 回测 and 对奖 — over one worker thread
+// that alone touches the history file. The file opens when the window first
+// needs it; when it cannot be used, the status line says why, the next call
+// tries again, and the program goes on.
 class HistoryForm final : public toolkit::Window {
 public:
     static constexpr const char* kTitle = "开奖历史";
-    static constexpr int kDefaultBacktestDraws = 100;
-    static constexpr const char* kCsvFilter = "CSV 文件 (*.csv)";
-    static constexpr const char* kDrawFileFilter = "开奖号文件 (*.txt *.csv);;所有文件 (*)";
 
     HistoryForm(Edition edition, toolkit::Host& host, const toolkit::Window& mainWindow);
     ~HistoryForm() override;
@@ -42,69 +36,46 @@ public:
     toolkit::Timer Timer1{100};  // keeps the window docked
 
     // The history file; taken before the window first opens it.
-    void setDatabasePath(std::string path) { m_path = std::move(path); }
-    const std::string& databasePath() const { return m_path; }
+    void setDatabasePath(std::string path) { m_worker.setPath(std::move(path)); }
+    const std::string& databasePath() const { return m_worker.path(); }
 
-    // The last message: an import summary, a fault of the file, a deletion.
-    const std::string& status() const { return m_status; }
-    bool hasHistory();
-    std::vector<std::string> lotteries();
-    const std::string& lottery() const { return m_lottery; }
-    void chooseLottery(const std::string& name);
-    // Adds a lottery and chooses it; false (and the status says why) when the
-    // name is empty or the file cannot save.
-    bool addLottery(const std::string& name);
-    // The chosen lottery's draws, newest first.
-    const std::vector<history::Draw>& draws() const { return m_draws; }
-
-    void importText(std::string_view text);
-    void importFile();
-    void exportFile();
-    // Asks first; nothing happens on 否.
-    void deleteDraws(const std::vector<std::string>& issues);
-
-    // 回测 over the newest `count` draws (all for 0 or less).
-    void runBacktest(int count);
-    const std::optional<engine::Backtest>& backtest() const { return m_backtest; }
-
-    // 对奖: the result against a typed draw, or the chosen lottery's newest.
-    void checkTyped(std::string_view text);
-    void checkNewest();
-    const std::string& checkResult() const { return m_check; }
-
-    // The newest `count` draws of the chosen lottery (the first one when none
-    // is chosen yet), newest first, each as "03 07 01 11 05"; fewer when it
-    // has fewer, and none with the reason in `why` when there is no history.
-    std::vector<std::string> newestDrawTexts(int count, std::string& why);
-
+    DrawList& drawList() { return m_list; }
+    DrawImport& drawImport() { return m_import; }
+    DrawExport& drawExport() { return m_export; }
+    BacktestPanel& backtests() { return m_backtests; }
+    PrizeCheck& prizeCheck() { return m_check; }
     const Edition& edition() const { return m_edition; }
 
-    // Counts the changes of the lotteries, the draws and the back-test, so
-    // that a view redraws its tables only when they changed.
-    int revision() const { return m_revision; }
+    // The last message: an import summary, a fault of the file, a deletion.
+    const std::string& status() const { return m_status.text(); }
+    // "正在导入…" or "正在读取…" while the history file is at work, else "".
+    std::string working() const;
+
+    // The newest `count` draws of the chosen lottery (the first one when none
+    // is chosen yet), newest first, each as "03 07 01 11 05", handed to
+    // `answer` on the user-interface thread; none, with the reason, when
+    // there is no history.
+    using DrawTexts = std::function<void(std::vector<std::string> texts, std::string why)>;
+    void newestDrawTexts(int count, DrawTexts answer);
 
     // The view redraws.
-    void setChangeListener(std::function<void()> listener) { m_onChange = std::move(listener); }
+    void setChangeListener(std::function<void()> listener) {
+        m_status.setChangeListener(std::move(listener));
+    }
 
 private:
     void onLoad() override;
     void dock();
-    history::HistoryStore* store();
-    void reloadDraws();
-    void changed();
 
     Edition m_edition;
-    toolkit::Host& m_host;
     const toolkit::Window& m_main;
-    std::string m_path;
-    std::unique_ptr<history::HistoryStore> m_store;
-    std::string m_lottery;
-    std::vector<history::Draw> m_draws;
-    std::string m_status;
-    std::optional<engine::Backtest> m_backtest;
-    std::string m_check;
-    std::function<void()> m_onChange;
-    int m_revision = 0;
+    StatusLine m_status;
+    StoreWorker m_worker;
+    DrawList m_list;
+    DrawImport m_import;
+    DrawExport m_export;
+    BacktestPanel m_backtests;
+    PrizeCheck m_check;
 };
 
 }  // namespace draws

@@ -1,0 +1,69 @@
+#include "app/qt/DrawTableModel.h"
+
+#include <QColor>
+#include <QStringList>
+
+#include "app/qt/HistoryColours.h"
+#include "app/qt/QtColours.h"
+#include "engine/TypedBet.h"
+#include "tools/draws/HistoryForm.h"
+
+namespace gui {
+
+DrawTableModel::DrawTableModel(draws::HistoryForm& form, QObject* parent)
+    : QAbstractTableModel(parent), m_form(form) {}
+
+void DrawTableModel::reset() {
+    beginResetModel();
+    endResetModel();
+}
+
+int DrawTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_form.drawList().draws().size());
+}
+
+int DrawTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
+    const auto& drawn = m_form.drawList().draws();
+    const auto row = static_cast<std::size_t>(index.row());
+    if (!index.isValid() || row >= drawn.size()) return {};
+    // The newest draws were back-tested, in the same order.
+    const auto& backtest = m_form.backtests().backtest();
+    const bool isTested = backtest && row < backtest->draws.size();
+    if (role == Qt::ForegroundRole && index.column() == kVerdict && isTested)
+        return backtest->draws[row].survived ? kSurvived : kStruck;
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+    switch (index.column()) {
+        case kIssue:
+            return toQString(drawn[row].issue);
+        case kNumbers: {
+            QStringList texts;
+            for (const int n : drawn[row].numbers) texts << toQString(engine::twoDigits(n));
+            return texts.join(QLatin1Char(' '));
+        }
+        case kVerdict:
+            if (!isTested) return QString();
+            return backtest->draws[row].survived ? QStringLiteral("保留") : QStringLiteral("被杀");
+        case kBroken: {
+            if (!isTested) return QString();
+            QStringList broken;
+            for (const int c : backtest->draws[row].broken)
+                broken << toQString(backtest->conditions[static_cast<std::size_t>(c)].name);
+            return broken.join(QStringLiteral("、"));
+        }
+        default:
+            return {};
+    }
+}
+
+QVariant DrawTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    static const QString headers[] = {QStringLiteral("期号"), QStringLiteral("开奖号"),
+                                      QStringLiteral("回测"), QStringLiteral("中奖号违反的条件")};
+    return section >= 0 && section < kColumns ? headers[section] : QVariant();
+}
+
+}  // namespace gui

@@ -1,0 +1,147 @@
+#include <benchmark/benchmark.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTableView>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "any5/panels/MainForm.h"
+#include "app/qt/Any5Window.h"
+#include "app/qt/Application.h"
+#include "app/qt/QtHost.h"
+#include "history/HistoryStore.h"
+
+namespace {
+
+// `count` draw lines, oldest first, issues from `first` on.
+std::string drawLines(int count, long long first) {
+    std::mt19937 random(11);
+    std::string text;
+    text.reserve(static_cast<std::size_t>(count) * 27);
+    std::vector<int> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    for (int i = 0; i < count; ++i) {
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        text += std::to_string(first + i);
+        for (int k = 0; k < 5; ++k) text += ' ' + std::to_string(numbers[k]);
+        text += '\n';
+    }
+    return text;
+}
+
+std::string freshFile(const char* name) {
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove(path);
+    return path.string();
+}
+
+// A real any-5 window (offscreen platform) over the history file.
+struct Shown {
+    explicit Shown(const std::string& path) {
+        form.lishi.setDatabasePath(path);
+        form.load();
+        host.setWindow(&window);
+        window.show();
+    }
+    bool waitSettled() {
+        QElapsedTimer waited;
+        waited.start();
+        while (!form.lishi.working().empty()) {
+            if (waited.elapsed() > 120'000) return false;
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        QCoreApplication::processEvents();
+        return true;
+    }
+    gui::QtHost host;
+    any5::MainForm form{host};
+    gui::Any5Window window{form};
+};
+
+// From 【开奖历史】 to the newest of 100,000 stored draws in the table, shown.
+void BM_OpenHistoryOn100000Draws(benchmark::State& state) {
+    const std::string path = freshFile("quorvel-bench-open.sqlite");
+    {
+        history::HistoryStore store(path);
+        if (!store.importText("广东11选5", drawLines(100'000, 2000000001)).ok())
+            state.SkipWithError("no history to open");
+    }
+    Shown shown(path);
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        shown.form.C_lishi.press();
+        if (!shown.waitSettled()) state.SkipWithError("the window did not settle");
+        auto* table = shown.window.findChild<QTableView*>(QStringLiteral("Li_kaijiang"));
+        if (table->model()->rowCount() != 100'000 ||
+            table->model()->index(0, 0).data().toString() != QStringLiteral("2000100000"))
+            state.SkipWithError("the newest draw is not on top");
+        table->viewport()->repaint();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        shown.form.lishi.unload();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenHistoryOn100000Draws)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+
+// An import of 100,000 lines from the window, and the longest the event loop
+// went without a turn meanwhile (longestGapMs).
+void BM_Import100000LinesKeepsTheWindowResponsive(benchmark::State& state) {
+    const std::string path = freshFile("quorvel-bench-import.sqlite");
+    Shown shown(path);
+    shown.form.C_lishi.press();
+    shown.waitSettled();
+    double longestGap = 0;
+    int round = 0;
+    for (auto _ : state) {
+        shown.form.lishi.drawList().add("彩种" + std::to_string(++round));
+        shown.waitSettled();
+        const std::string text = drawLines(100'000, 2000000001);
+        QElapsedTimer clock;
+        clock.start();
+        qint64 last = 0;
+        QTimer beat;
+        beat.setInterval(0);
+        QObject::connect(&beat, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            longestGap = std::max(longestGap, (now - last) / 1e6);
+            last = now;
+        });
+        beat.start();
+        const auto start = std::chrono::steady_clock::now();
+        shown.form.lishi.drawImport().importText(text);
+        last = clock.nsecsElapsed();
+        if (!shown.waitSettled()) state.SkipWithError("the import did not finish");
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        beat.stop();
+        if (shown.form.lishi.drawList().draws().size() != 100'000)
+            state.SkipWithError("not every line went in");
+    }
+    state.counters["longestGapMs"] = longestGap;
+}
+BENCHMARK(BM_Import100000LinesKeepsTheWindowResponsive)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    gui::setUpApplication(application);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
