@@ -61,8 +61,8 @@ TEST(TicketWindow, SolvesBesideTheMainWindowStopsAndCopiesAPlay) {
     auto* status = tickets->findChild<QLabel*>(QStringLiteral("L_baozhong_zhuangtai"));
     const QString statusBefore = status->text();
     QTest::qWait(700);  // several ticks and progress reports
-    ASSERT_NE(status->text(), statusBefore);
-    EXPECT_EQ(text->textCursor().selectedText(), selected);
+    ASSERT_NE(status->text().toStdString(), statusBefore.toStdString());
+    EXPECT_EQ(text->textCursor().selectedText().toStdString(), selected.toStdString());
     const auto before = form.shapes.C_tsm_sha[0].backColour();
     QTest::mouseClick(find("C_tsm_sha_0"), Qt::LeftButton);
     EXPECT_NE(form.shapes.C_tsm_sha[0].backColour(), before);
