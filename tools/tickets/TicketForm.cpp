@@ -235,7 +235,8 @@ void TicketForm::updateStatus() {
         solved += row.reduction ? 1 : 0;
         if (row.isSolving) {
             elapsed = row.progress.elapsedSeconds;
-            const auto& cells = ticketTable({row}).cells.front();
+            const TicketTable table = ticketTable({row});
+            const auto& cells = table.cells.front();
             if (!cells[TicketTable::kCount].empty())
                 best = "，" + std::string(row.play.name) + " 找到 " + cells[TicketTable::kCount] +
                        " 注，" + cells[TicketTable::kProof];
