@@ -6,31 +6,24 @@
 #include "cli/SchemeRun.h"
 #include "engine/ReportText.h"
 #include "reducer/Reducer.h"
+#include "tools/tickets/TicketTable.h"
 
 namespace cli {
 namespace {
 
-// The plays side by side, the cheapest and the best guaranteed prize per 元
-// pointed out (every row of a tie).
+// The plays side by side, as the 保中缩票 window shows them.
 std::string playTable(const std::vector<reducer::Reduction>& reductions) {
-    std::vector<const reducer::Reduction*> all;
-    for (const auto& reduction : reductions) all.push_back(&reduction);
-    const reducer::PlayMarks marks = reducer::markPlays(all);
-    std::vector<std::vector<std::string>> lines = {
-        {"玩法", "注数", "成本(元)", "单注奖金", "保底奖金", "最高奖金", "是否已证最少", "备注"}};
-    for (std::size_t i = 0; i < reductions.size(); ++i) {
-        const auto& reduction = reductions[i];
-        std::string note = marks.isCheapest[i] ? reducer::kCheapestMark : "";
-        if (marks.paysBest[i])
-            note += (note.empty() ? "" : "、") + std::string(reducer::kPaysBestMark);
-        const auto& info = reducer::playInfo(reduction.play);
-        lines.push_back(
-            {std::string(info.name), std::to_string(reduction.count()),
-             std::to_string(reduction.cost()), std::to_string(info.prize),
-             std::to_string(reduction.leastPrize), std::to_string(reduction.mostPrize),
-             reduction.isProven() ? "是" : "下界 " + std::to_string(reduction.lowerBound), note});
-    }
-    return engine::alignedText(lines, {false, true, true, true, true, true, false, false});
+    std::vector<tickets::PlayRow> rows;
+    for (const auto& reduction : reductions)
+        rows.push_back({reducer::playInfo(reduction.play), reduction, "", false, {}});
+    const tickets::TicketTable table = tickets::ticketTable(rows);
+    using Table = tickets::TicketTable;
+    std::vector<std::vector<std::string>> lines = {{Table::kHeader.begin(), Table::kHeader.end()}};
+    for (const auto& cells : table.cells) lines.emplace_back(cells.begin(), cells.end());
+    std::vector<bool> isNumber;
+    for (int column = 0; column < Table::kColumns; ++column)
+        isNumber.push_back(Table::isNumber(column));
+    return engine::alignedText(lines, isNumber);
 }
 
 }  // namespace

@@ -5,11 +5,13 @@
 #include <CbcModel.hpp>
 #include <CbcStrategy.hpp>
 #include <CglZeroHalf.hpp>
+#include <CoinError.hpp>
 #include <CoinPackedMatrix.hpp>
 #include <OsiClpSolverInterface.hpp>
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <stdexcept>
 
 namespace reducer {
 
@@ -142,7 +144,12 @@ ExactOutcome solveExactly(const CoverModel& model, const std::vector<int>& colum
                         static_cast<double>(start.size()), true);
     SearchEvents events(search);
     cbc.passInEventHandler(&events);
-    cbc.branchAndBound();
+    try {
+        cbc.branchAndBound();
+    } catch (const CoinError& error) {
+        // Not a std::exception: told as one, for the caller's message.
+        throw std::runtime_error(error.methodName() + ": " + error.message());
+    }
 
     ExactOutcome outcome;
     outcome.cover = chosenColumns(cbc, model, columns);

@@ -20,7 +20,10 @@ int schonheimBound(int v, int k, int t);
 
 // For survivors holding every set of their size (all 462 any-5 bets, all 165
 // groups, or front-3 bets covering all 165 groups) and a play that is decided
-// by that set, the covering-design bound; 0 where none applies.
+// by that set, the covering-design bound: the least cover known where it is
+// known (任选二 10, 任选四 84, 任选八 16; 任选二 of the front 3, 25), else the
+// best bound known (任选三 28, 任选六 96, 任选七 30) or Schönheim's; 0 where
+// none applies.
 int fullSetBound(const Survivors& survivors, Play play);
 
 }  // namespace reducer

@@ -66,12 +66,18 @@ PlayMarks markPlays(const std::vector<const Reduction*>& reductions) {
     return marks;
 }
 
+std::string atLeastText(int lowerBound) {
+    return "至少 " + std::to_string(lowerBound) + " 注";
+}
+
+std::string proofText(const Reduction& reduction) {
+    return reduction.isProven() ? kProvenLeast : atLeastText(reduction.lowerBound);
+}
+
 std::string summaryLine(const Reduction& reduction) {
     const auto& info = playInfo(reduction.play);
-    const std::string proof =
-        reduction.isProven() ? "已证最少" : "下界 " + std::to_string(reduction.lowerBound);
     return std::string(info.name) + " " + std::to_string(reduction.count()) + " 注 " +
-           std::to_string(reduction.cost()) + " 元（" + proof + "），中奖 " +
+           std::to_string(reduction.cost()) + " 元（" + proofText(reduction) + "），中奖 " +
            std::to_string(reduction.leastPrize) + " 至 " + std::to_string(reduction.mostPrize) +
            " 元" + (reduction.wasStopped ? "，已停止" : "");
 }

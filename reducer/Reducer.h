@@ -77,9 +77,15 @@ PlayMarks markPlays(const std::vector<const Reduction*>& reductions);
 inline constexpr const char* kCheapestMark = "最低成本";
 inline constexpr const char* kPaysBestMark = "保底最划算";
 
+// How the window and the runner say what is known of a count: "已证最少" when
+// no fewer tickets exist, else "至少 96 注", the proven bound.
+inline constexpr const char* kProvenLeast = "已证最少";
+std::string atLeastText(int lowerBound);
+std::string proofText(const Reduction& reduction);
+
 // One line for a runner, for example
 //   "任选二 10 注 20 元（已证最少），中奖 6 至 24 元"
-//   "任选六 100 注 200 元（下界 92），中奖 90 至 180 元，已停止"
+//   "任选六 100 注 200 元（至少 96 注），中奖 90 至 180 元，已停止"
 std::string summaryLine(const Reduction& reduction);
 
 }  // namespace reducer

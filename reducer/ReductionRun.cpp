@@ -1,6 +1,7 @@
 #include "reducer/ReductionRun.h"
 
 #include <algorithm>
+#include <exception>
 #include <thread>
 
 #include "reducer/CoverHeuristics.h"
@@ -45,17 +46,26 @@ bool ReductionRun::shouldStop() const {
 void ReductionRun::searchBoth(const std::vector<int>& columns, std::vector<int>& cover) {
     m_localBest = static_cast<int>(cover.size());
     RowWeightingSearch local(m_model, columns, cover);
-    std::jthread localThread([this, &local](std::stop_token done) {
-        local.run(
-            m_bound, [this, &done] { return done.stop_requested() || shouldStop(); },
-            [this](int best) {
-                m_localBest = best;
-                report(best, m_bound);
-            });
+    // A failure on the helper thread is thrown again on this one, for the
+    // caller to catch, instead of ending the program.
+    std::exception_ptr localFailure;
+    std::jthread localThread([this, &local, &localFailure](std::stop_token done) {
+        try {
+            local.run(
+                m_bound, [this, &done] { return done.stop_requested() || shouldStop(); },
+                [this](int best) {
+                    m_localBest = best;
+                    report(best, m_bound);
+                });
+        } catch (...) {
+            localFailure = std::current_exception();
+            m_localBest = 0;  // ends the exact search too
+        }
     });
     auto exact = searchExactly(columns, cover);
     localThread.request_stop();
     localThread.join();
+    if (localFailure) std::rethrow_exception(localFailure);
     // The bound of the root relaxation told in progress may beat the final one.
     m_bound = std::max({m_bound, exact.bound, m_bestBound});
     const auto localBest = local.best();

@@ -15,6 +15,7 @@
 #include "app/qt/ScreenPlacement.h"
 #include "history/HistoryPath.h"
 #include "shell/HelpFolder.h"
+#include "tools/tickets/TicketForm.h"
 
 namespace gui {
 namespace {
@@ -117,6 +118,12 @@ int runMainWindow(QWidget& window) {
         QTimer::singleShot(0, &window, [&window] { quitOnceShown(window, 250); });
     }
     return QApplication::exec();
+}
+
+int leaveProgram(int code) {
+    if (tickets::runningSolvers() == 0) return code;
+    std::fflush(nullptr);
+    std::quick_exit(code);
 }
 
 }  // namespace gui

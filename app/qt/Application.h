@@ -36,4 +36,10 @@ std::string historyFile();
 // (scripts/package-check.sh).
 int runMainWindow(QWidget& window);
 
+// The program's exit with `code`, once its windows are gone. A solving thread
+// still at work is never waited for, and it may be inside the solver library,
+// whose statics it would outlive: then the program ends without destroying
+// them.
+int leaveProgram(int code);
+
 }  // namespace gui

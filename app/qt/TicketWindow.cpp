@@ -13,11 +13,12 @@
 #include "app/qt/QtColours.h"
 #include "app/qt/TimerBinding.h"
 #include "tools/tickets/TicketForm.h"
+#include "tools/tickets/TicketTable.h"
 
 namespace gui {
 namespace {
 
-enum Column { kPlay, kCount, kCost, kPrize, kLeast, kMost, kProven, kMark, kColumns };
+using Table = tickets::TicketTable;
 
 }  // namespace
 
@@ -53,17 +54,17 @@ TicketWindow::TicketWindow(tickets::TicketForm& form, QWidget* mainWindow)
     m_status->setWordWrap(true);
     column->addWidget(m_status);
 
-    m_table = new QTableWidget(0, kColumns, this);
+    m_table = new QTableWidget(0, Table::kColumns, this);
     m_table->setObjectName(QStringLiteral("Li_baozhong"));
     m_table->setAccessibleName(QStringLiteral("每种玩法的保中票"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("玩法"), QStringLiteral("注数"),
-                                        QStringLiteral("成本(元)"), QStringLiteral("单注奖金"),
-                                        QStringLiteral("保底奖金"), QStringLiteral("最高奖金"),
-                                        QStringLiteral("最少注数"), QStringLiteral("推荐")});
-    m_table->horizontalHeaderItem(kLeast)->setToolTip(
-        QStringLiteral("开奖号在结果里时，这些票至少中的奖金"));
-    m_table->horizontalHeaderItem(kProven)->setToolTip(
-        QStringLiteral("已证明：不可能用更少的票；否则给出至少需要的注数"));
+    QStringList header;
+    for (const char* title : Table::kHeader) header << QString::fromUtf8(title);
+    m_table->setHorizontalHeaderLabels(header);
+    m_table->horizontalHeaderItem(Table::kLeast)
+        ->setToolTip(QStringLiteral("开奖号在结果里时，这些票至少中的奖金"));
+    m_table->horizontalHeaderItem(Table::kProof)
+        ->setToolTip(QStringLiteral("%1：不可能用更少的票；否则给出至少需要的注数")
+                         .arg(QString::fromUtf8(reducer::kProvenLeast)));
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -108,49 +109,35 @@ void TicketWindow::refresh() {
         m_timeLimit->setValue(m_form.timeLimit());
     }
     const QColor stale = m_form.isStale() ? QColor(0x99, 0x99, 0x99) : QColor(Qt::black);
-    const auto& rows = m_form.rows();
-    const reducer::PlayMarks marks = m_form.marks();
+    const QColor pointedOut = m_form.isStale() ? stale : QColor(0xD6, 0x32, 0x32);
+    const Table table = m_form.table();
     m_isFilling = true;
-    m_table->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+    m_table->setRowCount(static_cast<int>(table.cells.size()));
+    for (int r = 0; r < m_table->rowCount(); ++r) {
         const auto at = static_cast<std::size_t>(r);
-        const auto& row = rows[at];
-        QString cells[kColumns];
-        cells[kPlay] = toQString(std::string(row.play.name));
-        cells[kPrize] = QString::number(row.play.prize);
-        if (row.reduction) {
-            const auto& found = *row.reduction;
-            cells[kCount] = QString::number(found.count());
-            cells[kCost] = QString::number(found.cost());
-            cells[kLeast] = QString::number(found.leastPrize);
-            cells[kMost] = QString::number(found.mostPrize);
-            cells[kProven] = found.isProven() ? QStringLiteral("已证明最少")
-                                              : QStringLiteral("至少 %1 注").arg(found.lowerBound);
-            QStringList notes;
-            if (marks.isCheapest[at]) notes << toQString(reducer::kCheapestMark);
-            if (marks.paysBest[at]) notes << toQString(reducer::kPaysBestMark);
-            if (found.wasStopped) notes << QStringLiteral("已停止");
-            cells[kMark] = notes.join(QStringLiteral("、"));
-        } else if (row.isSolving) {
-            cells[kCount] =
-                row.progress.bestCount > 0 ? QString::number(row.progress.bestCount) : QString();
-            cells[kProven] = QStringLiteral("至少 %1 注").arg(row.progress.lowerBound);
-            cells[kMark] =
-                QStringLiteral("计算中 %1 秒").arg(row.progress.elapsedSeconds, 0, 'f', 1);
-        } else {
-            cells[kMark] = toQString(row.note);
-        }
-        for (int c = 0; c < kColumns; ++c) {
-            auto* item = readOnlyCell(cells[c], c >= kCount && c <= kMost);
-            item->setForeground(stale);
-            if (c == kMark && (marks.isCheapest[at] || marks.paysBest[at]) && !m_form.isStale())
-                item->setForeground(QColor(0xD6, 0x32, 0x32));
-            m_table->setItem(r, c, item);
+        for (int c = 0; c < Table::kColumns; ++c) {
+            const QString text = toQString(table.cells[at][static_cast<std::size_t>(c)]);
+            const QColor colour = c == Table::kNote && table.isPointedOut[at] ? pointedOut : stale;
+            // Only changed cells are touched, so the player's selection stays.
+            QTableWidgetItem* item = m_table->item(r, c);
+            if (item == nullptr) {
+                item = readOnlyCell(text, Table::isNumber(c));
+                m_table->setItem(r, c, item);
+            } else if (item->text() != text) {
+                item->setText(text);
+            }
+            if (item->foreground().color() != colour) item->setForeground(colour);
         }
     }
     if (m_form.chosenRow() >= 0) m_table->selectRow(m_form.chosenRow());
     m_isFilling = false;
-    m_tickets->setPlainText(toQString(m_form.chosenTickets()));
+    // Rewritten only when the chosen play's tickets change: progress of the
+    // play solving must not take away a selection or the scroll position.
+    const QString tickets = toQString(m_form.chosenTickets());
+    if (tickets != m_shownTickets) {
+        m_shownTickets = tickets;
+        m_tickets->setPlainText(tickets);
+    }
 }
 
 }  // namespace gui

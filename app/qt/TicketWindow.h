@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "app/qt/SideWindow.h"
 
 class QDoubleSpinBox;
@@ -31,6 +33,7 @@ private:
     QDoubleSpinBox* m_timeLimit = nullptr;
     QTableWidget* m_table = nullptr;
     QPlainTextEdit* m_tickets = nullptr;
+    QString m_shownTickets;
     bool m_isFilling = false;
 };
 

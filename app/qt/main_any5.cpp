@@ -5,8 +5,9 @@
 #include "app/qt/Application.h"
 #include "app/qt/QtHost.h"
 
-int main(int argc, char** argv) {
-    if (!gui::hasDisplay()) return gui::reportNoDisplay("quorvel_any5");
+namespace {
+
+int run(int argc, char** argv) {
     QApplication application(argc, argv);
     gui::setUpApplication(application);
     // Ties the windows to their menu entry, data/org.quorvel.Any5.desktop.
@@ -20,4 +21,11 @@ int main(int argc, char** argv) {
     gui::Any5Window window(form);
     host.setWindow(&window);
     return gui::runMainWindow(window);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!gui::hasDisplay()) return gui::reportNoDisplay("quorvel_any5");
+    return gui::leaveProgram(run(argc, argv));
 }

@@ -5,8 +5,9 @@
 #include "app/qt/QtHost.h"
 #include "front3/MainForm.h"
 
-int main(int argc, char** argv) {
-    if (!gui::hasDisplay()) return gui::reportNoDisplay("quorvel_front3");
+namespace {
+
+int run(int argc, char** argv) {
     QApplication application(argc, argv);
     gui::setUpApplication(application);
     // Ties the windows to their menu entry, data/org.quorvel.Front3.desktop.
@@ -20,4 +21,11 @@ int main(int argc, char** argv) {
     gui::Front3Window window(form);
     host.setWindow(&window);
     return gui::runMainWindow(window);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!gui::hasDisplay()) return gui::reportNoDisplay("quorvel_front3");
+    return gui::leaveProgram(run(argc, argv));
 }

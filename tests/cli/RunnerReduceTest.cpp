@@ -170,13 +170,13 @@ TEST(RunnerReduce, TicketsWinForEverySurvivorAndRefusalsExitTwo) {
             ASSERT_FALSE(lines.empty());
             EXPECT_EQ(wordsOf(lines[0]),
                       (std::vector<std::string>{"玩法", "注数", "成本(元)", "单注奖金", "保底奖金",
-                                                "最高奖金", "是否已证最少", "备注"}));
+                                                "最高奖金", "最少注数", "备注"}));
             std::vector<std::string> rows;
             for (std::size_t i = 1; i < lines.size(); ++i) {
                 const auto words = wordsOf(lines[i]);
                 ASSERT_GE(words.size(), 7u) << lines[i];
                 EXPECT_EQ(words[2], std::to_string(2 * std::stoi(words[1]))) << lines[i];
-                EXPECT_EQ(words[6], "是") << lines[i];
+                EXPECT_EQ(words[6], "已证最少") << lines[i];
                 rows.push_back(words[0] + " " + words[1] +
                                (words.size() > 7 ? " " + words[7] : ""));
             }

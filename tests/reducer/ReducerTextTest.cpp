@@ -61,7 +61,7 @@ TEST(ReducerSummary, OneLineSaysCountCostProofAndPrizes) {
     stopped.mostPrize = 180;
     stopped.wasStopped = true;
     EXPECT_EQ(reducer::summaryLine(stopped),
-              "任选六 100 注 200 元（下界 92），中奖 90 至 180 元，已停止");
+              "任选六 100 注 200 元（至少 92 注），中奖 90 至 180 元，已停止");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -85,6 +88,83 @@ TEST(ReducerTicketForm, SolvesEveryPlayBesideTheCallerStopsCopiesAndGoesStale) {
     form.C_jisuan.press();
     EXPECT_FALSE(form.isRunning());
     EXPECT_EQ(form.status(), "没有可缩的号码：缩水结果为空，请先缩水");
+}
+
+struct FormOfBets {
+    std::string result;
+    toolkit::HeadlessHost host;
+    toolkit::Window main{"main"};
+    std::unique_ptr<tickets::TicketForm> form;
+
+    explicit FormOfBets(std::string bets) : result(std::move(bets)) {
+        form = std::make_unique<tickets::TicketForm>(
+            tickets::Source{[] { return reducer::SurvivorKind::Any5; }, [this] { return result; },
+                            [] { return ' '; }},
+            host, main);
+    }
+};
+
+// A solve that fails, with whatever it throws, tells so in its play's row;
+// the next plays are solved, and the run ends as usual.
+TEST(ReducerTicketForm, AFailingSolveIsNotedInItsRowAndTheNextPlaysGoOn) {
+    FormOfBets bets("01 02 03 04 05\r\n01 02 03 04 06");
+    bets.form->setSolver([](const reducer::Survivors& survivors, reducer::Play play,
+                            const reducer::Options& options) -> reducer::ReduceResult {
+        if (play == reducer::Play::Any3) throw std::runtime_error("内存不足");
+        if (play == reducer::Play::Any5) throw 42;
+        return reducer::reduce(survivors, play, options);
+    });
+    bets.form->load();
+    ASSERT_TRUE(pollUntil(*bets.form, [&bets] { return !bets.form->isRunning(); }));
+    std::vector<std::string> notes;
+    for (const auto& row : bets.form->rows())
+        notes.push_back(std::string(row.play.name) + (row.reduction ? " 已算出" : " " + row.note));
+    EXPECT_EQ(notes, (std::vector<std::string>{"任选二 已算出", "任选三 计算出错：内存不足",
+                                               "任选四 已算出", "任选五 计算出错：未知错误",
+                                               "任选六 已算出", "任选七 已算出", "任选八 已算出"}));
+    EXPECT_EQ(bets.form->table().cells[1][tickets::TicketTable::kNote], "计算出错：内存不足");
+}
+
+// Neither a new run nor the window's end waits for a solve that takes its
+// time to stop: here two seconds after the request.
+TEST(ReducerTicketForm, NewRunAndEndReturnAtOnceWhileTheOldSolveWindsDown) {
+    const auto started = std::make_shared<std::atomic<int>>(0);
+    const auto ended = std::make_shared<std::atomic<int>>(0);
+    FormOfBets bets("01 02 03 04 05");
+    bets.form->setTimeLimit(600);
+    bets.form->setSolver([started, ended](const reducer::Survivors& survivors, reducer::Play play,
+                                          const reducer::Options& options) {
+        ++*started;
+        while (!options.stop.stop_requested())
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        auto result = reducer::reduce(survivors, play, options);
+        ++*ended;
+        return result;
+    });
+    bets.form->load();
+    ASSERT_TRUE(pollUntil(*bets.form, [&started] { return *started == 1; }));
+    using Clock = std::chrono::steady_clock;
+    const auto seconds = [](Clock::time_point since) {
+        return std::chrono::duration<double>(Clock::now() - since).count();
+    };
+
+    auto before = Clock::now();
+    bets.form->C_jisuan.press();
+    EXPECT_LT(seconds(before), 0.5);
+    EXPECT_TRUE(bets.form->isRunning());
+    ASSERT_TRUE(pollUntil(*bets.form, [&started] { return *started == 2; }));
+    before = Clock::now();
+    bets.form.reset();
+    EXPECT_LT(seconds(before), 0.5);
+
+    // Both solves end on their own, touching only what they own.
+    for (int tick = 0; tick < 3000 && *ended < 2; ++tick)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(*ended, 2);
+    for (int tick = 0; tick < 3000 && tickets::runningSolvers() > 0; ++tick)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(tickets::runningSolvers(), 0);
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include "tools/tickets/TicketForm.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <exception>
 #include <mutex>
+#include <stop_token>
+#include <system_error>
 #include <thread>
 
 #include "engine/ResultCopy.h"
@@ -13,8 +17,10 @@
 
 namespace tickets {
 
-// One run of the solver over every play: its thread, and what it has found so
-// far, which the thread writes and the window copies under the lock.
+// One run of the solver over every play: what it has found so far, which the
+// thread writes and the window copies under the lock. The thread co-owns the
+// state and owns its input, so it never waits for the window nor the window
+// for it.
 struct TicketForm::Run {
     struct State {
         std::mutex mutex;
@@ -23,14 +29,28 @@ struct TicketForm::Run {
         bool isDone = false;
     };
     std::shared_ptr<State> state = std::make_shared<State>();
-    std::jthread thread;  // last: stopped and joined first
+    std::stop_source stop;
+
+    ~Run() { stop.request_stop(); }
 };
 
 namespace {
 
-void solveEveryPlay(std::stop_token stop, const std::shared_ptr<TicketForm::Run::State>& state,
-                    const reducer::Survivors& survivors, std::vector<reducer::PlayInfo> plays,
-                    double timeLimit) {
+std::atomic<int> solversAtWork{0};
+
+std::string failureNote(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        return std::string("计算出错：") + error.what();
+    } catch (...) {
+        return "计算出错：未知错误";
+    }
+}
+
+void solveEveryPlay(std::stop_token stop, std::shared_ptr<TicketForm::Run::State> state,
+                    reducer::Survivors survivors, std::vector<reducer::PlayInfo> plays,
+                    double timeLimit, TicketForm::Solve solve) {
     const auto update = [&state](auto&& change) {
         const std::lock_guard lock(state->mutex);
         change(state->rows);
@@ -51,7 +71,12 @@ void solveEveryPlay(std::stop_token stop, const std::shared_ptr<TicketForm::Run:
         options.onProgress = [&update, i](const reducer::Progress& progress) {
             update([i, progress](auto& rows) { rows[i].progress = progress; });
         };
-        reducer::ReduceResult result = reducer::reduce(survivors, plays[i].play, options);
+        reducer::ReduceResult result;
+        try {
+            result = solve(survivors, plays[i].play, options);
+        } catch (...) {
+            result = {std::nullopt, failureNote(std::current_exception())};
+        }
         update([i, &result](auto& rows) {
             rows[i].isSolving = false;
             rows[i].note =
@@ -64,6 +89,27 @@ void solveEveryPlay(std::stop_token stop, const std::shared_ptr<TicketForm::Run:
     ++state->version;
 }
 
+// The thread's whole life: nothing thrown leaves it.
+void solveOnItsOwn(std::stop_token stop, std::shared_ptr<TicketForm::Run::State> state,
+                   reducer::Survivors survivors, std::vector<reducer::PlayInfo> plays,
+                   double timeLimit, TicketForm::Solve solve) {
+    try {
+        solveEveryPlay(stop, state, std::move(survivors), std::move(plays), timeLimit,
+                       std::move(solve));
+    } catch (...) {
+        const std::lock_guard lock(state->mutex);
+        for (auto& row : state->rows) {
+            if (!row.reduction) {
+                row.isSolving = false;
+                row.note = failureNote(std::current_exception());
+            }
+        }
+        state->isDone = true;
+        ++state->version;
+    }
+    --solversAtWork;
+}
+
 std::string secondsText(double seconds) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", seconds);
@@ -71,6 +117,10 @@ std::string secondsText(double seconds) {
 }
 
 }  // namespace
+
+int runningSolvers() {
+    return solversAtWork;
+}
 
 TicketForm::TicketForm(Source source, toolkit::Host& host, const toolkit::Window& mainWindow)
     : Window(kTitle), m_source(std::move(source)), m_host(host), m_main(mainWindow) {
@@ -101,7 +151,7 @@ void TicketForm::dock() {
 }
 
 void TicketForm::start() {
-    m_run.reset();  // asks the last run to stop and waits for it
+    m_run.reset();  // asks the last run to stop, and leaves it to end on its own
     m_resultSolved = m_source.resultText();
     const reducer::SurvivorKind kind = m_source.kind();
     const reducer::Survivors survivors = reducer::survivorsOfText(m_resultSolved, kind);
@@ -122,15 +172,27 @@ void TicketForm::start() {
     m_isDone = false;
     m_run = std::make_unique<Run>();
     m_run->state->rows = m_rows;
-    m_run->thread = std::jthread(solveEveryPlay, m_run->state, survivors,
-                                 std::vector<reducer::PlayInfo>(plays.begin(), plays.end()),
-                                 std::max(0.1, m_timeLimit));
+    ++solversAtWork;
+    try {
+        std::thread(solveOnItsOwn, m_run->stop.get_token(), m_run->state, survivors,
+                    std::vector<reducer::PlayInfo>(plays.begin(), plays.end()),
+                    std::max(0.1, m_timeLimit), m_solve)
+            .detach();
+    } catch (const std::system_error& error) {
+        --solversAtWork;
+        m_run.reset();
+        m_isDone = true;
+        for (auto& row : m_rows) row.note = std::string("无法开始计算：") + error.what();
+        updateStatus();
+        changed();
+        return;
+    }
     updateStatus();
     changed();
 }
 
 void TicketForm::stop() {
-    if (m_run) m_run->thread.request_stop();
+    if (m_run) m_run->stop.request_stop();
 }
 
 bool TicketForm::isRunning() const {
@@ -167,15 +229,23 @@ void TicketForm::updateStatus() {
                                   std::to_string(m_survivorCount) + " 注";
     int solved = 0;
     double elapsed = 0;
+    std::string best;  // of the play solving, as its row says it
     bool wasStopped = false;
     for (const auto& row : m_rows) {
         solved += row.reduction ? 1 : 0;
-        if (row.isSolving) elapsed = row.progress.elapsedSeconds;
+        if (row.isSolving) {
+            elapsed = row.progress.elapsedSeconds;
+            const TicketTable table = ticketTable({row});
+            const auto& cells = table.cells.front();
+            if (!cells[TicketTable::kCount].empty())
+                best = "，" + std::string(row.play.name) + " 找到 " + cells[TicketTable::kCount] +
+                       " 注，" + cells[TicketTable::kProof];
+        }
         wasStopped = wasStopped || row.note == "已停止";
     }
     const std::string total = std::to_string(m_rows.size());
     if (!m_isDone) {
-        m_status = survivors + "：计算中 " + std::to_string(solved) + "/" + total +
+        m_status = survivors + "：计算中 " + std::to_string(solved) + "/" + total + best +
                    "，本玩法已用 " + secondsText(elapsed) + " 秒";
     } else if (m_survivorCount > 0) {
         m_status = survivors + (wasStopped ? "：已停止，保留已找到的最好结果" : "：计算完成");

@@ -11,6 +11,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Window.h"
+#include "tools/tickets/TicketTable.h"
 
 namespace toolkit {
 class Host;
@@ -26,12 +27,19 @@ struct Source {
     std::function<char()> separator;  // ',' when the result's comma option is ticked
 };
 
+// Solving threads at work: the windows' runs, and those a window asked to
+// stop and left to end on their own. A program leaving while any is must not
+// destroy what they may touch.
+int runningSolvers();
+
 // Fbaozhong, "保中缩票": for the published result, the fewest tickets of each
 // play that still win whenever the draw is one of its bets. The solver works
 // on a thread of its own, play after play, and the window takes its news on
 // its timer's tick: progress, each play's tickets as they come. "停止" ends the
 // run keeping the best found; a new result of the main window marks the
-// tickets stale.
+// tickets stale. Nothing waits for the thread: a new run or the window's end
+// asks it to stop and leaves it to finish on what it owns. A play whose solve
+// fails tells why in its row and the next one goes on.
 class TicketForm final : public toolkit::Window {
 public:
     static constexpr const char* kTitle = "保中缩票";
@@ -48,13 +56,12 @@ public:
     // The solver's run over every play (TicketForm.cpp).
     struct Run;
 
-    struct Row {
-        reducer::PlayInfo play;
-        std::optional<reducer::Reduction> reduction;  // once its solve ended
-        std::string note;  // why it has none: its error, "计算中", "已停止"
-        bool isSolving = false;
-        reducer::Progress progress;  // while solving
-    };
+    using Row = PlayRow;
+
+    // Solves one play: reducer::reduce unless told otherwise.
+    using Solve = std::function<reducer::ReduceResult(const reducer::Survivors&, reducer::Play,
+                                                      const reducer::Options&)>;
+    void setSolver(Solve solve) { m_solve = std::move(solve); }
 
     // Seconds each play may take (at least a tenth of a second).
     void setTimeLimit(double seconds) { m_timeLimit = seconds; }
@@ -69,6 +76,7 @@ public:
     bool isStale() const;
     // The rows to point out: lowest cost, best guaranteed prize for its cost.
     reducer::PlayMarks marks() const;
+    TicketTable table() const { return ticketTable(m_rows); }
     const Source& source() const { return m_source; }
 
     int chosenRow() const { return m_chosen; }
@@ -92,6 +100,7 @@ private:
     toolkit::Host& m_host;
     const toolkit::Window& m_main;
     double m_timeLimit = kDefaultTimeLimit;
+    Solve m_solve = reducer::reduce;
     std::unique_ptr<Run> m_run;
     int m_seenVersion = -1;
     bool m_isDone = true;
