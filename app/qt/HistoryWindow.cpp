@@ -31,7 +31,6 @@
 #include "app/qt/DrawTableModel.h"
 #include "app/qt/HistoryColours.h"
 #include "app/qt/QtColours.h"
-#include "app/qt/TimerBinding.h"
 #include "tools/draws/HistoryForm.h"
 
 namespace gui {
@@ -171,7 +170,6 @@ HistoryWindow::HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow)
     connect(checkNewest, &QPushButton::clicked, this,
             [this] { m_form.prizeCheck().checkNewest(); });
 
-    new TimerBinding(form.Timer1, this);
     m_form.setChangeListener([this] { refresh(); });
     resize(780, 700);
     refresh();

@@ -2,7 +2,6 @@
 
 #include "engine/TypedBet.h"
 #include "history/HistoryStore.h"
-#include "toolkit/Placement.h"
 
 namespace draws {
 namespace {
@@ -21,15 +20,13 @@ std::string drawText(const history::Draw& draw) {
 HistoryForm::HistoryForm(Edition edition, toolkit::Host& host, const toolkit::Window& mainWindow)
     : Window(kTitle),
       m_edition(std::move(edition)),
-      m_main(mainWindow),
+      m_docking(*this, mainWindow),
       m_worker(host),
       m_list(m_worker, m_status, host),
       m_import(m_worker, m_status, m_list, host),
       m_export(m_worker, m_status, m_list, host),
       m_backtests(m_edition, m_status, m_list),
       m_check(m_edition, m_status, m_list) {
-    addTimer(Timer1);
-    Timer1.setTickHandler([this] { dock(); });
     m_list.setDrawsListener([this] {
         m_backtests.end();
         m_check.clear();
@@ -39,14 +36,8 @@ HistoryForm::HistoryForm(Edition edition, toolkit::Host& host, const toolkit::Wi
 HistoryForm::~HistoryForm() = default;
 
 void HistoryForm::onLoad() {
-    dock();
-    Timer1.setEnabled(true);
+    m_docking.place();
     m_list.read();
-}
-
-void HistoryForm::dock() {
-    const Geometry place = toolkit::dockBeside(m_main.geometry(), frameSize(), m_main.workArea());
-    setGeometry(place.left, place.top, width(), height());
 }
 
 std::string HistoryForm::working() const {

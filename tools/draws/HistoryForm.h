@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Timer.h"
+#include "toolkit/Docking.h"
 #include "toolkit/Window.h"
 #include "tools/draws/BacktestPanel.h"
 #include "tools/draws/DrawExport.h"
@@ -32,8 +32,6 @@ public:
 
     HistoryForm(Edition edition, toolkit::Host& host, const toolkit::Window& mainWindow);
     ~HistoryForm() override;
-
-    toolkit::Timer Timer1{100};  // keeps the window docked
 
     // The history file; taken before the window first opens it.
     void setDatabasePath(std::string path) { m_worker.setPath(std::move(path)); }
@@ -65,10 +63,9 @@ public:
 
 private:
     void onLoad() override;
-    void dock();
 
     Edition m_edition;
-    const toolkit::Window& m_main;
+    toolkit::Docking m_docking;
     StatusLine m_status;
     StoreWorker m_worker;
     DrawList m_list;

@@ -13,7 +13,6 @@
 #include "reducer/Survivors.h"
 #include "reducer/Ticket.h"
 #include "toolkit/Host.h"
-#include "toolkit/Placement.h"
 
 namespace tickets {
 
@@ -123,15 +122,12 @@ int runningSolvers() {
 }
 
 TicketForm::TicketForm(Source source, toolkit::Host& host, const toolkit::Window& mainWindow)
-    : Window(kTitle), m_source(std::move(source)), m_host(host), m_main(mainWindow) {
+    : Window(kTitle), m_source(std::move(source)), m_host(host), m_docking(*this, mainWindow) {
     C_jisuan.setClickHandler([this] { start(); });
     C_tingzhi.setClickHandler([this] { stop(); });
     C_fuzhi.setClickHandler([this] { copy(); });
     addTimer(Timer1);
-    Timer1.setTickHandler([this] {
-        dock();
-        poll();
-    });
+    Timer1.setTickHandler([this] { poll(); });
     // Nobody waits for tickets of a closed window.
     setUnloadHandler([this] { stop(); });
 }
@@ -139,15 +135,10 @@ TicketForm::TicketForm(Source source, toolkit::Host& host, const toolkit::Window
 TicketForm::~TicketForm() = default;
 
 void TicketForm::onLoad() {
-    dock();
+    m_docking.place();
     Timer1.setEnabled(true);
     if (m_rows.empty() || isStale()) start();
     changed();
-}
-
-void TicketForm::dock() {
-    const Geometry place = toolkit::dockBeside(m_main.geometry(), frameSize(), m_main.workArea());
-    setGeometry(place.left, place.top, width(), height());
 }
 
 void TicketForm::start() {

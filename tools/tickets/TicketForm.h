@@ -9,6 +9,7 @@
 #include "reducer/PlayTable.h"
 #include "reducer/Reducer.h"
 #include "toolkit/Button.h"
+#include "toolkit/Docking.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Window.h"
 #include "tools/tickets/TicketTable.h"
@@ -51,7 +52,7 @@ public:
     toolkit::Button C_jisuan{"计算"};
     toolkit::Button C_tingzhi{"停止"};
     toolkit::Button C_fuzhi{"复制所选玩法的票"};
-    toolkit::Timer Timer1{100};  // docks the window and takes the solver's news
+    toolkit::Timer Timer1{100};  // takes the solver's news
 
     // The solver's run over every play (TicketForm.cpp).
     struct Run;
@@ -91,14 +92,13 @@ public:
 
 private:
     void onLoad() override;
-    void dock();
     void copy();
     void updateStatus();
     void changed();
 
     Source m_source;
     toolkit::Host& m_host;
-    const toolkit::Window& m_main;
+    toolkit::Docking m_docking;
     double m_timeLimit = kDefaultTimeLimit;
     Solve m_solve = reducer::reduce;
     std::unique_ptr<Run> m_run;
