@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <utility>
 
 #include "cli/FilterCommand.h"
 #include "cli/HistoryCommand.h"
@@ -22,7 +23,9 @@ std::optional<std::vector<history::Draw>> drawsOfFile(const std::string& file,
     if (!text) return std::nullopt;
     history::ParsedDraws parsed = history::parseDrawLines(*text);
     if (!parsed.ok()) {
-        console.complain(file + ": " + history::importSummary({0, 0, parsed.errors, {}}));
+        history::ImportReport refused;
+        refused.errors = std::move(parsed.errors);
+        console.complain(file + ": " + history::importSummary(refused));
         return std::nullopt;
     }
     history::numberDraws(parsed.draws, "");

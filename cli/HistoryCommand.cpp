@@ -26,7 +26,9 @@ int importDraws(const HistoryCommand& command, const Console& console) {
         console.complain(store.openError());
         return kBadInput;
     }
-    const history::ImportReport report = store.importText(command.lottery, *text);
+    const history::ImportReport report = store.importText(
+        command.lottery, *text,
+        command.isReplace ? history::ImportMode::ReplaceStored : history::ImportMode::KeepStored);
     if (!report.ok()) {
         console.complain(history::importSummary(report));
         return kBadInput;
