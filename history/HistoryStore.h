@@ -29,11 +29,13 @@ public:
     explicit HistoryStore(std::string path, Access access = Access::ReadWrite,
                           int busyWaitMs = kBusyWaitMs);
 
-    // Whether the file is open. A file another program held when it was
-    // opened is tried again, here and by every call, until it opens.
+    // Whether the file is open. It is opened when first needed (here or by
+    // any call); a file another program held then is tried again, here and by
+    // every call, until it opens. Each try waits for the lock at most
+    // `busyWaitMs`.
     bool isOpen() const;
     // Why the file could not be opened, or "".
-    const std::string& openError() const { return m_openError; }
+    const std::string& openError() const;
     const std::string& path() const { return m_path; }
 
     // In the order they were added.
@@ -85,6 +87,7 @@ private:
     mutable Connection m_connection;
     mutable std::optional<StoreFault> m_openFault;
     mutable std::string m_openError;
+    mutable bool m_isTried = false;
 };
 
 }  // namespace history
