@@ -16,8 +16,10 @@ namespace history {
 // ("广东11选5") and their draws, in one SQLite file (HistoryPath.h says
 // where). A file that cannot be used is left as it was, and the store answers
 // every call with the one message saying why (StoreFault.h), so that its
-// caller goes on without history; a call that fails changes nothing and
-// leaves the store usable. Every change is one transaction. Lottery names are
+// caller goes on without history; a file another program holds is only
+// busy (Status::isBusy), and the next call tries again. A call that fails
+// changes nothing and leaves the store usable. Every change is one
+// transaction. No call assumes a user-interface thread. Lottery names are
 // taken without blanks at their ends.
 class HistoryStore {
 public:
