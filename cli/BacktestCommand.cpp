@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ostream>
+#include <utility>
 
 #include "cli/FilterCommand.h"
 #include "cli/HistoryCommand.h"
@@ -45,11 +46,8 @@ std::optional<std::vector<history::Draw>> drawsOf(const BacktestCommand& command
             draws->resize(static_cast<std::size_t>(*command.last));
         return draws;
     }
+    // The call says why when the file cannot be used (after one wait when busy).
     const history::HistoryStore store(historyFileFor(command.db), history::Access::ReadOnly);
-    if (!store.isOpen()) {
-        console.complain(store.openError());
-        return std::nullopt;
-    }
     const int last = command.last.value_or(BacktestCommand::kDefaultLast);
     auto stored = store.draws(command.lottery, last > 0 ? std::optional<int>(last) : std::nullopt);
     if (!stored.ok()) {

@@ -21,12 +21,11 @@ std::string variable(const char* name) {
 int importDraws(const HistoryCommand& command, const Console& console) {
     const auto text = console.read(command.drawFile);
     if (!text) return kBadInput;
+    // The call says why when the file cannot be used (after one wait when busy).
     history::HistoryStore store(historyFileFor(command.db));
-    if (!store.isOpen()) {
-        console.complain(store.openError());
-        return kBadInput;
-    }
-    const history::ImportReport report = store.importText(command.lottery, *text);
+    const history::ImportReport report = store.importText(
+        command.lottery, *text,
+        command.isReplace ? history::ImportMode::ReplaceStored : history::ImportMode::KeepStored);
     if (!report.ok()) {
         console.complain(history::importSummary(report));
         return kBadInput;
@@ -37,10 +36,6 @@ int importDraws(const HistoryCommand& command, const Console& console) {
 
 int listDraws(const HistoryCommand& command, const Console& console) {
     const history::HistoryStore store(historyFileFor(command.db), history::Access::ReadOnly);
-    if (!store.isOpen()) {
-        console.complain(store.openError());
-        return kBadInput;
-    }
     const auto draws = store.draws(
         command.lottery, command.last > 0 ? std::optional<int>(command.last) : std::nullopt);
     if (!draws.ok()) {

@@ -71,6 +71,9 @@ CLI::App& addHistory(CLI::App& app, HistoryCommand& history) {
     addLottery(import, history.lottery);
     addFile(import, "DRAWS.txt", history.drawFile,
             "one draw a line: an optional issue, then five numbers in drawing order");
+    import.add_flag("--replace", history.isReplace,
+                    "an issue already kept with other numbers takes the file's numbers "
+                    "(without it, the import is refused)");
     addDb(import, history.db);
     import.callback([&history] { history.action = Action::Import;
 });

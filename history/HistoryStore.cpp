@@ -76,20 +76,24 @@ std::string unknownLottery(std::string_view name) {
 }  // namespace
 
 HistoryStore::HistoryStore(std::string path, Access access, int busyWaitMs)
-    : m_path(std::move(path)), m_access(access), m_busyWaitMs(busyWaitMs) {
-    open();
-}
+    : m_path(std::move(path)), m_access(access), m_busyWaitMs(busyWaitMs) {}
 
 void HistoryStore::open() const {
     HistoryFile file = HistoryFile::open(m_path, m_access, m_busyWaitMs);
     m_connection = std::move(file.connection);
     m_openFault = file.fault;
     m_openError = file.fault ? faultMessage(*file.fault, m_path) : std::string();
+    m_isTried = true;
 }
 
 bool HistoryStore::isOpen() const {
-    if (m_openFault == StoreFault::Locked) open();
+    if (!m_isTried || m_openFault == StoreFault::Locked) open();
     return !m_openFault;
+}
+
+const std::string& HistoryStore::openError() const {
+    if (!m_isTried) open();
+    return m_openError;
 }
 
 // Runs `work` when the store is open, turning an SQLite failure into the

@@ -16,8 +16,10 @@ namespace history {
 // ("广东11选5") and their draws, in one SQLite file (HistoryPath.h says
 // where). A file that cannot be used is left as it was, and the store answers
 // every call with the one message saying why (StoreFault.h), so that its
-// caller goes on without history; a call that fails changes nothing and
-// leaves the store usable. Every change is one transaction. Lottery names are
+// caller goes on without history; a file another program holds is only
+// busy (Status::isBusy), and the next call tries again. A call that fails
+// changes nothing and leaves the store usable. Every change is one
+// transaction. No call assumes a user-interface thread. Lottery names are
 // taken without blanks at their ends.
 class HistoryStore {
 public:
@@ -29,11 +31,13 @@ public:
     explicit HistoryStore(std::string path, Access access = Access::ReadWrite,
                           int busyWaitMs = kBusyWaitMs);
 
-    // Whether the file is open. A file another program held when it was
-    // opened is tried again, here and by every call, until it opens.
+    // Whether the file is open. It is opened when first needed (here or by
+    // any call); a file another program held then is tried again, here and by
+    // every call, until it opens. Each try waits for the lock at most
+    // `busyWaitMs`.
     bool isOpen() const;
     // Why the file could not be opened, or "".
-    const std::string& openError() const { return m_openError; }
+    const std::string& openError() const;
     const std::string& path() const { return m_path; }
 
     // In the order they were added.
@@ -85,6 +89,7 @@ private:
     mutable Connection m_connection;
     mutable std::optional<StoreFault> m_openFault;
     mutable std::string m_openError;
+    mutable bool m_isTried = false;
 };
 
 }  // namespace history

@@ -144,4 +144,29 @@ TEST(RunnerHistory, CheckAndRefusals) {
     EXPECT_EQ(historytest::bytesOf(notHistory), "my notes\n");
 }
 
+TEST(RunnerHistory, AnIssueKeptWithOtherNumbersIsReplacedOnlyWhenAsked) {
+    historytest::TempFolder folder;
+    const std::string db = folder.file("h.sqlite");
+    const std::map<std::string, std::string> files = {{"d.txt", kDraws},
+                                                      {"fix.txt", "2026120801 03 07 01 11 06\n"}};
+    const std::vector<std::string> import = {"history",   "import", "--lottery",
+                                             "广东11选5", "--db",   db};
+    const auto with = [&import](std::vector<std::string> more) {
+        more.insert(more.begin(), import.begin(), import.end());
+        return more;
+    };
+    ASSERT_EQ(quorvel(with({"d.txt"}), files).code, 0);
+    const auto refused = quorvel(with({"fix.txt"}), files);
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_EQ(refused.err,
+              "quorvel: 导入 0 期，跳过重复 0 期，错误 0 行，期号冲突 1 行：第 1 行：2026120801 "
+              "期已有 03 07 01 11 05，与本行不同\n");
+    const auto replaced = quorvel(with({"fix.txt", "--replace"}), files);
+    EXPECT_EQ(replaced.code, 0);
+    EXPECT_EQ(replaced.out, "导入 0 期，跳过重复 0 期，错误 0 行，覆盖 1 期\n");
+    EXPECT_EQ(quorvel({"history", "export", "--lottery", "广东11选5", "--db", db}, files)
+                  .out.find("2026120801,03,07,01,11,06"),
+              std::string("\xEF\xBB\xBF期号,号码1,号码2,号码3,号码4,号码5\n").size());
+}
+
 }  // namespace

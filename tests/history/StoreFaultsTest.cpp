@@ -219,7 +219,6 @@ TEST(HistoryStoreFaults, FileMadeByAnotherProgramWhileCreatingIsKeptAsItIs) {
             made = historytest::bytesOf(path);
         };
         HistoryStore store(path, Access::ReadWrite, kShortWaitMs);
-        history::HistoryFile::beforeCreating = nullptr;
         if (row.message != nullptr) {
             expectEveryCallRefused(store, row.message + path);
             EXPECT_EQ(historytest::bytesOf(path), made);
@@ -230,6 +229,7 @@ TEST(HistoryStoreFaults, FileMadeByAnotherProgramWhileCreatingIsKeptAsItIs) {
         EXPECT_EQ(store.draws("广东11选5").value.size(), row.draws);
         EXPECT_EQ(HistoryStore(path).lotteries().value.size(), row.draws > 0 ? 2u : 1u);
     }
+    history::HistoryFile::beforeCreating = nullptr;
 }
 
 }  // namespace

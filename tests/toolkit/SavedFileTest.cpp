@@ -1,39 +1,18 @@
 #include "toolkit/SavedFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <optional>
 
 #include "tests/history/TempFolder.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Files bigger than `bytes` cannot be written while it lives: the write fails
-// with EFBIG, as on a full disk, instead of the process being killed.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &m_before);
-        m_signal = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_before.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_before);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_before{};
-    void (*m_signal)(int) = nullptr;
-};
 
 int entriesIn(const fs::path& folder) {
     int count = 0;
@@ -73,8 +52,8 @@ TEST(SavedFile, WritesWholeOrLeavesTheTargetAsItWas) {
         std::string error;
         bool saved = false;
         {
-            const std::optional<FileSizeLimit> limit =
-                row.fullDisk ? std::optional<FileSizeLimit>(1000) : std::nullopt;
+            const std::optional<testsupport::FileSizeLimit> limit =
+                row.fullDisk ? std::optional<testsupport::FileSizeLimit>(1000) : std::nullopt;
             saved = toolkit::saveFileAtomically(path, bytes, error);
         }
         EXPECT_EQ(saved, row.saved);
