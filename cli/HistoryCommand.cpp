@@ -4,7 +4,6 @@
 #include <optional>
 #include <ostream>
 
-#include "engine/TypedBet.h"
 #include "history/DrawCsv.h"
 #include "history/HistoryPath.h"
 #include "history/HistoryStore.h"
@@ -12,11 +11,6 @@
 
 namespace cli {
 namespace {
-
-std::string variable(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
 
 int importDraws(const HistoryCommand& command, const Console& console) {
     const auto text = console.read(command.drawFile);
@@ -47,9 +41,7 @@ int listDraws(const HistoryCommand& command, const Console& console) {
         return kDone;
     }
     for (const auto& draw : draws.value) {
-        console.out << draw.issue;
-        for (const int number : draw.numbers) console.out << ' ' << engine::twoDigits(number);
-        console.out << "\n";
+        console.out << draw.issue << ' ' << history::drawText(draw.numbers) << "\n";
     }
     return kDone;
 }
@@ -57,8 +49,7 @@ int listDraws(const HistoryCommand& command, const Console& console) {
 }  // namespace
 
 std::string historyFileFor(const std::string& db) {
-    return history::historyPath(
-        {db, variable("QUORVEL_HISTORY_DB"), variable("XDG_DATA_HOME"), variable("HOME")});
+    return history::historyPathFromEnvironment(db);
 }
 
 int HistoryCommand::run(const Console& console) const {

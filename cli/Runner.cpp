@@ -67,27 +67,26 @@ CLI::App& addHistory(CLI::App& app, HistoryCommand& history) {
         *app.add_subcommand("history", "Keep draws: import, list or export a lottery's");
     command.require_subcommand(1);
     using Action = HistoryCommand::Action;
-    auto& import = *command.add_subcommand("import", "Add the draws of a text or CSV file");
-    addLottery(import, history.lottery);
-    addFile(import, "DRAWS.txt", history.drawFile,
+    auto& importing = *command.add_subcommand("import", "Add the draws of a text or CSV file");
+    addLottery(importing, history.lottery);
+    addFile(importing, "DRAWS.txt", history.drawFile,
             "one draw a line: an optional issue, then five numbers in drawing order");
-    import.add_flag("--replace", history.isReplace,
-                    "an issue already kept with other numbers takes the file's numbers "
-                    "(without it, the import is refused)");
-    addDb(import, history.db);
-    import.callback([&history] { history.action = Action::Import;
-});
-auto& list = *command.add_subcommand("list", "Print the draws, newest first");
-addLottery(list, history.lottery);
-list.add_option("--last", history.last, "only the newest N draws")->check(CLI::PositiveNumber);
-addDb(list, history.db);
-list.callback([&history] { history.action = Action::List; });
-auto& exported = *command.add_subcommand("export", "Print every draw as CSV");
-addLottery(exported, history.lottery);
-addDb(exported, history.db);
-exported.callback([&history] { history.action = Action::Export; });
-return command;
-}  // namespace
+    importing.add_flag("--replace", history.isReplace,
+                       "an issue already kept with other numbers takes the file's numbers "
+                       "(without it, the import is refused)");
+    addDb(importing, history.db);
+    importing.callback([&history] { history.action = Action::Import; });
+    auto& list = *command.add_subcommand("list", "Print the draws, newest first");
+    addLottery(list, history.lottery);
+    list.add_option("--last", history.last, "only the newest N draws")->check(CLI::PositiveNumber);
+    addDb(list, history.db);
+    list.callback([&history] { history.action = Action::List; });
+    auto& exported = *command.add_subcommand("export", "Print every draw as CSV");
+    addLottery(exported, history.lottery);
+    addDb(exported, history.db);
+    exported.callback([&history] { history.action = Action::Export; });
+    return command;
+}
 
 CLI::App& addBacktest(CLI::App& app, BacktestCommand& backtest) {
     auto& command = *app.add_subcommand(
@@ -188,7 +187,7 @@ int badArguments(const CLI::ParseError& error, const Console& console) {
     return kBadInput;
 }
 
-}  // namespace cli
+}  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         const FileReader& readFile) {

@@ -12,7 +12,13 @@ namespace cli {
 using FileReader = std::function<std::optional<std::string>(const std::string& name)>;
 
 // The `quorvel` command line: the engine without a window.
-//   quorvel filter SCHEME.json [--count]
+//   quorvel filter SCHEME.json [--count | --report]
+//   quorvel explain SCHEME.json BET
+//   quorvel history import --lottery NAME DRAWS.txt [--replace] [--db FILE]
+//   quorvel history list|export --lottery NAME [--last N] [--db FILE]
+//   quorvel backtest SCHEME.json (--lottery NAME | --draws DRAWS.txt) [--last N] [--db FILE]
+//   quorvel check SCHEME.json --draw "03 07 01 11 05"
+//   quorvel reduce SCHEME.json (--play 任选六 | --all) [--time-limit SECONDS]
 //   quorvel bankers HISTORY.txt
 //   quorvel intersect --edition any5|front3 --op and|or|a-b|b-a [--comma] A.txt B.txt
 //   quorvel [COMMAND] --help | --version

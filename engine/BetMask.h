@@ -26,6 +26,19 @@ constexpr int numberAt(char first, char second) {
     return 0;
 }
 
+// The bit of number n (1..11): bit n-1.
+constexpr BetMask bitOf(int number) {
+    return static_cast<BetMask>(1u << (number - 1));
+}
+
+// The mask of the numbers listed (each 1..11): {3, 7, 1} => 0b1000101.
+template <class Numbers>
+constexpr BetMask maskOf(const Numbers& numbers) {
+    BetMask mask = 0;
+    for (const int n : numbers) mask = static_cast<BetMask>(mask | bitOf(n));
+    return mask;
+}
+
 // How many numbers a mask holds. A table rather than std::popcount, which
 // without a CPU-specific build becomes a library call in the stages' loops.
 constexpr int countNumbers(BetMask mask) {

@@ -14,9 +14,7 @@ void CandidateTable::generate(const std::function<void()>& yieldPerRow) {
                 for (int d = c + 1; d <= 11; ++d)
                     for (int e = d + 1; e <= 11; ++e) {
                         m_cells[row] = {0, a, b, c, d, e, 0};
-                        m_masks[row] = static_cast<BetMask>((1u << (a - 1)) | (1u << (b - 1)) |
-                                                            (1u << (c - 1)) | (1u << (d - 1)) |
-                                                            (1u << (e - 1)));
+                        m_masks[row] = maskOf(std::array{a, b, c, d, e});
                         ++row;
                         if (yieldPerRow) yieldPerRow();
                     }

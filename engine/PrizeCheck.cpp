@@ -2,14 +2,15 @@
 
 #include <bit>
 
+#include "engine/BetMask.h"
 #include "engine/TypedBet.h"
 
 namespace engine {
 namespace {
 
-unsigned maskOf(const int* numbers, int count) {
-    unsigned mask = 0;
-    for (int k = 0; k < count; ++k) mask |= 1u << numbers[k];
+BetMask maskOf(const int* numbers, int count) {
+    BetMask mask = 0;
+    for (int k = 0; k < count; ++k) mask = static_cast<BetMask>(mask | bitOf(numbers[k]));
     return mask;
 }
 

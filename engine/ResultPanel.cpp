@@ -1,5 +1,6 @@
 #include "engine/ResultPanel.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace engine {
@@ -20,8 +21,9 @@ ResultPanel::ResultPanel(std::string copyCaption, std::string commaCaption)
 }
 
 void ResultPanel::setToleranceLimit(int conditions) {
-    N_rongcuo_min.setRange(0, conditions);
-    N_rongcuo_max.setRange(0, conditions);
+    m_takingPart = conditions;
+    N_rongcuo_min.setRange(0, std::max(conditions, 1));
+    N_rongcuo_max.setRange(0, std::max(conditions, 1));
 }
 
 void ResultPanel::show(Publication publication) {
@@ -33,6 +35,9 @@ void ResultPanel::show(Publication publication) {
     if (!m_runTolerance.isPlain()) {
         caption += "  容错 " + std::to_string(m_runTolerance.min) + "-" +
                    std::to_string(m_runTolerance.max);
+        if (m_runTolerance.min > m_takingPart) {
+            caption += "（参与容错的条件只有 " + std::to_string(m_takingPart) + " 个）";
+        }
     }
     dadi_zhushu.setCaption(caption);
 }

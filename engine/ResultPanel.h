@@ -47,7 +47,10 @@ public:
     void show(Publication publication);
     // The tolerance of the run about to publish.
     void setRunTolerance(const Tolerance& tolerance) { m_runTolerance = tolerance; }
-    // Both selectors range over 0..`conditions`, the conditions taking part.
+    // Both selectors range over 0..`conditions`, the conditions taking part,
+    // and at least 0..1: a bet survives when the conditions it breaks number
+    // min..max, so with no condition taking part 1..1 leaves nothing (and the
+    // count says why) rather than the selectors falling back to a plain run.
     void setToleranceLimit(int conditions);
     // Sets the red fill to `fraction` of the track.
     void setProgress(double fraction);
@@ -55,6 +58,7 @@ public:
 
 private:
     Tolerance m_runTolerance;
+    int m_takingPart = 0;
 };
 
 }  // namespace engine

@@ -6,7 +6,7 @@ BetMask tokenMask(std::string_view text) {
     BetMask mask = 0;
     for (std::size_t i = 0; i + 1 < text.size(); ++i) {
         if (const int n = numberAt(text[i], text[i + 1]))
-            mask |= static_cast<BetMask>(1u << (n - 1));
+            mask = static_cast<BetMask>(mask | bitOf(n));
     }
     return mask;
 }
@@ -26,7 +26,7 @@ BetMask selectedNumbers(const toolkit::ButtonArray& buttons, toolkit::Rgb select
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (buttons[i].backColour() != selected) continue;
         const int n = captionValue(buttons[i].caption());
-        if (n >= 1 && n <= 11) mask |= static_cast<BetMask>(1u << (n - 1));
+        if (n >= 1 && n <= 11) mask = static_cast<BetMask>(mask | bitOf(n));
     }
     return mask;
 }
@@ -46,7 +46,7 @@ BetMask numbersInList(std::string_view list) {
     for (int n = 1; n <= 11; ++n) {
         const char token[2] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
         if (list.find(std::string_view(token, 2)) != std::string_view::npos)
-            mask |= static_cast<BetMask>(1u << (n - 1));
+            mask = static_cast<BetMask>(mask | bitOf(n));
     }
     return mask;
 }

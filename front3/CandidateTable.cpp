@@ -1,5 +1,6 @@
 #include "front3/CandidateTable.h"
 
+#include <array>
 #include <utility>
 
 #include "engine/RowSets.h"
@@ -14,8 +15,7 @@ void CandidateTable::generate(const std::function<void()>& yieldPerRow) {
             for (int c = 1; c <= 11; ++c) {
                 if (c == a || c == b) continue;
                 m_cells[row] = {0, a, b, c, 0};
-                m_masks[row] = static_cast<engine::BetMask>((1u << (a - 1)) | (1u << (b - 1)) |
-                                                            (1u << (c - 1)));
+                m_masks[row] = engine::maskOf(std::array{a, b, c});
                 ++row;
                 if (yieldPerRow) yieldPerRow();
             }

@@ -19,7 +19,7 @@ int popcount(engine::BetMask mask) {
 }
 
 engine::BetMask bit(int number) {
-    return static_cast<engine::BetMask>(1u << (number - 1));
+    return engine::bitOf(number);
 }
 
 }  // namespace

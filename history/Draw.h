@@ -18,6 +18,18 @@ struct Draw {
     friend bool operator==(const Draw&, const Draw&) = default;
 };
 
+// The numbers as the program writes a draw everywhere: two digits each, in
+// drawing order, a blank between them: "03 07 01 11 05".
+inline std::string drawText(const std::array<int, kBallCount>& numbers) {
+    std::string text;
+    for (const int number : numbers) {
+        if (!text.empty()) text += ' ';
+        text += static_cast<char>('0' + number / 10);
+        text += static_cast<char>('0' + number % 10);
+    }
+    return text;
+}
+
 // Five different numbers, each 1..11.
 inline bool hasValidNumbers(const Draw& draw) {
     unsigned seen = 0;

@@ -1,5 +1,6 @@
 #include "history/HistoryPath.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace history {
@@ -16,6 +17,15 @@ std::string historyPath(const HistoryPathSources& sources) {
         return {};
     }
     return (data / "quorvel" / "history.sqlite").lexically_normal().string();
+}
+
+std::string historyPathFromEnvironment(const std::string& explicitPath) {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value == nullptr ? std::string() : std::string(value);
+    };
+    return historyPath({explicitPath, variable("QUORVEL_HISTORY_DB"), variable("XDG_DATA_HOME"),
+                        variable("HOME")});
 }
 
 }  // namespace history

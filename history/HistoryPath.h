@@ -5,7 +5,7 @@
 namespace history {
 
 // What decides where the history file is, as the program was started: each
-// value empty when not given. The core reads no environment itself.
+// value empty when not given.
 struct HistoryPathSources {
     std::string explicitPath;  // the runner's --db, or a file the window chose
     std::string historyDb;     // QUORVEL_HISTORY_DB
@@ -23,5 +23,9 @@ struct HistoryPathSources {
 //   {"", "", "x", "/home/u"}     => "/home/u/.local/share/quorvel/history.sqlite"
 //   {"", "", "", ""}             => "" (nowhere; the store says so)
 std::string historyPath(const HistoryPathSources& sources);
+
+// The same with the variables of this process's environment: the one place
+// both programs and the runner read them.
+std::string historyPathFromEnvironment(const std::string& explicitPath);
 
 }  // namespace history

@@ -37,17 +37,6 @@ Result refusal(StoreFault fault, const std::string& path) {
     return refusal<Result>(faultMessage(fault, path), fault == StoreFault::Locked);
 }
 
-// "03 07 01 11 05"
-std::string numbersText(const std::array<int, kBallCount>& numbers) {
-    std::string text;
-    for (const int number : numbers) {
-        if (!text.empty()) text += ' ';
-        text += static_cast<char>('0' + number / 10);
-        text += static_cast<char>('0' + number % 10);
-    }
-    return text;
-}
-
 std::string lineText(int line) {
     return "第 " + std::to_string(line) + " 行：";
 }
@@ -252,7 +241,7 @@ ImportReport HistoryStore::saved(std::string_view lottery, ParsedDraws read, Imp
                 } else {
                     report.conflicts.push_back(lineText(read.lines[i]) + draw.issue + " 期在第 " +
                                                std::to_string(read.lines[first->second]) +
-                                               " 行是 " + numbersText(earlier.numbers) +
+                                               " 行是 " + drawText(earlier.numbers) +
                                                "，与本行不同");
                 }
                 continue;
@@ -273,7 +262,7 @@ ImportReport HistoryStore::saved(std::string_view lottery, ParsedDraws read, Imp
                 ++report.replaced;
             } else {
                 report.conflicts.push_back(lineText(read.lines[i]) + draw.issue + " 期已有 " +
-                                           numbersText(numbers) + "，与本行不同");
+                                           drawText(numbers) + "，与本行不同");
             }
         }
         if (progress) progress(draws.size(), draws.size());

@@ -14,9 +14,7 @@ Survivors survivorsOfText(std::string_view resultText, SurvivorKind kind) {
                                          static_cast<std::uint8_t>(bet[2])});
             continue;
         }
-        engine::BetMask mask = 0;
-        for (const int n : bet) mask |= static_cast<engine::BetMask>(1u << (n - 1));
-        survivors.sets.push_back(mask);
+        survivors.sets.push_back(engine::maskOf(bet));
     }
     return survivors;
 }

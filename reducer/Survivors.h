@@ -38,8 +38,7 @@ struct Survivors {
     engine::BetMask numbersOf(std::size_t i) const {
         if (kind != SurvivorKind::Front3) return sets[i];
         const auto& bet = ordered[i];
-        return static_cast<engine::BetMask>((1u << (bet[0] - 1)) | (1u << (bet[1] - 1)) |
-                                            (1u << (bet[2] - 1)));
+        return engine::maskOf(std::array{bet[0], bet[1], bet[2]});
     }
 };
 

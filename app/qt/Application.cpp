@@ -79,13 +79,8 @@ int reportNoDisplay(const char* programName) {
 std::string historyFile() {
     const QStringList arguments = QCoreApplication::arguments();
     const qsizetype at = arguments.indexOf(QStringLiteral("--db"));
-    const auto variable = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value == nullptr ? std::string() : std::string(value);
-    };
-    return history::historyPath(
-        {at >= 0 && at + 1 < arguments.size() ? arguments[at + 1].toStdString() : std::string(),
-         variable("QUORVEL_HISTORY_DB"), variable("XDG_DATA_HOME"), variable("HOME")});
+    return history::historyPathFromEnvironment(
+        at >= 0 && at + 1 < arguments.size() ? arguments[at + 1].toStdString() : std::string());
 }
 
 shell::Environment programEnvironment() {

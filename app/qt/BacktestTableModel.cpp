@@ -2,8 +2,8 @@
 
 #include <QColor>
 
-#include "app/qt/HistoryColours.h"
 #include "app/qt/QtColours.h"
+#include "app/qt/SideWindowColours.h"
 #include "tools/draws/BacktestPanel.h"
 
 namespace gui {

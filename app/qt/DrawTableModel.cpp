@@ -3,9 +3,8 @@
 #include <QColor>
 #include <QStringList>
 
-#include "app/qt/HistoryColours.h"
 #include "app/qt/QtColours.h"
-#include "engine/TypedBet.h"
+#include "app/qt/SideWindowColours.h"
 #include "tools/draws/HistoryForm.h"
 
 namespace gui {
@@ -39,11 +38,8 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
     switch (index.column()) {
         case kIssue:
             return toQString(drawn[row].issue);
-        case kNumbers: {
-            QStringList texts;
-            for (const int n : drawn[row].numbers) texts << toQString(engine::twoDigits(n));
-            return texts.join(QLatin1Char(' '));
-        }
+        case kNumbers:
+            return toQString(history::drawText(drawn[row].numbers));
         case kVerdict:
             if (!isTested) return QString();
             return backtest->draws[row].survived ? QStringLiteral("保留") : QStringLiteral("被杀");

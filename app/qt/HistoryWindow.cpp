@@ -29,8 +29,8 @@
 
 #include "app/qt/BacktestTableModel.h"
 #include "app/qt/DrawTableModel.h"
-#include "app/qt/HistoryColours.h"
 #include "app/qt/QtColours.h"
+#include "app/qt/SideWindowColours.h"
 #include "tools/draws/HistoryForm.h"
 
 namespace gui {

@@ -10,6 +10,7 @@
 #include "app/qt/ButtonView.h"
 #include "app/qt/LabelView.h"
 #include "app/qt/QtColours.h"
+#include "app/qt/SideWindowColours.h"
 #include "app/qt/TextBoxView.h"
 #include "tools/report/ReportForm.h"
 
@@ -97,7 +98,7 @@ void ReportWindow::fillTable() {
         items[kTakesPart]->setCheckState(row.takesPart ? Qt::Checked : Qt::Unchecked);
         items[kTakesPart]->setData(Qt::UserRole, toQString(row.name));
         for (int c = 0; c < kColumns; ++c) {
-            if (!note.empty()) items[c]->setForeground(QColor(255, 0, 0));
+            if (!note.empty()) items[c]->setForeground(kWarningRed);
             m_table->setItem(r, c, items[c]);
         }
         ++r;

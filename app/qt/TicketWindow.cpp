@@ -11,6 +11,7 @@
 
 #include "app/qt/ButtonView.h"
 #include "app/qt/QtColours.h"
+#include "app/qt/SideWindowColours.h"
 #include "app/qt/TimerBinding.h"
 #include "tools/tickets/TicketForm.h"
 #include "tools/tickets/TicketTable.h"
@@ -109,7 +110,7 @@ void TicketWindow::refresh() {
         m_timeLimit->setValue(m_form.timeLimit());
     }
     const QColor stale = m_form.isStale() ? QColor(0x99, 0x99, 0x99) : QColor(Qt::black);
-    const QColor pointedOut = m_form.isStale() ? stale : QColor(0xD6, 0x32, 0x32);
+    const QColor pointedOut = m_form.isStale() ? stale : kWarningRed;
     const Table table = m_form.table();
     m_isFilling = true;
     m_table->setRowCount(static_cast<int>(table.cells.size()));

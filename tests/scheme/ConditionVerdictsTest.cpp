@@ -125,6 +125,36 @@ TEST(ConditionVerdicts, ASetConditionThatStrikesNothingIsListedWithNothingStruck
     EXPECT_EQ(any5.tongji.report().rows.size(), 2u);  // 杀和值 15 and the idle one
 }
 
+// One rule with or without conditions: a bet survives when the conditions it
+// breaks number min..max, so asking for a broken one with none set leaves
+// nothing, and the count says why.
+TEST(ConditionVerdicts, ToleranceKeepsTheBetsBreakingMinToMaxConditionsEvenWithNoneSet) {
+    struct Case {
+        const char* name;
+        bool isSumKilled;  // 杀和值 15 strikes the one bet 01 02 03 04 05
+        int min, max;
+        std::size_t survivors;
+        const char* count;
+    };
+    const Case cases[] = {
+        {"nothing set, plain", false, 0, 0, 462, "462"},
+        {"nothing set, 1-2", false, 1, 2, 0, "0  容错 1-1（参与容错的条件只有 0 个）"},
+        {"one set, 1-2", true, 1, 2, 1, "1  容错 1-1"},
+        {"one set, 0-1", true, 0, 1, 462, "462  容错 0-1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        toolkit::HeadlessHost host;
+        any5::MainForm form(host);
+        form.load();
+        if (c.isSumKilled) form.shapes.C_sha_hezhi.press(0);
+        report::setTolerance(form.tongji, form.result, {c.min, c.max, {}});
+        form.result.C_guolv_ks.press();
+        EXPECT_EQ(form.result.count(), c.survivors);
+        EXPECT_EQ(form.result.dadi_zhushu.caption(), c.count);
+    }
+}
+
 // Schemes name the conditions that do not take part in 容错; the names they
 // accept are the windows' own, in run order.
 TEST(ConditionVerdicts, SchemesKnowEveryConditionByTheWindowsName) {

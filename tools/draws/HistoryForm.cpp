@@ -1,22 +1,8 @@
 #include "tools/draws/HistoryForm.h"
 
-#include "engine/TypedBet.h"
 #include "history/HistoryStore.h"
 
 namespace draws {
-namespace {
-
-std::string drawText(const history::Draw& draw) {
-    std::string text;
-    for (const int number : draw.numbers) {
-        if (!text.empty()) text += ' ';
-        text += engine::twoDigits(number);
-    }
-    return text;
-}
-
-}  // namespace
-
 HistoryForm::HistoryForm(Edition edition, toolkit::Host& host, const toolkit::Window& mainWindow)
     : Window(kTitle),
       m_edition(std::move(edition)),
@@ -60,7 +46,7 @@ void HistoryForm::newestDrawTexts(int count, DrawTexts answer) {
         if (!lottery.empty()) {
             const auto stored = store.draws(lottery, count);
             *why = stored.errorText;
-            for (const auto& draw : stored.value) texts->push_back(drawText(draw));
+            for (const auto& draw : stored.value) texts->push_back(history::drawText(draw.numbers));
         }
         return [answer, texts, why] { answer(std::move(*texts), std::move(*why)); };
     });

@@ -9,6 +9,7 @@
 #include "any5/panels/MainForm.h"
 #include "history/HistoryStore.h"
 #include "tests/history/TempFolder.h"
+#include "tests/support/FileSizeLimit.h"
 #include "toolkit/HeadlessHost.h"
 
 namespace {
@@ -122,6 +123,32 @@ TEST_F(HistoryFormTest, AWindowGoneWhileTheFileIsBusyIsNotAnswered) {
     }
     EXPECT_EQ(kept, 2u) << "the import in hand finishes";
     EXPECT_EQ(host.runPosted(), 0);
+}
+
+// The disk fills while the CSV is written: the file chosen keeps what it held.
+TEST_F(HistoryFormTest, AFailedExportLeavesTheChosenFileAsItWas) {
+    std::string draws;
+    for (int issue = 1; issue <= 200; ++issue) draws += std::to_string(issue) + " 03 07 01 11 05\n";
+    stored(draws);
+    form.lishi.drawList().read();
+    settle();
+    ASSERT_EQ(form.lishi.drawList().draws().size(), 200u);
+
+    const std::string target = folder.file("draws.csv");
+    historytest::writeBytes(target, "older export\n");
+    host.setChosenFile(target);
+    {
+        const testsupport::FileSizeLimit fullDisk(1000);
+        form.lishi.drawExport().exportFile();
+        settle();
+    }
+    EXPECT_EQ(form.lishi.status(), "写不了文件：" + target);
+    EXPECT_EQ(historytest::bytesOf(target), "older export\n");
+
+    form.lishi.drawExport().exportFile();
+    settle();
+    EXPECT_EQ(form.lishi.status(), "已导出 200 期到 " + target);
+    EXPECT_EQ(historytest::bytesOf(target).substr(0, 3), "\xEF\xBB\xBF");
 }
 
 }  // namespace

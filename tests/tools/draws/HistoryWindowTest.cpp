@@ -20,8 +20,8 @@
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
-#include "app/qt/HistoryColours.h"
 #include "app/qt/QtHost.h"
+#include "app/qt/SideWindowColours.h"
 #include "tests/history/TempFolder.h"
 
 namespace {
