@@ -72,7 +72,7 @@ say "scripts/setup.sh"
 in_root './scripts/setup.sh' >"$cache/setup.log" 2>&1 || { tail -30 "$cache/setup.log"; exit 1; }
 # The compiler cache only saves time on later runs; it comes after setup.sh, so
 # it cannot stand in for anything setup.sh should have installed.
-in_root 'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends ccache >/dev/null'
+in_root 'DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends ccache' >>"$cache/setup.log" 2>&1
 
 say "configuring and building every target"
 in_root 'cmake -S . -B build/fresh -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null'
