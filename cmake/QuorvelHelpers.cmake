@@ -12,6 +12,43 @@ function(quorvel_library target)
   add_library(${target} STATIC ${ARGN})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
   quorvel_warnings(${target})
+  set_property(GLOBAL APPEND PROPERTY QUORVEL_LIBRARIES ${target})
+endfunction()
+
+# Registers the test that keeps each folder to its floor. Since every library
+# sees the whole include root, the floors are taken from the link graph: a
+# folder may include the folders of the libraries it links, directly or
+# through others. Call it once every library is defined.
+function(quorvel_include_floor_check)
+  get_property(libraries GLOBAL PROPERTY QUORVEL_LIBRARIES)
+  set(floors "")
+  foreach(library IN LISTS libraries)
+    set(reached ${library})
+    set(queue ${library})
+    while(queue)
+      list(POP_FRONT queue current)
+      get_target_property(links ${current} LINK_LIBRARIES)
+      foreach(link IN LISTS links)
+        if(link IN_LIST libraries AND NOT link IN_LIST reached)
+          list(APPEND reached ${link})
+          list(APPEND queue ${link})
+        endif()
+      endforeach()
+    endwhile()
+    set(folders "")
+    foreach(target IN LISTS reached)
+      get_target_property(folder ${target} SOURCE_DIR)
+      file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${folder})
+      list(APPEND folders ${folder})
+    endforeach()
+    list(REMOVE_DUPLICATES folders)
+    list(JOIN folders " " line)
+    string(APPEND floors "${line}\n")
+  endforeach()
+  file(WRITE ${PROJECT_BINARY_DIR}/include-floors.txt "${floors}")
+  add_test(NAME IncludeFloors
+           COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/check-include-floors.sh
+                   ${PROJECT_BINARY_DIR}/include-floors.txt ${PROJECT_SOURCE_DIR})
 endfunction()
 
 # A GoogleTest executable registered test by test with ctest.

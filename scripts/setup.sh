@@ -9,6 +9,9 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-noto-cjk nlohmann-json3-dev libcli11-dev libsqlite3-dev
   gcovr
   pkg-config coinor-libcbc-dev
+  # CBC's pkg-config files link with -lbz2 -lz -llapack -lblas, and its -dev
+  # packages do not bring all of those (zlib's least of all).
+  libbz2-dev zlib1g-dev liblapack-dev libblas-dev
   "$@"
 )
 
