@@ -1,20 +1,18 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractItemModel>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
-#include "app/qt/Application.h"
 #include "app/qt/QtHost.h"
 #include "history/HistoryStore.h"
 
@@ -135,13 +133,3 @@ BENCHMARK(BM_Import100000LinesKeepsTheWindowResponsive)
     ->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    gui::setUpApplication(application);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -76,7 +76,7 @@ void HistoryStore::open() const {
 }
 
 bool HistoryStore::isOpen() const {
-    if (!m_isTried || m_openFault == StoreFault::Locked) open();
+    if (!m_isTried || m_openFault) open();
     return !m_openFault;
 }
 
@@ -100,15 +100,17 @@ Result HistoryStore::answer(Work&& work) const {
                 return refusal<Result>(faultOfSqliteCode(error.code), m_path);
             }
         }
-        open();
+        m_isTried = false;  // the next isOpen() opens it again
     }
 }
 
 template <class Result, class Work>
 Result HistoryStore::change(Work&& work) {
-    if (m_access == Access::ReadOnly && isOpen())
-        return refusal<Result>(StoreFault::ReadOnly, m_path);
-    return answer<Result>(std::forward<Work>(work));
+    // Inside answer(), so that a file that cannot be opened is tried once.
+    return answer<Result>([this, &work]() -> Result {
+        if (m_access == Access::ReadOnly) return refusal<Result>(StoreFault::ReadOnly, m_path);
+        return work();
+    });
 }
 
 std::optional<int> HistoryStore::lotteryId(std::string_view name) const {

@@ -32,9 +32,9 @@ public:
                           int busyWaitMs = kBusyWaitMs);
 
     // Whether the file is open. It is opened when first needed (here or by
-    // any call); a file another program held then is tried again, here and by
-    // every call, until it opens. Each try waits for the lock at most
-    // `busyWaitMs`.
+    // any call); a file that could not be used then (held by another program,
+    // its folder missing...) is tried again, here and by every call, until it
+    // opens. Each try waits for the lock at most `busyWaitMs`.
     bool isOpen() const;
     // Why the file could not be opened, or "".
     const std::string& openError() const;

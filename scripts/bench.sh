@@ -27,8 +27,6 @@ aggregate=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_
   --benchmark_out_format=console 2>/dev/null
 QT_QPA_PLATFORM=offscreen ./build/release/bench/bench_gui \
   --benchmark_out="$out/gui.txt" --benchmark_out_format=console 2>/dev/null
-QT_QPA_PLATFORM=offscreen ./build/release/bench/bench_history_window \
-  --benchmark_out="$out/history-window.txt" --benchmark_out_format=console 2>/dev/null
 
 # Start-up to the first shown window (the program quits as soon as its window
 # is exposed, so this is an upper bound) and peak resident memory, offscreen.

@@ -92,7 +92,6 @@ void DrawImport::run(Reader read, std::function<void(const history::ImportReport
         return [this, report, done] {
             --m_running;
             m_progress.reset();
-            m_report = *report;
             m_status.say(history::importSummary(*report));
             if (done) done(*report);
             m_list.read();

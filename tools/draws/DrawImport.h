@@ -36,7 +36,6 @@ public:
     // 覆盖已有期号: a stored issue takes the imported numbers instead of
     // refusing a line that differs.
     void setReplaceStored(bool replace) { m_replaceStored = replace; }
-    bool replacesStored() const { return m_replaceStored; }
 
     // Whether the paste box may grow to `bytes`; when not, the status line
     // says what to do instead.
@@ -48,8 +47,6 @@ public:
     bool isRunning() const { return m_running > 0; }
     // How far the running import got, once it has run long enough to show.
     const std::optional<Progress>& progress() const { return m_progress; }
-    // What the last import did.
-    const std::optional<history::ImportReport>& lastReport() const { return m_report; }
 
 private:
     using Reader = std::function<std::optional<std::string>(std::string& why)>;
@@ -62,7 +59,6 @@ private:
     bool m_replaceStored = false;
     int m_running = 0;
     std::optional<Progress> m_progress;
-    std::optional<history::ImportReport> m_report;
 };
 
 }  // namespace draws

@@ -7,7 +7,6 @@
 #include <utility>
 
 #include "history/HistoryStore.h"
-#include "history/StoreFault.h"
 #include "toolkit/Host.h"
 
 namespace draws {
@@ -27,15 +26,12 @@ struct StoreWorker::Session::State {
     std::unique_ptr<history::HistoryStore> store;
 };
 
-// A file another program held is tried again by the store itself, on each
-// call; any other failure by a store made anew.
+// A file that could not be used is tried again by the store itself, on each
+// call; a store is made anew only for another path.
 history::HistoryStore& StoreWorker::Session::store() {
     State& state = *m_state;
-    const bool isStale = !state.store || state.store->path() != state.path ||
-                         (!state.store->openError().empty() &&
-                          state.store->openError() !=
-                              history::faultMessage(history::StoreFault::Locked, state.path));
-    if (isStale) state.store = std::make_unique<history::HistoryStore>(state.path);
+    if (!state.store || state.store->path() != state.path)
+        state.store = std::make_unique<history::HistoryStore>(state.path);
     return *state.store;
 }
 

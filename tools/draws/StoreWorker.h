@@ -24,8 +24,8 @@ public:
     // What a job sees on the worker thread.
     class Session {
     public:
-        // The history file; opened again when the last attempt failed, so that
-        // a file that was busy or missing is tried anew by the next call.
+        // The history file of the job's path; the store tries a file that
+        // could not be used again at its next call.
         history::HistoryStore& store();
         // Runs `work` on the user-interface thread unless the worker is gone.
         void post(std::function<void()> work);
