@@ -91,6 +91,32 @@ BENCHMARK(BM_OpenHistoryOn100000Draws)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
 
+// 回测 全部 on 100,000 stored draws, from the press to the table shown.
+void BM_BacktestAll100000Draws(benchmark::State& state) {
+    const std::string path = freshFile("quorvel-bench-backtest.sqlite");
+    {
+        history::HistoryStore store(path);
+        if (!store.importText("广东11选5", drawLines(100'000, 2000000001)).ok())
+            state.SkipWithError("no history to test on");
+    }
+    Shown shown(path);
+    shown.form.C_lishi.press();
+    if (!shown.waitSettled()) state.SkipWithError("the window did not settle");
+    auto* table = shown.window.findChild<QTableView*>(QStringLiteral("Li_huice"));
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        shown.form.lishi.backtests().run(0);
+        QCoreApplication::processEvents();
+        table->viewport()->repaint();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        if (!shown.form.lishi.backtests().backtest() ||
+            shown.form.lishi.backtests().backtest()->draws.size() != 100'000)
+            state.SkipWithError("not every draw was tested");
+    }
+}
+BENCHMARK(BM_BacktestAll100000Draws)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // An import of 100,000 lines from the window, and the longest the event loop
 // went without a turn meanwhile (longestGapMs).
 void BM_Import100000LinesKeepsTheWindowResponsive(benchmark::State& state) {

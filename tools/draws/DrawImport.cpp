@@ -14,8 +14,7 @@ namespace draws {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-// A shorter import shows no bar; a longer one moves it at most this often.
-constexpr auto kQuietImport = std::chrono::milliseconds(500);
+// A longer import than the quiet time moves its bar at most this often.
 constexpr auto kProgressStep = std::chrono::milliseconds(100);
 
 std::optional<std::string> fileText(const std::string& path, std::string& why) {
@@ -70,7 +69,7 @@ void DrawImport::run(Reader read, std::function<void(const history::ImportReport
     const auto mode =
         m_replaceStored ? history::ImportMode::ReplaceStored : history::ImportMode::KeepStored;
     m_worker.submit([this, read = std::move(read), lottery = m_list.lottery(), mode,
-                     done = std::move(done)](StoreWorker::Session& session) {
+                     quiet = m_quiet, done = std::move(done)](StoreWorker::Session& session) {
         auto report = std::make_shared<history::ImportReport>();
         std::string why;
         if (const auto text = read(why)) {
@@ -78,7 +77,7 @@ void DrawImport::run(Reader read, std::function<void(const history::ImportReport
             Clock::time_point shown = start - kProgressStep;
             const history::ImportProgress progress = [&](std::size_t count, std::size_t total) {
                 const Clock::time_point now = Clock::now();
-                if (now - start < kQuietImport || now - shown < kProgressStep) return;
+                if (now - start < quiet || now - shown < kProgressStep) return;
                 shown = now;
                 session.post([this, count, total] {
                     m_progress = Progress{count, total};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -44,6 +45,9 @@ public:
     void importText(std::string text, std::function<void(const history::ImportReport&)> done = {});
     void importFile();
 
+    // How long an import runs before it shows how far it got.
+    void setQuietTime(std::chrono::milliseconds quiet) { m_quiet = quiet; }
+
     bool isRunning() const { return m_running > 0; }
     // How far the running import got, once it has run long enough to show.
     const std::optional<Progress>& progress() const { return m_progress; }
@@ -57,6 +61,7 @@ private:
     DrawList& m_list;
     toolkit::Host& m_host;
     bool m_replaceStored = false;
+    std::chrono::milliseconds m_quiet{500};
     int m_running = 0;
     std::optional<Progress> m_progress;
 };

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -231,6 +232,30 @@ TEST_F(HistoryWindowTest, AHugePasteIsRefusedAndLosesNothing) {
     EXPECT_EQ(box->toPlainText(), QStringLiteral("03 07 01 11 05"));
     EXPECT_TRUE(status().startsWith(QStringLiteral("粘贴的文字太大（50 MB，最多 2 MB）")))
         << status().toStdString();
+}
+
+// An import that runs long shows a bar of how far it got, in thousands of
+// lines, and hides it when done (here the quiet time is none).
+TEST_F(HistoryWindowTest, ALongImportShowsHowFarItGot) {
+    click("C_lishi");
+    find<QLineEdit>("T_caizhong_xin")->setText(QStringLiteral("广东11选5"));
+    click("C_caizhong_tianjia");
+    settle();
+    form.lishi.drawImport().setQuietTime(std::chrono::milliseconds(0));
+    auto* bar = find<QProgressBar>("P_daoru_jindu");
+    std::vector<std::pair<int, int>> shown;  // value, maximum, while visible
+    QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) {
+        if (bar->isVisible()) shown.emplace_back(value, bar->maximum());
+    });
+    find<QPlainTextEdit>("T_kaijiang_zhantie")
+        ->setPlainText(QString::fromStdString(pastedDraws(20000)));
+    click("C_kaijiang_daoru");
+    settle();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.front().second, 21);
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_EQ(rows("Li_kaijiang"), 20000);
 }
 
 }  // namespace
