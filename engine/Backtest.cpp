@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/Money.h"
 #include "engine/ReportText.h"
 
 namespace engine {
@@ -53,13 +54,29 @@ std::string percentText(double share) {
     return text;
 }
 
+long long Backtest::cost() const {
+    return static_cast<long long>(draws.size()) * survivorsToday * kYuanPerBet;
+}
+
+double Backtest::chanceKept() const {
+    return possibleBets == 0 ? 0.0
+                             : static_cast<double>(draws.size()) * survivorsToday / possibleBets;
+}
+
 std::string backtestSummary(const Backtest& backtest) {
     const int drawCount = static_cast<int>(backtest.draws.size());
+    char chance[32];
+    std::snprintf(chance, sizeof chance, "%.1f", backtest.chanceKept());
     return "回测 " + std::to_string(drawCount) + " 期：中奖号保留 " +
            std::to_string(backtest.winnersSurvived) + " 期，被杀 " +
            std::to_string(drawCount - backtest.winnersSurvived) + " 期；最长连续被杀 " +
            std::to_string(backtest.longestStruckRun) + " 期；当前剩 " +
-           std::to_string(backtest.survivorsToday) + " 注";
+           std::to_string(backtest.survivorsToday) + " " + backtest.unit +
+           "\n每期买下全部剩余号码：共花费 " + std::to_string(backtest.cost()) + " 元，中奖 " +
+           std::to_string(backtest.winnings()) + " 元，盈亏 " +
+           balanceText(backtest.winnings() - backtest.cost()) + "\n随机选同样多" + backtest.unit +
+           "的期望：保留 " + chance + " 期；这些条件" +
+           (backtest.isBetterThanChance() ? "好于随机" : "不好于随机");
 }
 
 std::string backtestText(const Backtest& backtest) {

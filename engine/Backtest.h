@@ -34,6 +34,11 @@ struct BacktestDraw {
 struct Backtest {
     int rowCount = 0;
     int survivorsToday = 0;  // bets (or groups) the result lists now
+    // What the result lists: "注" (bets) or "组" (front-3 groups), how many
+    // there are in all (462, 990 or 165) and what a kept winner pays (元).
+    std::string unit = "注";
+    int possibleBets = 0;
+    int prize = 0;
     int winnersSurvived = 0;
     int longestStruckRun = 0;  // draws in a row whose winner was struck
     std::vector<BacktestCondition> conditions;
@@ -52,6 +57,14 @@ struct Backtest {
     bool isWorseThanChance(const BacktestCondition& c) const {
         return winnerShare(c) > betShare(c);
     }
+
+    // Had the player bought every survivor at each back-tested draw.
+    long long cost() const;
+    long long winnings() const { return static_cast<long long>(winnersSurvived) * prize; }
+    // Draws whose winner as many bets picked at random would have held, on
+    // average: the sum over the draws of survivors / possibleBets.
+    double chanceKept() const;
+    bool isBetterThanChance() const { return winnersSurvived > chanceKept(); }
 };
 
 // One verdict run's answers looked up for every draw, newest first; no run per
@@ -62,14 +75,15 @@ Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
 
 // The back-test as aligned text: one condition a line with its two shares,
 // the winners it broke, whether it takes part in 容错 and whether it was worse
-// than chance, then the summary line:
+// than chance, then the summary lines:
 //   条件    设置    杀注比例  错杀率  错杀期数  参与容错  差于随机
 //   杀和值  杀 15       0.2%    1.0%         1  是        是
 //   回测 100 期：中奖号保留 97 期，被杀 3 期；最长连续被杀 2 期；当前剩 251 注
+//   每期买下全部剩余号码：共花费 50200 元，中奖 52380 元，盈亏 +2180 元
+//   随机选同样多注的期望：保留 54.3 期；这些条件好于随机
 std::string backtestText(const Backtest& backtest);
 
-// The summary line, without a line end:
-//   "回测 100 期：中奖号保留 97 期，被杀 3 期；最长连续被杀 2 期；当前剩 251 注"
+// The three summary lines, joined by line ends, without a last one.
 std::string backtestSummary(const Backtest& backtest);
 
 // "12.5%": one decimal.

@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "engine/BetMask.h"
+#include "engine/Money.h"
 #include "engine/TypedBet.h"
 
 namespace engine {
@@ -21,6 +22,18 @@ std::string spelled(const std::array<int, 5>& draw, int count) {
         text += twoDigits(draw[static_cast<std::size_t>(k)]);
     }
     return text;
+}
+
+// "中 1 注任选五，奖金 540 元；成本 18 元，盈亏 +522 元": each listed bet costs
+// its 2 元 and only a bet of the result's own play pays.
+std::string moneyLine(int hits, std::string_view unit, std::string_view play, int prize,
+                      int listed) {
+    const long long won = static_cast<long long>(hits) * prize;
+    const long long cost = static_cast<long long>(listed) * kYuanPerBet;
+    std::string text = hits > 0 ? "中 " + std::to_string(hits) + " " + std::string(unit) +
+                                      std::string(play) + "，奖金 " + std::to_string(won) + " 元"
+                                : "没有中" + std::string(play) + "的" + std::string(unit);
+    return text + "；成本 " + std::to_string(cost) + " 元，盈亏 " + balanceText(won - cost) + "\n";
 }
 
 }  // namespace
@@ -75,12 +88,12 @@ std::string any5CheckText(const PrizeCheck& check) {
                        (check.sharing[5] > 0 ? "中了，结果里有这一注" : "没中，结果里没有这一注") +
                        total + "\n";
     for (int shared = 4; shared >= 0; --shared) {
-        // Only the first count names its unit: "同 4 个号码 3 注，同 3 个 20 注".
-        text += "同 " + std::to_string(shared) + (shared == 4 ? " 个号码 " : " 个 ") +
+        // Only the first count names its unit: "中 4 个号码 3 注，中 3 个 20 注".
+        text += "中 " + std::to_string(shared) + (shared == 4 ? " 个号码 " : " 个 ") +
                 std::to_string(check.sharing[static_cast<std::size_t>(shared)]) + " 注";
         text += shared > 0 ? "，" : "\n";
     }
-    return text;
+    return text + moneyLine(check.sharing[5], "注", "任选五", kAny5Prize, check.listed);
 }
 
 std::string front3CheckText(const PrizeCheck& check, bool isGrouped) {
@@ -88,12 +101,14 @@ std::string front3CheckText(const PrizeCheck& check, bool isGrouped) {
     if (isGrouped) {
         return "对奖 " + spelled(check.draw, 3) + "：前三组选 " + hit(check.groupHit) + "（共 " +
                std::to_string(check.listed) + " 组）\n含前两位 " + spelled(check.draw, 2) +
-               " 的组 " + std::to_string(check.firstTwo) + " 组\n";
+               " 的组 " + std::to_string(check.firstTwo) + " 组\n" +
+               moneyLine(check.groupHit ? 1 : 0, "组", "前三组选", kFront3GroupPrize, check.listed);
     }
     return "对奖 " + spelled(check.draw, 3) + "：前三直选 " + hit(check.directHit) + "，前三组选 " +
            hit(check.groupHit) + "（共 " + std::to_string(check.listed) +
            " 注）\n前二直选（前两位 " + spelled(check.draw, 2) + "）" +
-           std::to_string(check.firstTwo) + " 注\n";
+           std::to_string(check.firstTwo) + " 注\n" +
+           moneyLine(check.directHit ? 1 : 0, "注", "前三直选", kFront3DirectPrize, check.listed);
 }
 
 }  // namespace engine

@@ -36,10 +36,13 @@ std::vector<std::vector<int>> betsOfText(std::string_view text, int count);
 
 // The check as lines for the window and the runner, e.g. any-5:
 //   对奖 03 07 01 11 05：中了，结果里有这一注（共 53 注）
-//   同 4 个号码 3 注，同 3 个 20 注，同 2 个 25 注，同 1 个 5 注，同 0 个 0 注
-// front-3:
+//   中 4 个号码 3 注，中 3 个 20 注，中 2 个 25 注，中 1 个 5 注，中 0 个 0 注
+//   中 1 注任选五，奖金 540 元；成本 106 元，盈亏 +434 元
+// front-3, whose bets are bought as 前三直选 (groups as 前三组选):
 //   对奖 03 07 01：前三直选 中，前三组选 中（共 60 注）
 //   前二直选（前两位 03 07）2 注
+//   中 1 注前三直选，奖金 1170 元；成本 120 元，盈亏 +1050 元
+// and when nothing pays: "没有中任选五的注；成本 106 元，盈亏 -106 元".
 std::string any5CheckText(const PrizeCheck& check);
 std::string front3CheckText(const PrizeCheck& check, bool isGrouped);
 

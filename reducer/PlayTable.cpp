@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/Money.h"
+
 namespace reducer {
 
 namespace {
@@ -11,15 +13,15 @@ constexpr std::array<PlayInfo, 12> kPlays{{
     {Play::Any2, "任选二", 6, 2, false},
     {Play::Any3, "任选三", 19, 3, false},
     {Play::Any4, "任选四", 78, 4, false},
-    {Play::Any5, "任选五", 540, 5, false},
+    {Play::Any5, "任选五", engine::kAny5Prize, 5, false},
     {Play::Any6, "任选六", 90, 6, false},
     {Play::Any7, "任选七", 26, 7, false},
     {Play::Any8, "任选八", 9, 8, false},
     {Play::Front1, "前一", 13, 1, true},
     {Play::Front2Direct, "前二直选", 130, 2, true},
     {Play::Front2Group, "前二组选", 65, 2, false},
-    {Play::Front3Direct, "前三直选", 1170, 3, true},
-    {Play::Front3Group, "前三组选", 195, 3, false},
+    {Play::Front3Direct, "前三直选", engine::kFront3DirectPrize, 3, true},
+    {Play::Front3Group, "前三组选", engine::kFront3GroupPrize, 3, false},
 }};
 
 constexpr std::array<PlayInfo, 6> kFront3Plays{
@@ -64,7 +66,7 @@ bool isOpenTo(Play play, SurvivorKind kind) {
 std::string_view resultName(SurvivorKind kind) {
     switch (kind) {
         case SurvivorKind::Any5:
-            return "任5结果";
+            return "任选五结果";
         case SurvivorKind::Front3:
             return "前三结果";
         case SurvivorKind::Groups:

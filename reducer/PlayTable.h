@@ -54,7 +54,7 @@ std::span<const PlayInfo> allPlays();
 // The play a player names ("任选六"), or none.
 std::optional<Play> playNamed(std::string_view name);
 
-// How messages name a kind of survivors: "任5结果", "前三结果", "组选结果".
+// How messages name a kind of survivors: "任选五结果", "前三结果", "组选结果".
 std::string_view resultName(SurvivorKind kind);
 
 }  // namespace reducer

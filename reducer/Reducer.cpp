@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/Money.h"
 #include "reducer/ReductionRun.h"
 
 namespace reducer {
@@ -53,13 +54,13 @@ PlayMarks markPlays(const std::vector<const Reduction*>& reductions) {
                static_cast<long long>(b.leastPrize) * a.cost();
     };
     for (const Reduction* reduction : reductions) {
-        if (reduction == nullptr) continue;
+        if (reduction == nullptr || !reduction->paysBack()) continue;
         if (cheapest == nullptr || reduction->cost() < cheapest->cost()) cheapest = reduction;
         if (paysBest == nullptr || paysLess(*paysBest, *reduction)) paysBest = reduction;
     }
     PlayMarks marks;
     for (const Reduction* reduction : reductions) {
-        const bool isThere = reduction != nullptr;
+        const bool isThere = reduction != nullptr && reduction->paysBack();
         marks.isCheapest.push_back(isThere && reduction->cost() == cheapest->cost());
         marks.paysBest.push_back(isThere && !paysLess(*reduction, *paysBest));
     }
@@ -67,7 +68,7 @@ PlayMarks markPlays(const std::vector<const Reduction*>& reductions) {
 }
 
 std::string atLeastText(int lowerBound) {
-    return "至少 " + std::to_string(lowerBound) + " 注";
+    return "下限 " + std::to_string(lowerBound) + " 注（未证明最少）";
 }
 
 std::string proofText(const Reduction& reduction) {
@@ -77,9 +78,10 @@ std::string proofText(const Reduction& reduction) {
 std::string summaryLine(const Reduction& reduction) {
     const auto& info = playInfo(reduction.play);
     return std::string(info.name) + " " + std::to_string(reduction.count()) + " 注 " +
-           std::to_string(reduction.cost()) + " 元（" + proofText(reduction) + "），中奖 " +
+           std::to_string(reduction.cost()) + " 元，" + proofText(reduction) + "，中奖 " +
            std::to_string(reduction.leastPrize) + " 至 " + std::to_string(reduction.mostPrize) +
-           " 元" + (reduction.wasStopped ? "，已停止" : "");
+           " 元，保底盈亏 " + engine::balanceText(reduction.guaranteedBalance()) +
+           (reduction.wasStopped ? "，已停止" : "");
 }
 
 }  // namespace reducer

@@ -47,6 +47,9 @@ struct Reduction {
     int count() const { return static_cast<int>(tickets.size()); }
     bool isProven() const { return count() == lowerBound; }
     int cost() const { return 2 * count(); }  // 元, 2 元 a ticket
+    // 保底盈亏: what the tickets surely win less what they cost.
+    int guaranteedBalance() const { return leastPrize - cost(); }
+    bool paysBack() const { return guaranteedBalance() >= 0; }
 };
 
 // A reduction, or one line saying why there is none.
@@ -67,8 +70,9 @@ struct ReduceResult {
 ReduceResult reduce(const Survivors& survivors, Play play, const Options& options = {});
 
 // The plays worth pointing out among reductions (none where a reduction is
-// missing): every one tying for the lowest cost, and every one tying for the
-// most least prize per 元, compared without division so that ties are exact.
+// missing, nor where the tickets may win less than they cost): every one
+// tying for the lowest cost, and every one tying for the most least prize per
+// 元, compared without division so that ties are exact.
 struct PlayMarks {
     std::vector<bool> isCheapest;
     std::vector<bool> paysBest;
@@ -76,16 +80,18 @@ struct PlayMarks {
 PlayMarks markPlays(const std::vector<const Reduction*>& reductions);
 inline constexpr const char* kCheapestMark = "最低成本";
 inline constexpr const char* kPaysBestMark = "保底最划算";
+// Said instead of a mark where the least prize is below the cost.
+inline constexpr const char* kNoPayBackMark = "保底不回本";
 
-// How the window and the runner say what is known of a count: "已证最少" when
-// no fewer tickets exist, else "至少 96 注", the proven bound.
-inline constexpr const char* kProvenLeast = "已证最少";
+// How the window and the runner say what is known of a count: "已证明最少"
+// when no fewer tickets exist, else "下限 96 注（未证明最少）", the proven bound.
+inline constexpr const char* kProvenLeast = "已证明最少";
 std::string atLeastText(int lowerBound);
 std::string proofText(const Reduction& reduction);
 
 // One line for a runner, for example
-//   "任选二 10 注 20 元（已证最少），中奖 6 至 24 元"
-//   "任选六 100 注 200 元（至少 96 注），中奖 90 至 180 元，已停止"
+//   "任选二 10 注 20 元，已证明最少，中奖 6 至 24 元，保底盈亏 -14 元"
+//   "任选六 100 注 200 元，下限 96 注（未证明最少），中奖 90 至 180 元，保底盈亏 -110 元，已停止"
 std::string summaryLine(const Reduction& reduction);
 
 }  // namespace reducer

@@ -80,7 +80,7 @@ report::ReportForm::Source MainForm::reportSource() {
         pipeline, m_freshTable, result, [this](std::string_view text, std::string& error) {
             const engine::TypedBet bet = engine::readTypedBet(text, 5);
             if (!bet.ok()) {
-                error = "不是任五的一注：" + bet.error;
+                error = "不是任选五的一注：" + bet.error;
                 return 0;
             }
             engine::BetMask mask = 0;

@@ -63,9 +63,20 @@ TicketWindow::TicketWindow(tickets::TicketForm& form, QWidget* mainWindow)
     m_table->setHorizontalHeaderLabels(header);
     m_table->horizontalHeaderItem(Table::kLeast)
         ->setToolTip(QStringLiteral("开奖号在结果里时，这些票至少中的奖金"));
+    m_table->horizontalHeaderItem(Table::kBalance)
+        ->setToolTip(
+            QStringLiteral("保底奖金减去成本：开奖号在结果里时，至少赚（+）或至少亏（-）多少元"));
     m_table->horizontalHeaderItem(Table::kProof)
-        ->setToolTip(QStringLiteral("%1：不可能用更少的票；否则给出至少需要的注数")
-                         .arg(QString::fromUtf8(reducer::kProvenLeast)));
+        ->setToolTip(
+            QStringLiteral("%1：不可能用更少的票；否则给出下限：再少于这个注数一定不能保中")
+                .arg(QString::fromUtf8(reducer::kProvenLeast)));
+    m_table->horizontalHeaderItem(Table::kNote)
+        ->setToolTip(
+            QStringLiteral("全部玩法算完后标出%1和%2（只在保底奖金不低于成本的玩法中选）；%"
+                           "3：开奖号在结果里也可能亏钱")
+                .arg(QString::fromUtf8(reducer::kCheapestMark),
+                     QString::fromUtf8(reducer::kPaysBestMark),
+                     QString::fromUtf8(reducer::kNoPayBackMark)));
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -75,6 +86,9 @@ TicketWindow::TicketWindow(tickets::TicketForm& form, QWidget* mainWindow)
     m_table->setMinimumSize(620, 250);
     column->addWidget(m_table, 1);
 
+    m_ticketsHeading = new QLabel(this);
+    m_ticketsHeading->setObjectName(QStringLiteral("L_baozhong_piao"));
+    column->addWidget(m_ticketsHeading);
     m_tickets = new QPlainTextEdit(this);
     m_tickets->setObjectName(QStringLiteral("T_baozhong_piao"));
     m_tickets->setAccessibleName(QStringLiteral("所选玩法的票"));
@@ -134,6 +148,7 @@ void TicketWindow::refresh() {
     m_isFilling = false;
     // Rewritten only when the chosen play's tickets change: progress of the
     // play solving must not take away a selection or the scroll position.
+    m_ticketsHeading->setText(toQString(m_form.chosenHeading()));
     const QString tickets = toQString(m_form.chosenTickets());
     if (tickets != m_shownTickets) {
         m_shownTickets = tickets;

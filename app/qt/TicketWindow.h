@@ -32,6 +32,7 @@ private:
     QLabel* m_status = nullptr;
     QDoubleSpinBox* m_timeLimit = nullptr;
     QTableWidget* m_table = nullptr;
+    QLabel* m_ticketsHeading = nullptr;
     QPlainTextEdit* m_tickets = nullptr;
     QString m_shownTickets;
     bool m_isFilling = false;

@@ -55,11 +55,15 @@ TEST(RunnerHistory, ImportListExportAndBacktestFromTheStoreOrAFile) {
               "条件    设置           杀注比例  错杀率  错杀期数  参与容错  差于随机\n"
               "胆码1   胆 03 07 出 2     81.8%   50.0%         2  是        否\n"
               "通杀码  杀 11             45.5%   50.0%         2  是        是\n"
-              "回测 4 期：中奖号保留 3 期，被杀 1 期；最长连续被杀 1 期；当前剩 280 注\n");
+              "回测 4 期：中奖号保留 3 期，被杀 1 期；最长连续被杀 1 期；当前剩 280 注\n"
+              "每期买下全部剩余号码：共花费 2240 元，中奖 1620 元，盈亏 -620 元\n"
+              "随机选同样多注的期望：保留 2.4 期；这些条件好于随机\n");
     EXPECT_EQ(quorvel({"backtest", "a.json", "--draws", "d.txt"}, files).out, backtest.out);
     EXPECT_EQ(quorvel({"backtest", "a.json", "--draws", "d.txt", "--last", "1"}, files)
                   .out.substr(backtest.out.find("回测")),
-              "回测 1 期：中奖号保留 0 期，被杀 1 期；最长连续被杀 1 期；当前剩 280 注\n");
+              "回测 1 期：中奖号保留 0 期，被杀 1 期；最长连续被杀 1 期；当前剩 280 注\n"
+              "每期买下全部剩余号码：共花费 560 元，中奖 0 元，盈亏 -560 元\n"
+              "随机选同样多注的期望：保留 0.6 期；这些条件不好于随机\n");
     // Front-3 kills 01 in the first place: 01 02 03 is struck as a bet, and
     // as a group only when every ordering is.
     EXPECT_NE(quorvel({"backtest", "f.json", "--draws", "d.txt"}, files)
@@ -94,13 +98,15 @@ TEST(RunnerHistory, CheckAndRefusals) {
          {"check", "a.json", "--draw", "03 07 01 11 05"},
          0,
          "对奖 03 07 01 11 05：中了，结果里有这一注（共 280 注）\n"
-         "同 4 个号码 18 注，同 3 个 75 注，同 2 个 120 注，同 1 个 60 注，同 0 个 "
-         "6 注\n",
+         "中 4 个号码 18 注，中 3 个 75 注，中 2 个 120 注，中 1 个 60 注，中 0 个 "
+         "6 注\n"
+         "中 1 注任选五，奖金 540 元；成本 560 元，盈亏 -20 元\n",
          ""},
         {"front-3 check of the first three",
          {"check", "f.json", "--draw", "02 01 03"},
          0,
-         "对奖 02 01 03：前三直选 中，前三组选 中（共 900 注）\n前二直选（前两位 02 01）9 注\n",
+         "对奖 02 01 03：前三直选 中，前三组选 中（共 900 注）\n前二直选（前两位 02 01）9 注\n"
+         "中 1 注前三直选，奖金 1170 元；成本 1800 元，盈亏 -630 元\n",
          ""},
         {"not a draw",
          {"check", "a.json", "--draw", "03 07 01"},

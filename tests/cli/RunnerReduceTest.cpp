@@ -147,7 +147,7 @@ TEST(RunnerReduce, TicketsWinForEverySurvivorAndRefusalsExitTwo) {
          2,
          0,
          {},
-         "quorvel: 任5结果不能用 前一 缩票\n"},
+         "quorvel: 任选五结果不能用 前一 缩票\n"},
         {"front-3 bets show three numbers",
          reduce("f3.json", "任选三"),
          2,
@@ -169,16 +169,19 @@ TEST(RunnerReduce, TicketsWinForEverySurvivorAndRefusalsExitTwo) {
             const auto lines = linesOf(outcome.out);
             ASSERT_FALSE(lines.empty());
             EXPECT_EQ(wordsOf(lines[0]),
-                      (std::vector<std::string>{"玩法", "注数", "成本(元)", "单注奖金", "保底奖金",
-                                                "最高奖金", "最少注数", "备注"}));
+                      (std::vector<std::string>{"玩法", "注数", "成本(元)", "单注奖金(元)",
+                                                "保底奖金(元)", "最高奖金(元)", "保底盈亏(元)",
+                                                "最少注数", "备注"}));
             std::vector<std::string> rows;
             for (std::size_t i = 1; i < lines.size(); ++i) {
                 const auto words = wordsOf(lines[i]);
-                ASSERT_GE(words.size(), 7u) << lines[i];
+                ASSERT_GE(words.size(), 8u) << lines[i];
                 EXPECT_EQ(words[2], std::to_string(2 * std::stoi(words[1]))) << lines[i];
-                EXPECT_EQ(words[6], "已证最少") << lines[i];
+                EXPECT_EQ(std::stoi(words[6]), std::stoi(words[4]) - std::stoi(words[2]))
+                    << lines[i];
+                EXPECT_EQ(words[7], "已证明最少") << lines[i];
                 rows.push_back(words[0] + " " + words[1] +
-                               (words.size() > 7 ? " " + words[7] : ""));
+                               (words.size() > 8 ? " " + words[8] : ""));
             }
             EXPECT_EQ(rows, c.rows);
             continue;
@@ -213,7 +216,7 @@ TEST(RunnerReduce, TicketsWinForEverySurvivorAndRefusalsExitTwo) {
         EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << outcome.err;
         EXPECT_EQ(outcome.err.rfind(play + " " + std::to_string(c.fewest) + " 注 ", 0), 0u)
             << outcome.err;
-        EXPECT_NE(outcome.err.find("（已证最少）"), std::string::npos) << outcome.err;
+        EXPECT_NE(outcome.err.find("，已证明最少，"), std::string::npos) << outcome.err;
     }
 }
 

@@ -127,19 +127,30 @@ TEST(PrizeCheck, TextsSayWhatWasHit) {
         {1, 3, 5, 7, 11}, {1, 2, 3, 5, 7}, {2, 3, 5, 7, 9}, {1, 2, 4, 6, 8}};
     EXPECT_EQ(engine::any5CheckText(engine::checkAny5(any5, kDraw)),
               "对奖 03 07 01 11 05：中了，结果里有这一注（共 4 注）\n"
-              "同 4 个号码 1 注，同 3 个 1 注，同 2 个 0 注，同 1 个 1 注，同 0 个 0 注\n");
+              "中 4 个号码 1 注，中 3 个 1 注，中 2 个 0 注，中 1 个 1 注，中 0 个 0 注\n"
+              "中 1 注任选五，奖金 540 元；成本 8 元，盈亏 +532 元\n");
     EXPECT_EQ(engine::any5CheckText(engine::checkAny5({{2, 4, 6, 8, 9}}, kDraw)),
               "对奖 03 07 01 11 05：没中，结果里没有这一注（共 1 注）\n"
-              "同 4 个号码 0 注，同 3 个 0 注，同 2 个 0 注，同 1 个 0 注，同 0 个 1 注\n");
+              "中 4 个号码 0 注，中 3 个 0 注，中 2 个 0 注，中 1 个 0 注，中 0 个 1 注\n"
+              "没有中任选五的注；成本 2 元，盈亏 -2 元\n");
 
     const std::vector<std::vector<int>> direct{{7, 3, 1}, {3, 7, 2}, {3, 7, 9}};
     EXPECT_EQ(engine::front3CheckText(engine::checkFront3(direct, kDraw, false), false),
               "对奖 03 07 01：前三直选 没中，前三组选 中（共 3 注）\n"
-              "前二直选（前两位 03 07）2 注\n");
+              "前二直选（前两位 03 07）2 注\n"
+              "没有中前三直选的注；成本 6 元，盈亏 -6 元\n");
+    EXPECT_EQ(
+        engine::front3CheckText(engine::checkFront3({{3, 7, 1}, {3, 7, 2}}, kDraw, false), false),
+        "对奖 03 07 01：前三直选 中，前三组选 中（共 2 注）\n"
+        "前二直选（前两位 03 07）2 注\n"
+        "中 1 注前三直选，奖金 1170 元；成本 4 元，盈亏 +1166 元\n");
     const std::vector<std::vector<int>> groups{{3, 7, 9}, {2, 4, 6}};
     EXPECT_EQ(engine::front3CheckText(engine::checkFront3(groups, kDraw, true), true),
               "对奖 03 07 01：前三组选 没中（共 2 组）\n"
-              "含前两位 03 07 的组 1 组\n");
+              "含前两位 03 07 的组 1 组\n"
+              "没有中前三组选的组；成本 4 元，盈亏 -4 元\n");
+    EXPECT_TRUE(engine::front3CheckText(engine::checkFront3({{1, 3, 7}}, kDraw, true), true)
+                    .ends_with("中 1 组前三组选，奖金 195 元；成本 2 元，盈亏 +193 元\n"));
 }
 
 }  // namespace

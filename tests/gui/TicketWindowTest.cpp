@@ -13,6 +13,7 @@
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
 #include "app/qt/QtHost.h"
+#include "tools/tickets/TicketTable.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ TEST(TicketWindow, SolvesBesideTheMainWindowStopsAndCopiesAPlay) {
     ASSERT_TRUE(QTest::qWaitFor([&form] { return !form.baozhong.isRunning(); }, 30'000));
     QTest::qWait(150);  // the window's next tick
     EXPECT_TRUE(status->text().contains(QStringLiteral("已停止"))) << status->text().toStdString();
-    EXPECT_EQ(table->item(6, 7)->text(), QStringLiteral("已停止"));
+    EXPECT_EQ(table->item(6, tickets::TicketTable::kNote)->text(), QStringLiteral("已停止"));
 
     table->selectRow(0);
     const int count = table->item(0, 1)->text().toInt();

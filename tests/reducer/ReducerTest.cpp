@@ -171,7 +171,7 @@ TEST(Reducer, BadInputIsOneLineInsteadOfAReduction) {
         {Survivors::any5({}), Play::Any2, 3, "没有可缩的号码：缩水结果为空"},
         {Survivors::front3({}), Play::Front1, 3, "没有可缩的号码：缩水结果为空"},
         {groups, Play::Front2Direct, 3, "组选结果不能用 前二直选 缩票"},
-        {any5, Play::Front1, 3, "任5结果不能用 前一 缩票"},
+        {any5, Play::Front1, 3, "任选五结果不能用 前一 缩票"},
         {front3, Play::Any3, 3, "前三结果不能用 任选三 缩票"},
         {any5, Play::Any2, 0, "时间限制必须是正数"},
         {any5, Play::Any2, -1, "时间限制必须是正数"},

@@ -51,7 +51,8 @@ TEST(ReducerSummary, OneLineSaysCountCostProofAndPrizes) {
     proven.lowerBound = 10;
     proven.leastPrize = 6;
     proven.mostPrize = 24;
-    EXPECT_EQ(reducer::summaryLine(proven), "任选二 10 注 20 元（已证最少），中奖 6 至 24 元");
+    EXPECT_EQ(reducer::summaryLine(proven),
+              "任选二 10 注 20 元，已证明最少，中奖 6 至 24 元，保底盈亏 -14 元");
 
     reducer::Reduction stopped = proven;
     stopped.play = Play::Any6;
@@ -60,8 +61,10 @@ TEST(ReducerSummary, OneLineSaysCountCostProofAndPrizes) {
     stopped.leastPrize = 90;
     stopped.mostPrize = 180;
     stopped.wasStopped = true;
-    EXPECT_EQ(reducer::summaryLine(stopped),
-              "任选六 100 注 200 元（至少 92 注），中奖 90 至 180 元，已停止");
+    EXPECT_EQ(
+        reducer::summaryLine(stopped),
+        "任选六 100 注 200 元，下限 92 注（未证明最少），中奖 90 至 180 元，保底盈亏 -110 元，"
+        "已停止");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/draws/PastDraws.h"
 
+#include "engine/Money.h"
 #include "engine/PrizeCheck.h"
 #include "engine/TypedBet.h"
 
@@ -15,6 +16,17 @@ engine::Backtest backtestOf(const Edition& edition, const std::vector<history::D
     const engine::Survivors survivors = engine::survivorsOf(verdicts, tolerance);
     engine::Backtest backtest = engine::backtestOf(verdicts, tolerance, survivors, winners);
     backtest.survivorsToday = edition.countSurvivors(survivors.rows);
+    if (edition.kind == Edition::Kind::Any5) {
+        backtest.possibleBets = engine::kAny5Bets;
+        backtest.prize = engine::kAny5Prize;
+    } else if (edition.isGrouped()) {
+        backtest.unit = "组";
+        backtest.possibleBets = engine::kFront3Groups;
+        backtest.prize = engine::kFront3GroupPrize;
+    } else {
+        backtest.possibleBets = engine::kFront3Bets;
+        backtest.prize = engine::kFront3DirectPrize;
+    }
     return backtest;
 }
 

@@ -9,6 +9,7 @@
 #include <system_error>
 #include <thread>
 
+#include "engine/Money.h"
 #include "engine/ResultCopy.h"
 #include "reducer/Survivors.h"
 #include "reducer/Ticket.h"
@@ -149,7 +150,7 @@ void TicketForm::start() {
     m_survivorCount = static_cast<int>(survivors.size());
     const auto plays = reducer::playsFor(kind);
     m_rows.clear();
-    for (const auto& play : plays) m_rows.push_back({play, std::nullopt, "等待", false, {}});
+    for (const auto& play : plays) m_rows.push_back({play, std::nullopt, kWaitingNote, false, {}});
     m_chosen = -1;
     m_seenVersion = -1;
     m_wasStale = false;
@@ -216,43 +217,46 @@ void TicketForm::poll() {
 }
 
 void TicketForm::updateStatus() {
+    const bool isGroups = m_source.kind() == reducer::SurvivorKind::Groups;
     const std::string survivors = std::string(reducer::resultName(m_source.kind())) + " " +
-                                  std::to_string(m_survivorCount) + " 注";
-    int solved = 0;
-    double elapsed = 0;
-    std::string best;  // of the play solving, as its row says it
+                                  std::to_string(m_survivorCount) + (isGroups ? " 组" : " 注");
+    int ended = 0;
+    std::string solving;  // the play solving, and its best as its row says it
     bool wasStopped = false;
     for (const auto& row : m_rows) {
-        solved += row.reduction ? 1 : 0;
         if (row.isSolving) {
-            elapsed = row.progress.elapsedSeconds;
             const TicketTable table = ticketTable({row});
             const auto& cells = table.cells.front();
+            solving = "：" + std::string(row.play.name);
             if (!cells[TicketTable::kCount].empty())
-                best = "，" + std::string(row.play.name) + " 找到 " + cells[TicketTable::kCount] +
-                       " 注，" + cells[TicketTable::kProof];
+                solving +=
+                    "，找到 " + cells[TicketTable::kCount] + " 注，" + cells[TicketTable::kProof];
+            solving += "，已用 " + secondsText(row.progress.elapsedSeconds) + " 秒";
+        } else if (row.note != kWaitingNote) {
+            ++ended;
         }
         wasStopped = wasStopped || row.note == "已停止";
     }
-    const std::string total = std::to_string(m_rows.size());
     if (!m_isDone) {
-        m_status = survivors + "：计算中 " + std::to_string(solved) + "/" + total + best +
-                   "，本玩法已用 " + secondsText(elapsed) + " 秒";
+        m_status = survivors + "：计算中 " + std::to_string(ended + 1) + "/" +
+                   std::to_string(m_rows.size()) + solving;
     } else if (m_survivorCount > 0) {
         m_status = survivors + (wasStopped ? "：已停止，保留已找到的最好结果" : "：计算完成");
     }
     if (m_wasStale) m_status += "（缩水结果已变，这些票已过时，请重新计算）";
 }
 
-reducer::PlayMarks TicketForm::marks() const {
-    std::vector<const reducer::Reduction*> reductions;
-    for (const auto& row : m_rows) reductions.push_back(row.reduction ? &*row.reduction : nullptr);
-    return reducer::markPlays(reductions);
-}
-
 void TicketForm::chooseRow(int row) {
     m_chosen = row >= 0 && row < static_cast<int>(m_rows.size()) ? row : -1;
+    m_copied.clear();
     changed();
+}
+
+std::string TicketForm::chosenHeading() const {
+    if (m_chosen < 0) return {};
+    const auto& row = m_rows[static_cast<std::size_t>(m_chosen)];
+    if (!row.reduction) return std::string(row.play.name);
+    return std::string(row.play.name) + " " + engine::costText(row.reduction->count()) + m_copied;
 }
 
 std::string TicketForm::chosenTickets() const {
@@ -268,6 +272,10 @@ void TicketForm::copy() {
         return;
     }
     engine::copyResult(chosenTickets(), m_host);
+    m_copied = "（已复制 " +
+               std::to_string(m_rows[static_cast<std::size_t>(m_chosen)].reduction->count()) +
+               " 注）";
+    changed();
 }
 
 void TicketForm::changed() {

@@ -75,13 +75,14 @@ public:
     const std::string& status() const { return m_status; }
     // The result changed since the tickets were computed.
     bool isStale() const;
-    // The rows to point out: lowest cost, best guaranteed prize for its cost.
-    reducer::PlayMarks marks() const;
     TicketTable table() const { return ticketTable(m_rows); }
     const Source& source() const { return m_source; }
 
     int chosenRow() const { return m_chosen; }
     void chooseRow(int row);
+    // What heads the chosen row's tickets: "任选四 12 注，24 元", and once
+    // copied "（已复制 12 注）".
+    std::string chosenHeading() const;
     // The chosen row's tickets, one a line, CR LF between them, as the
     // result is written (numbers joined by a blank, or by commas).
     std::string chosenTickets() const;
@@ -109,6 +110,7 @@ private:
     std::string m_resultSolved;
     int m_survivorCount = 0;
     int m_chosen = -1;
+    std::string m_copied;
     std::string m_status;
     std::function<void()> m_onChange;
 };

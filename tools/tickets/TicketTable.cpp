@@ -1,11 +1,13 @@
 #include "tools/tickets/TicketTable.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tickets {
 
 const std::array<const char*, TicketTable::kColumns> TicketTable::kHeader = {
-    "玩法", "注数", "成本(元)", "单注奖金", "保底奖金", "最高奖金", "最少注数", "备注"};
+    "玩法",         "注数",         "成本(元)", "单注奖金(元)", "保底奖金(元)",
+    "最高奖金(元)", "保底盈亏(元)", "最少注数", "备注"};
 
 namespace {
 
@@ -24,7 +26,14 @@ void join(std::string& notes, const std::string& note) {
 TicketTable ticketTable(const std::vector<PlayRow>& rows) {
     std::vector<const reducer::Reduction*> reductions;
     for (const auto& row : rows) reductions.push_back(row.reduction ? &*row.reduction : nullptr);
-    const reducer::PlayMarks marks = reducer::markPlays(reductions);
+    const bool isOver = std::none_of(rows.begin(), rows.end(), [](const PlayRow& row) {
+        return row.isSolving || row.note == kWaitingNote;
+    });
+    reducer::PlayMarks marks = reducer::markPlays(reductions);
+    if (!isOver) {
+        marks.isCheapest.assign(rows.size(), false);
+        marks.paysBest.assign(rows.size(), false);
+    }
     TicketTable table;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto& row = rows[i];
@@ -37,7 +46,10 @@ TicketTable ticketTable(const std::vector<PlayRow>& rows) {
             cells[TicketTable::kCost] = std::to_string(found.cost());
             cells[TicketTable::kLeast] = std::to_string(found.leastPrize);
             cells[TicketTable::kMost] = std::to_string(found.mostPrize);
+            const int balance = found.guaranteedBalance();
+            cells[TicketTable::kBalance] = (balance > 0 ? "+" : "") + std::to_string(balance);
             cells[TicketTable::kProof] = reducer::proofText(found);
+            if (!found.paysBack()) join(cells[TicketTable::kNote], reducer::kNoPayBackMark);
             if (marks.isCheapest[i]) join(cells[TicketTable::kNote], reducer::kCheapestMark);
             if (marks.paysBest[i]) join(cells[TicketTable::kNote], reducer::kPaysBestMark);
             if (found.wasStopped) join(cells[TicketTable::kNote], "已停止");

@@ -69,7 +69,6 @@ TEST(ReducerTicketForm, SolvesEveryPlayBesideTheCallerStopsCopiesAndGoesStale) {
         }
     }
     ASSERT_GE(solved, 1);
-    EXPECT_TRUE(form.marks().isCheapest[0] || form.marks().isCheapest[1]);
 
     form.C_fuzhi.press();  // nothing chosen yet
     EXPECT_EQ(host.callsOf(toolkit::HeadlessHost::Kind::Message).size(), 1u);
@@ -77,8 +76,13 @@ TEST(ReducerTicketForm, SolvesEveryPlayBesideTheCallerStopsCopiesAndGoesStale) {
     const std::string tickets = form.chosenTickets();
     EXPECT_EQ(tickets.substr(0, tickets.find("\r\n")),
               reducer::ticketText(form.rows()[0].reduction->tickets[0], ','));
+    EXPECT_EQ(form.chosenHeading(), "任选二 " + std::to_string(form.rows()[0].reduction->count()) +
+                                        " 注，" + std::to_string(form.rows()[0].reduction->cost()) +
+                                        " 元");
     form.C_fuzhi.press();
     EXPECT_EQ(host.clipboard(), tickets);
+    EXPECT_TRUE(form.chosenHeading().ends_with(
+        "（已复制 " + std::to_string(form.rows()[0].reduction->count()) + " 注）"));
 
     result = "01 02 03 04 05";
     form.poll();
@@ -165,6 +169,39 @@ TEST(ReducerTicketForm, NewRunAndEndReturnAtOnceWhileTheOldSolveWindsDown) {
     for (int tick = 0; tick < 3000 && tickets::runningSolvers() > 0; ++tick)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(tickets::runningSolvers(), 0);
+}
+
+// The marks wait for every play, and go only to plays whose tickets surely
+// win back what they cost; the others say so, with what they surely lose.
+TEST(ReducerTicketTable, MarksOnlyPlaysThatPayBackOnceEveryPlayIsSolved) {
+    const auto solved = [](reducer::Play play, int count, int leastPrize) {
+        reducer::Reduction found;
+        found.play = play;
+        found.tickets.resize(static_cast<std::size_t>(count));
+        found.lowerBound = count;
+        found.leastPrize = found.mostPrize = leastPrize;
+        return tickets::PlayRow{reducer::playInfo(play), found, "", false, {}};
+    };
+    // 任选二 is cheapest but surely wins 6 of its 8 元.
+    const std::vector<tickets::PlayRow> rows = {solved(reducer::Play::Any2, 4, 6),
+                                                solved(reducer::Play::Any3, 5, 19),
+                                                solved(reducer::Play::Any6, 7, 90)};
+    using Table = tickets::TicketTable;
+    const Table table = tickets::ticketTable(rows);
+    const std::vector<std::string> notes = {
+        table.cells[0][Table::kNote], table.cells[1][Table::kNote], table.cells[2][Table::kNote]};
+    EXPECT_EQ(notes, (std::vector<std::string>{"保底不回本", "最低成本", "保底最划算"}));
+    EXPECT_EQ(table.isPointedOut, (std::vector<bool>{false, true, true}));
+    EXPECT_EQ(table.cells[0][Table::kBalance], "-2");
+    EXPECT_EQ(table.cells[1][Table::kBalance], "+9");
+
+    std::vector<tickets::PlayRow> unfinished = rows;
+    unfinished.push_back(
+        {reducer::playInfo(reducer::Play::Any7), std::nullopt, tickets::kWaitingNote, false, {}});
+    const Table waiting = tickets::ticketTable(unfinished);
+    EXPECT_EQ(waiting.isPointedOut, (std::vector<bool>{false, false, false, false}));
+    EXPECT_EQ(waiting.cells[0][Table::kNote], "保底不回本");
+    EXPECT_EQ(waiting.cells[1][Table::kNote], "");
 }
 
 }  // namespace
