@@ -26,10 +26,11 @@ ConditionReport reportOf(const Verdicts& verdicts, const Tolerance& tolerance) {
         report.rows.push_back(std::move(row));
     }
     report.totals.name = "合计";
-    report.totals.alone = report.totals.inOrder = static_cast<int>(struck.count());
+    report.totals.alone = static_cast<int>(struck.count());
 
     const Survivors survivors = survivorsOf(verdicts, tolerance);
     report.survivors = static_cast<int>(survivors.rows.count());
+    report.totals.inOrder = report.rowCount - report.survivors;
     for (int r = 1; r <= verdicts.rowCount; ++r) {
         if (!survivors.rows[static_cast<std::size_t>(r)]) continue;
         const std::size_t breaks = survivors.breakCounts[static_cast<std::size_t>(r)];
@@ -37,6 +38,12 @@ ConditionReport reportOf(const Verdicts& verdicts, const Tolerance& tolerance) {
         ++report.survivorsByBreaks[breaks];
     }
     return report;
+}
+
+std::array<std::string, 3> totalsCells(const ConditionReport& report) {
+    return {"任一条件杀 " + std::to_string(report.totals.alone),
+            "缩水杀 " + std::to_string(report.totals.inOrder),
+            "只违反一个条件 " + std::to_string(report.totals.only)};
 }
 
 }  // namespace engine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,8 @@ inline std::string noteOf(const ReportRow& row) {
 // The numbers of the report window, from one run's verdicts.
 struct ConditionReport {
     std::vector<ReportRow> rows;
-    // alone and inOrder: bets breaking at least one condition; only: the sum.
+    // alone: bets breaking at least one condition; inOrder: bets the run
+    // strikes, with its 容错 (rowCount - survivors); only: the sum.
     ReportRow totals;
     int rowCount = 0;
     int survivors = 0;
@@ -36,5 +38,9 @@ struct ConditionReport {
 };
 
 ConditionReport reportOf(const Verdicts& verdicts, const Tolerance& tolerance);
+
+// The totals row under 单独杀, 顺序杀 and 独杀, each saying what it counts:
+//   {"任一条件杀 453", "缩水杀 453", "只违反一个条件 53"}
+std::array<std::string, 3> totalsCells(const ConditionReport& report);
 
 }  // namespace engine

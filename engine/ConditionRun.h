@@ -26,6 +26,16 @@ void applyConditions(const Pipeline<Table>& pipeline, Table& table, const Tolera
     }
 }
 
+// The conditions and their 容错 as a key that changes whenever either may
+// have: what a published result is compared with.
+template <class Table>
+std::string conditionsKey(const Pipeline<Table>& pipeline, const Tolerance& tolerance) {
+    std::string key = pipeline.fingerprint();
+    key += '\x1d' + std::to_string(tolerance.min) + '-' + std::to_string(tolerance.max);
+    for (const auto& name : tolerance.hard) key += '\x1f' + name;
+    return key;
+}
+
 // What the condition report reads of an edition: its pipeline judged on
 // `fresh`, a table generated once and never struck, and the tolerance
 // selectors of its result column.
@@ -37,7 +47,12 @@ ReportSource reportSource(const Pipeline<Table>& pipeline, const Table& fresh,
             [&result] {
                 return std::pair{result.N_rongcuo_min.value(), result.N_rongcuo_max.value()};
             },
-            std::move(findBet)};
+            std::move(findBet),
+            [&result] {
+                return PublishedResult{result.hasPublished(), static_cast<int>(result.count()),
+                                       result.isStale(), result.unit()};
+            },
+            {}};
 }
 
 }  // namespace engine

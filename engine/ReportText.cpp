@@ -55,11 +55,11 @@ std::string reportText(const ConditionReport& report, const std::string& toleran
         lines.push_back({row.name, setting, std::to_string(row.alone), std::to_string(row.inOrder),
                          std::to_string(row.only), row.takesPart ? "是" : "否"});
     }
+    const auto totals = totalsCells(report);
     lines.push_back({report.totals.name,
                      "共 " + std::to_string(report.rowCount) + " 注，剩 " +
                          std::to_string(report.survivors) + " 注",
-                     std::to_string(report.totals.alone), std::to_string(report.totals.inOrder),
-                     std::to_string(report.totals.only), ""});
+                     totals[0], totals[1], totals[2], ""});
     std::string text = alignedText(lines, {false, false, true, true, true, false});
     if (!toleranceLine.empty()) text += toleranceLine + "\n";
     return text;

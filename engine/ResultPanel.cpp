@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/Money.h"
+
 namespace engine {
 
 ResultPanel::ResultPanel(std::string copyCaption, std::string commaCaption)
@@ -26,6 +28,11 @@ void ResultPanel::setToleranceLimit(int conditions) {
     N_rongcuo_max.setRange(0, std::max(conditions, 1));
 }
 
+void ResultPanel::setRunTolerance(const Tolerance& tolerance) {
+    m_runTolerance = tolerance;
+    m_runKey = m_conditionsKey ? m_conditionsKey() : std::string();
+}
+
 void ResultPanel::show(Publication publication) {
     const auto count = publication.lines.size();
     ResultText = std::move(publication.text);
@@ -39,7 +46,30 @@ void ResultPanel::show(Publication publication) {
             caption += "（参与容错的条件只有 " + std::to_string(m_takingPart) + " 个）";
         }
     }
-    dadi_zhushu.setCaption(caption);
+    m_countCaption = std::move(caption);
+    m_publishedKey = m_runKey;
+    m_unit = m_runUnit;
+    m_runUnit = "注";
+    m_hasPublished = true;
+    m_isStale = false;
+    updateCount();
+    L_jine.setCaption(costText(static_cast<long long>(count), m_unit));
+}
+
+bool ResultPanel::isStale() const {
+    return m_hasPublished && m_conditionsKey && m_conditionsKey() != m_publishedKey;
+}
+
+bool ResultPanel::refreshStaleness() {
+    const bool stale = isStale();
+    if (stale == m_isStale) return false;
+    m_isStale = stale;
+    updateCount();
+    return true;
+}
+
+void ResultPanel::updateCount() {
+    dadi_zhushu.setCaption(m_isStale ? m_countCaption + kStaleMark : m_countCaption);
 }
 
 void ResultPanel::setProgress(double fraction) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "engine/Publication.h"
@@ -28,6 +29,8 @@ public:
     toolkit::ListBox Li_out;
     toolkit::TextBox T_dd_by;
     toolkit::Label dadi_zhushu{"0"};
+    // Beside the count, what buying the result costs: "9 注，18 元".
+    toolkit::Label L_jine;
     toolkit::CheckBox Check_out_douhao;
     toolkit::Button C_guolv_ks{"【开始缩水】"};
     toolkit::Button C_copy;
@@ -42,11 +45,30 @@ public:
 
     // ',' when Check_out_douhao is ticked, ' ' otherwise; read when publishing.
     char separator() const { return Check_out_douhao.isTicked() ? ',' : ' '; }
+    // Said after the count while the conditions differ from the published
+    // result's.
+    static constexpr const char* kStaleMark = "（条件已改，请重新缩水）";
+
     // Replaces the list, the text box, the count and ResultText in one go.
     // The count says when the run let bets break conditions.
     void show(Publication publication);
-    // The tolerance of the run about to publish.
-    void setRunTolerance(const Tolerance& tolerance) { m_runTolerance = tolerance; }
+    // The conditions as they stand, as a key that changes whenever one (or
+    // the tolerance) does; read when a run applies them and by
+    // refreshStaleness.
+    void setConditionsKey(std::function<std::string()> key) { m_conditionsKey = std::move(key); }
+    // The tolerance of the run about to publish; the conditions' key is taken
+    // with it.
+    void setRunTolerance(const Tolerance& tolerance);
+    // What the run about to publish lists: "注" (bets) or "组" (groups).
+    void setRunUnit(std::string unit) { m_runUnit = std::move(unit); }
+    // Compares the conditions with the published result's and marks the
+    // count; true when that changed.
+    bool refreshStaleness();
+    bool hasPublished() const { return m_hasPublished; }
+    // The conditions differ from the published result's now.
+    bool isStale() const;
+    // What the published result lists: "注" or "组".
+    const std::string& unit() const { return m_unit; }
     // Both selectors range over 0..`conditions`, the conditions taking part,
     // and at least 0..1: a bet survives when the conditions it breaks number
     // min..max, so with no condition taking part 1..1 leaves nothing (and the
@@ -57,8 +79,18 @@ public:
     std::size_t count() const { return Li_out.size(); }
 
 private:
+    void updateCount();
+
     Tolerance m_runTolerance;
     int m_takingPart = 0;
+    std::function<std::string()> m_conditionsKey;
+    std::string m_runKey;
+    std::string m_publishedKey;
+    std::string m_runUnit = "注";
+    std::string m_unit = "注";
+    std::string m_countCaption = "0";
+    bool m_hasPublished = false;
+    bool m_isStale = false;
 };
 
 }  // namespace engine

@@ -30,6 +30,7 @@ MainForm::MainForm(toolkit::Host& host)
              },
              [this](char separator) {
                  lastRunGrouped = false;
+                 result.setRunUnit("注");
                  return publishDirect(table, separator);
              },
              false},
@@ -37,6 +38,7 @@ MainForm::MainForm(toolkit::Host& host)
     m_freshTable.generate();
     installConditions(*this);
     tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
+    result.setConditionsKey([this] { return engine::conditionsKey(pipeline, tongji.tolerance()); });
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
     C_baozhong.setClickHandler([this] { baozhong.show(); });
@@ -44,6 +46,7 @@ MainForm::MainForm(toolkit::Host& host)
     C_guolv_zhuan_zuxuan.setClickHandler([this] {
         m_run.pressThen([this](char separator) {
             lastRunGrouped = true;
+            result.setRunUnit("组");
             return publishGroups(table, separator);
         });
     });
@@ -78,21 +81,32 @@ MainForm::MainForm(toolkit::Host& host)
 // The report judges the conditions on a table of its own; a typed bet is
 // found there by its numbers in position order.
 report::ReportForm::Source MainForm::reportSource() {
-    return engine::reportSource(pipeline, m_freshTable, result,
-                                [this](std::string_view text, std::string& error) {
-                                    const engine::TypedBet bet = engine::readTypedBet(text, 3);
-                                    if (!bet.ok()) {
-                                        error = "不是前三的一注：" + bet.error;
-                                        return 0;
-                                    }
-                                    for (int row = 1; row <= CandidateTable::kRowCount; ++row) {
-                                        if (m_freshTable.number(row, 1) == bet.numbers[0] &&
-                                            m_freshTable.number(row, 2) == bet.numbers[1] &&
-                                            m_freshTable.number(row, 3) == bet.numbers[2])
-                                            return row;
-                                    }
-                                    return 0;
-                                });
+    auto source = engine::reportSource(
+        pipeline, m_freshTable, result, [this](std::string_view text, std::string& error) {
+            const engine::TypedBet bet = engine::readTypedBet(text, 3);
+            if (!bet.ok()) {
+                error = "不是前三的一注：" + bet.error;
+                return 0;
+            }
+            for (int row = 1; row <= CandidateTable::kRowCount; ++row) {
+                if (m_freshTable.number(row, 1) == bet.numbers[0] &&
+                    m_freshTable.number(row, 2) == bet.numbers[1] &&
+                    m_freshTable.number(row, 3) == bet.numbers[2])
+                    return row;
+            }
+            return 0;
+        });
+    source.countShown = [this](const engine::RowBits& rows) { return shownCount(rows); };
+    return source;
+}
+
+int MainForm::shownCount(const engine::RowBits& rows) const {
+    if (!lastRunGrouped) return static_cast<int>(rows.count());
+    std::bitset<1u << 12> groups;
+    for (int row = 1; row <= CandidateTable::kRowCount; ++row) {
+        if (rows[static_cast<std::size_t>(row)]) groups.set(m_freshTable.mask(row));
+    }
+    return static_cast<int>(groups.count());
 }
 
 // The history finds a draw's winning bet by its first three in position
@@ -119,14 +133,7 @@ draws::Edition MainForm::historyEdition() {
                                 CandidateTable::rowOf(b, a, c), CandidateTable::rowOf(b, c, a),
                                 CandidateTable::rowOf(c, a, b), CandidateTable::rowOf(c, b, a)};
     };
-    edition.countSurvivors = [this](const engine::RowBits& rows) {
-        if (!lastRunGrouped) return static_cast<int>(rows.count());
-        std::bitset<1u << 12> groups;
-        for (int row = 1; row <= CandidateTable::kRowCount; ++row) {
-            if (rows[static_cast<std::size_t>(row)]) groups.set(m_freshTable.mask(row));
-        }
-        return static_cast<int>(groups.count());
-    };
+    edition.countSurvivors = [this](const engine::RowBits& rows) { return shownCount(rows); };
     edition.resultText = [this] { return result.ResultText; };
     return edition;
 }

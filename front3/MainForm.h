@@ -82,6 +82,8 @@ private:
     intersection::Universe intersectionUniverse();
     report::ReportForm::Source reportSource();
     draws::Edition historyEdition();
+    // Survivors as the result lists them: bets, or groups after 转为组选.
+    int shownCount(const engine::RowBits& rows) const;
     tickets::Source ticketSource();
 
     toolkit::Host& m_host;

@@ -36,6 +36,7 @@ MainForm::MainForm(toolkit::Host& host)
     m_freshTable.generate();
     installConditions(*this);
     tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
+    result.setConditionsKey([this] { return engine::conditionsKey(pipeline, tongji.tolerance()); });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     result.C_copy.setClickHandler([this] { copy(); });
     C_sha_jiou.setClickHandler([this] { togglePicker(); });

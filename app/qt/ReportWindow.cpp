@@ -30,13 +30,19 @@ ReportWindow::ReportWindow(report::ReportForm& form, QWidget* mainWindow)
     m_table->setHorizontalHeaderLabels({QStringLiteral("条件"), QStringLiteral("设置"),
                                         QStringLiteral("单独杀"), QStringLiteral("顺序杀"),
                                         QStringLiteral("独杀"), QStringLiteral("参与容错")});
-    const QString tips[] = {{},
-                            {},
-                            QStringLiteral("只用这一个条件时杀掉的注数"),
-                            QStringLiteral("按缩水顺序，这个条件新杀掉的注数"),
-                            QStringLiteral("只违反这一个条件的注数：容错能救回的注"),
-                            QStringLiteral("不打勾的条件必须满足，不参与容错")};
-    for (int c = 0; c < kColumns; ++c) m_table->horizontalHeaderItem(c)->setToolTip(tips[c]);
+    // Each count column says what it counts, in its tooltip and under the table.
+    const QString tips[] = {
+        {},
+        {},
+        QStringLiteral("只用这一个条件时杀掉的注数；合计行：违反任一条件的注数"),
+        QStringLiteral("按缩水顺序，这个条件新杀掉的注数；合计行：缩水（含容错）共杀掉的注数"),
+        QStringLiteral("只违反这一个条件的注数，容错能救回的注；合计行：只违反一个条件的注数"),
+        QStringLiteral("不打勾的条件必须满足，不参与容错；改动在下次【开始缩水】时生效")};
+    QStringList notes;
+    for (int c = 0; c < kColumns; ++c) {
+        m_table->horizontalHeaderItem(c)->setToolTip(tips[c]);
+        if (!tips[c].isEmpty()) notes << m_table->horizontalHeaderItem(c)->text() + "：" + tips[c];
+    }
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(kSetting, QHeaderView::Stretch);
@@ -44,6 +50,11 @@ ReportWindow::ReportWindow(report::ReportForm& form, QWidget* mainWindow)
     m_table->setMinimumSize(620, 320);
     connect(m_table, &QTableWidget::itemChanged, this, &ReportWindow::onItemChanged);
     column->addWidget(m_table, 1);
+    auto* explain = new QLabel(
+        QStringLiteral("说明：") + notes.join(QStringLiteral("。")) + QStringLiteral("。"), this);
+    explain->setObjectName(QStringLiteral("L_tongji_shuoming"));
+    explain->setWordWrap(true);
+    column->addWidget(explain);
 
     auto* tolerance = new LabelView(form.L_rongcuo, this);
     tolerance->setObjectName(QStringLiteral("L_rongcuo"));
@@ -104,14 +115,11 @@ void ReportWindow::fillTable() {
         ++r;
     }
     const auto& totals = report.totals;
-    const QString all =
-        QStringLiteral("共 %1 注，剩 %2 注").arg(report.rowCount).arg(report.survivors);
-    QTableWidgetItem* items[] = {readOnlyCell(toQString(totals.name)),
-                                 readOnlyCell(all),
-                                 readOnlyCell(QString::number(totals.alone), true),
-                                 readOnlyCell(QString::number(totals.inOrder), true),
-                                 readOnlyCell(QString::number(totals.only), true),
-                                 readOnlyCell({})};
+    const auto counts = engine::totalsCells(report);
+    QTableWidgetItem* items[] = {
+        readOnlyCell(toQString(totals.name)),     readOnlyCell(toQString(m_form.totals())),
+        readOnlyCell(toQString(counts[0]), true), readOnlyCell(toQString(counts[1]), true),
+        readOnlyCell(toQString(counts[2]), true), readOnlyCell({})};
     for (int c = 0; c < kColumns; ++c) {
         QFont bold = items[c]->font();
         bold.setBold(true);

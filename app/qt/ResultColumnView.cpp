@@ -1,5 +1,6 @@
 #include "app/qt/ResultColumnView.h"
 
+#include <QAbstractEventDispatcher>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -55,6 +56,10 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     countCaption->setBuddy(count);
     countRow->addWidget(countCaption);
     countRow->addWidget(count, 1);
+    auto* cost = new LabelView(result.L_jine, this);
+    cost->setObjectName(QStringLiteral("L_jine"));
+    cost->setAccessibleName(QStringLiteral("结果的注数与成本"));
+    countRow->addWidget(cost);
     column->addLayout(countRow);
     column->addLayout(toleranceRow(result));
 
@@ -69,6 +74,10 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     copy->setObjectName(QStringLiteral("C_copy"));
     copy->setMinimumHeight(30);
     column->addWidget(copy);
+
+    // The event loop about to wait: every change of this round is in.
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            [&result] { result.refreshStaleness(); });
 
     auto* progress = new FrameView(result.Frame_jindu, this);
     progress->setObjectName(QStringLiteral("Frame_jindu"));
@@ -91,6 +100,7 @@ QHBoxLayout* ResultColumnView::toleranceRow(engine::ResultPanel& result) {
         auto* box = new NumberBoxView(*boxes[i].first, this);
         box->setObjectName(QLatin1String(boxes[i].second));
         box->setAccessibleName(names[i]);
+        box->setToolTip(QStringLiteral("容错在下次【开始缩水】时生效"));
         row->addWidget(box);
         row->addWidget(new QLabel(i == 0 ? QStringLiteral("到") : QStringLiteral("个条件"), this));
     }

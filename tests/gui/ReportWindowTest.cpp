@@ -69,6 +69,8 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
     settle();
     EXPECT_EQ(row(QStringLiteral("通杀码")).mid(1, 2), (QStringList{"杀 01 02", "336"}));
     EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("Li_out"))->count(), 0);
+    const int totalsRow = table()->rowCount() - 1;
+    EXPECT_TRUE(table()->item(totalsRow, 1)->text().contains(QStringLiteral("还没有缩水")));
 
     window.findChild<QSpinBox*>(QStringLiteral("N_rongcuo_max"))->setValue(1);
     click("C_guolv_ks");
@@ -88,6 +90,24 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
                      QStringLiteral("9,8,7,6,1"));
     QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("C_chazhu")), Qt::LeftButton);
     EXPECT_EQ(form.tongji.T_chazhu_jieguo.text(), "违反 1 个条件：\r\n通杀码");
+
+    // A condition changed after the run: the count and the report say the
+    // result is the last run's, until the next run.
+    const auto* count = window.findChild<QLabel*>(QStringLiteral("dadi_zhushu"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("L_jine"))->text(),
+              QStringLiteral("461 注，922 元"));
+    EXPECT_EQ(table()->item(totalsRow, 1)->text(), QStringLiteral("共 462 注，剩 461 注"));
+    EXPECT_EQ(table()->item(totalsRow, 3)->text(), QStringLiteral("缩水杀 1"));
+    click("C_tsm_sha_2");  // 杀 01 02 03
+    settle();
+    EXPECT_EQ(count->text(), QStringLiteral("461  容错 0-1（条件已改，请重新缩水）"));
+    EXPECT_TRUE(table()->item(totalsRow, 1)->text().endsWith(
+        QStringLiteral("（结果里是上次的 461 注，条件已改，请重新缩水）")))
+        << table()->item(totalsRow, 1)->text().toStdString();
+    click("C_guolv_ks");
+    settle();
+    EXPECT_FALSE(count->text().contains(QStringLiteral("条件已改")));
+    EXPECT_FALSE(table()->item(totalsRow, 1)->text().contains(QStringLiteral("条件已改")));
 }
 
 }  // namespace

@@ -183,6 +183,20 @@ void checkBacktestAgainstPlainRuns(Listing listing,
         }
         EXPECT_EQ(backtest.winnersSurvived, winners);
         EXPECT_EQ(backtest.longestStruckRun, longestStruckRun);
+        // Every listed bet bought at 2 元 for each draw; a kept winner pays the
+        // listing's prize; chance keeps each draw with listed / possible.
+        const auto [prize, possible] = listing == Listing::Any5           ? std::pair{540, 462}
+                                       : listing == Listing::Front3Direct ? std::pair{1170, 990}
+                                                                          : std::pair{195, 165};
+        const long long cost = 2LL * static_cast<long long>(past.size() * lines.size());
+        EXPECT_EQ(backtest.cost(), cost);
+        EXPECT_EQ(backtest.winnings(), 1LL * winners * prize);
+        EXPECT_NEAR(backtest.chanceKept(),
+                    static_cast<double>(past.size() * lines.size()) / possible, 1e-9);
+        EXPECT_NE(
+            engine::backtestSummary(backtest).find("共花费 " + std::to_string(cost) + " 元，中奖 " +
+                                                   std::to_string(winners * prize) + " 元"),
+            std::string::npos);
         ASSERT_EQ(backtest.conditions.size(), form.tongji.verdicts().conditions.size());
         for (std::size_t c = 0; c < backtest.conditions.size(); ++c) {
             const engine::BacktestCondition& condition = backtest.conditions[c];

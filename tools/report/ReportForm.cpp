@@ -39,6 +39,9 @@ bool ReportForm::refreshIfChanged() {
     const auto [min, max] = m_source.toleranceRange();
     std::string print = m_source.fingerprint();
     print += '\x1d' + std::to_string(min) + '-' + std::to_string(max);
+    const engine::PublishedResult published = m_source.published();
+    print += '\x1d' + std::to_string(published.hasRun) + std::to_string(published.count) +
+             std::to_string(published.isStale) + published.unit;
     if (!m_isStale && print == m_fingerprint) return false;
     m_fingerprint = std::move(print);
     m_isStale = false;
@@ -62,9 +65,32 @@ void ReportForm::refresh() {
         }
     }
     L_rongcuo.setCaption(line);
+    m_totals = totalsText(engine::survivorsOf(m_verdicts, used).rows);
     if (!T_chazhu_jieguo.text().empty()) lookUp();
     if (m_onReport) m_onReport();
     if (m_onTakingPart) m_onTakingPart(takingPart);
+}
+
+// "共 462 注，剩 7 注", counted as the result lists them, and how that stands
+// against the result published.
+std::string ReportForm::totalsText(const engine::RowBits& survivors) const {
+    const engine::PublishedResult published = m_source.published();
+    const std::string unit = published.hasRun ? published.unit : "注";
+    int all = m_report.rowCount;
+    int left = m_report.survivors;
+    if (m_source.countShown) {
+        engine::RowBits every;
+        for (int row = 1; row <= m_report.rowCount; ++row) every.set(static_cast<std::size_t>(row));
+        all = m_source.countShown(every);
+        left = m_source.countShown(survivors);
+    }
+    std::string text =
+        "共 " + std::to_string(all) + " " + unit + "，剩 " + std::to_string(left) + " " + unit;
+    if (!published.hasRun) return text + "（还没有缩水：按【开始缩水】才列出结果）";
+    if (published.isStale)
+        text += "（结果里是上次的 " + std::to_string(published.count) + " " + unit +
+                "，条件已改，请重新缩水）";
+    return text;
 }
 
 std::vector<std::string> ReportForm::conditionsBrokenBy(std::string_view bet, std::string& error) {

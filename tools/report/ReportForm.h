@@ -42,6 +42,9 @@ public:
     toolkit::Label L_rongcuo;          // survivors by conditions broken, under 容错
 
     const engine::ConditionReport& report() const { return m_report; }
+    // The totals row's setting: "共 462 注，剩 9 注", counted as the published
+    // result lists them, saying when no run was made or the result is stale.
+    const std::string& totals() const { return m_totals; }
     const engine::Verdicts& verdicts() const { return m_verdicts; }
     // The conditions that do not take part in 容错, by name.
     const std::set<std::string>& hard() const { return m_hard; }
@@ -67,6 +70,7 @@ private:
     void onLoad() override;
     void lookUp();
     void refresh();
+    std::string totalsText(const engine::RowBits& survivors) const;
 
     Source m_source;
     toolkit::Docking m_docking;
@@ -75,6 +79,7 @@ private:
     bool m_isStale = true;
     engine::Verdicts m_verdicts;
     engine::ConditionReport m_report;
+    std::string m_totals;
     std::function<void(int)> m_onTakingPart;
     std::function<void()> m_onReport;
 };
