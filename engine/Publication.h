@@ -13,6 +13,7 @@ namespace engine {
 struct Publication {
     std::vector<std::string> lines;
     std::string text;
+    std::string unit = "注";  // what a line is: a bet, or "组" a group
 };
 
 // Joins lines into a publication's text.

@@ -48,8 +48,7 @@ void ResultPanel::show(Publication publication) {
     }
     m_countCaption = std::move(caption);
     m_publishedKey = m_runKey;
-    m_unit = m_runUnit;
-    m_runUnit = "注";
+    m_unit = std::move(publication.unit);
     m_hasPublished = true;
     m_isStale = false;
     updateCount();

@@ -59,8 +59,6 @@ public:
     // The tolerance of the run about to publish; the conditions' key is taken
     // with it.
     void setRunTolerance(const Tolerance& tolerance);
-    // What the run about to publish lists: "注" (bets) or "组" (groups).
-    void setRunUnit(std::string unit) { m_runUnit = std::move(unit); }
     // Compares the conditions with the published result's and marks the
     // count; true when that changed.
     bool refreshStaleness();
@@ -86,7 +84,6 @@ private:
     std::function<std::string()> m_conditionsKey;
     std::string m_runKey;
     std::string m_publishedKey;
-    std::string m_runUnit = "注";
     std::string m_unit = "注";
     std::string m_countCaption = "0";
     bool m_hasPublished = false;

@@ -30,7 +30,6 @@ MainForm::MainForm(toolkit::Host& host)
              },
              [this](char separator) {
                  lastRunGrouped = false;
-                 result.setRunUnit("注");
                  return publishDirect(table, separator);
              },
              false},
@@ -46,7 +45,6 @@ MainForm::MainForm(toolkit::Host& host)
     C_guolv_zhuan_zuxuan.setClickHandler([this] {
         m_run.pressThen([this](char separator) {
             lastRunGrouped = true;
-            result.setRunUnit("组");
             return publishGroups(table, separator);
         });
     });

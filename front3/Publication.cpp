@@ -44,7 +44,9 @@ engine::Publication publishGroups(CandidateTable& table, char separator) {
         lines.push_back(
             lineOf(table.number(row, 1), table.number(row, 2), table.number(row, 3), separator));
     }
-    return engine::publishLines(std::move(lines));
+    engine::Publication groups = engine::publishLines(std::move(lines));
+    groups.unit = "组";
+    return groups;
 }
 
 }  // namespace front3

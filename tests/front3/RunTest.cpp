@@ -36,11 +36,17 @@ TEST_F(Front3RunTest, GroupConversionListsEachSetOnceAndTheNextRunIsDirectAgain)
     EXPECT_EQ(groups.back(), "09 10 11");
     EXPECT_EQ(form.result.dadi_zhushu.caption(), "165");
     EXPECT_EQ(group().size(), 165u);  // twice in a row: the same list
+    // Every count speaks of groups while groups are listed.
+    EXPECT_EQ(form.result.L_jine.caption(), "165 组，330 元");
+    form.tongji.refreshIfChanged();
+    EXPECT_EQ(form.tongji.totals(), "共 165 组，剩 165 组");
 
     form.pages.T_main_shazhixuan.setText("03 02 01");
     run();
     EXPECT_EQ(form.result.Li_out.size(), 989u);
     EXPECT_EQ(form.result.Li_out.items()[189 - 1], "03 01 11");  // row 189 stays in position order
+    form.tongji.refreshIfChanged();
+    EXPECT_EQ(form.tongji.totals(), "共 990 注，剩 989 注");
 }
 
 TEST_F(Front3RunTest, OnlyOneArrangementLeftGroupsToItsSortedSet) {
