@@ -39,6 +39,11 @@ QVariant BacktestTableModel::data(const QModelIndex& index, int role) const {
             if (index.column() == kWinnerShare && backtest->isWorseThanChance(condition))
                 return kStruck;
             return {};
+        case Qt::ToolTipRole:
+            // A long setting is cut in its cell; the tip has all of it.
+            if (index.column() == kSetting && !condition.summary.empty())
+                return toQString(condition.summary);
+            return {};
         case Qt::DisplayRole:
         case Qt::AccessibleTextRole:
             break;

@@ -9,6 +9,13 @@
 
 namespace gui {
 
+QString brokenNames(const engine::Backtest& backtest, const engine::BacktestDraw& draw) {
+    QStringList names;
+    for (const int c : draw.broken)
+        names << toQString(backtest.conditions[static_cast<std::size_t>(c)].name);
+    return names.join(QStringLiteral("、"));
+}
+
 DrawTableModel::DrawTableModel(draws::HistoryForm& form, QObject* parent)
     : QAbstractTableModel(parent), m_form(form) {}
 
@@ -43,23 +50,19 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
         case kVerdict:
             if (!isTested) return QString();
             return backtest->draws[row].survived ? QStringLiteral("保留") : QStringLiteral("被杀");
-        case kBroken: {
-            if (!isTested) return QString();
-            QStringList broken;
-            for (const int c : backtest->draws[row].broken)
-                broken << toQString(backtest->conditions[static_cast<std::size_t>(c)].name);
-            return broken.join(QStringLiteral("、"));
-        }
+        case kBroken:
+            return isTested ? brokenNames(*backtest, backtest->draws[row]) : QString();
         default:
             return {};
     }
 }
 
 QVariant DrawTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
     static const QString headers[] = {QStringLiteral("期号"), QStringLiteral("开奖号"),
                                       QStringLiteral("回测"), QStringLiteral("中奖号违反的条件")};
-    return section >= 0 && section < kColumns ? headers[section] : QVariant();
+    if (role == Qt::ToolTipRole && section >= kVerdict) return QStringLiteral("按【回测】后填写");
+    return role == Qt::DisplayRole ? headers[section] : QVariant();
 }
 
 }  // namespace gui

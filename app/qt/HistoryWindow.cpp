@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,12 +21,16 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <algorithm>
+#include <functional>
 
 #include "app/qt/BacktestTableModel.h"
 #include "app/qt/DrawTableModel.h"
@@ -89,6 +94,64 @@ QAreaSeries* stripArea(const std::vector<bool>& flags, bool wanted, const QColor
     area->setColor(colour);
     area->setBorderColor(colour);
     return area;
+}
+
+// The strip of the draws: the tip names the draw under the mouse, found from
+// its x, so that no item is kept per draw.
+class StripView final : public QChartView {
+public:
+    StripView(std::function<QString(double)> tip, QWidget* parent)
+        : QChartView(parent), m_tip(std::move(tip)) {}
+
+protected:
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QChartView::viewportEvent(event);
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QPointF value = chart()->mapToValue(chart()->mapFromScene(mapToScene(help->pos())));
+        const QString text = m_tip(value.x());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, viewport());
+        return true;
+    }
+
+private:
+    std::function<QString(double)> m_tip;
+};
+
+// A splitter that fits its panes again after each change of its size.
+class FittingSplitter final : public QSplitter {
+public:
+    FittingSplitter(std::function<void()> fit, QWidget* parent)
+        : QSplitter(Qt::Vertical, parent), m_fit(std::move(fit)) {}
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QSplitter::resizeEvent(event);
+        m_fit();
+    }
+
+private:
+    std::function<void()> m_fit;
+};
+
+QLabel* namedLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+// A chart of the strip, all of it plot: a view takes its chart's least size
+// as its own, which a chart with the usual margins and legend would make
+// higher than the strip.
+QChart* stripChart() {
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setMargins(QMargins(0, 0, 0, 0));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setBackgroundRoundness(0);
+    return chart;
 }
 
 // A chart view hands its last chart back rather than deleting it.
@@ -198,7 +261,19 @@ QWidget* HistoryWindow::drawsTab() {
     header->resizeSection(DrawTableModel::kVerdict,
                           metrics.horizontalAdvance(QStringLiteral("被杀")) + 24);
     header->setStretchLastSection(true);
-    row->addWidget(m_draws, 1);
+    auto* listed = new QVBoxLayout;
+    listed->addWidget(m_draws, 1);
+    // Under it the count, and while no back-test filled its last two
+    // columns, what does.
+    auto* under = new QHBoxLayout;
+    m_drawCount = namedLabel("L_kaijiang_qishu", page);
+    under->addWidget(m_drawCount);
+    under->addStretch(1);
+    m_untested = namedLabel("L_kaijiang_weihuice", page);
+    m_untested->setText(QStringLiteral("后两列按【回测】后填写"));
+    under->addWidget(m_untested);
+    listed->addLayout(under);
+    row->addLayout(listed, 1);
 
     auto* side = new QVBoxLayout;
     m_paste = new PasteBox(m_form.drawImport(), page);
@@ -252,9 +327,11 @@ QWidget* HistoryWindow::backtestTab() {
     m_backtestCount->setSpecialValueText(QStringLiteral("全部"));
     m_backtestCount->setValue(draws::BacktestPanel::kDefaultDraws);
     row->addWidget(m_backtestCount);
-    row->addWidget(new QLabel(QStringLiteral("期"), page));
+    row->addWidget(new QLabel(QStringLiteral("期（0 = 全部）"), page));
     auto* run = button(QStringLiteral("回测"), "C_huice", page);
     row->addWidget(run);
+    m_periodNote = namedLabel("L_huice_quanbu", page);
+    row->addWidget(m_periodNote);
     row->addStretch(1);
     column->addLayout(row);
 
@@ -268,30 +345,54 @@ QWidget* HistoryWindow::backtestTab() {
     m_backtestTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_backtestTable->horizontalHeader()->setSectionResizeMode(BacktestTableModel::kSetting,
                                                               QHeaderView::Stretch);
-    // The table above the bars; the player moves the line between them.
-    auto* split = new QSplitter(Qt::Vertical, page);
-    split->setChildrenCollapsible(false);
+    // The table above the bars; the player moves the line between them. The
+    // table keeps room for all its rows while there is room: the bars, a
+    // row of their own for each condition, scroll instead.
+    m_backtestSplit = new FittingSplitter([this] { fitBacktestTable(); }, page);
+    m_backtestSplit->setChildrenCollapsible(false);
     m_backtestTable->setMinimumHeight(120);
-    split->addWidget(m_backtestTable);
-    m_shares = new QChartView(split);
+    m_backtestSplit->addWidget(m_backtestTable);
+    m_sharesArea = new QScrollArea(m_backtestSplit);
+    m_sharesArea->setObjectName(QStringLiteral("S_huice_tiaojian"));
+    m_sharesArea->setFrameShape(QFrame::NoFrame);
+    m_sharesArea->setWidgetResizable(true);
+    m_sharesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sharesArea->setMinimumHeight(6 * fontMetrics().height());
+    m_shares = new QChartView(m_sharesArea);
     m_shares->setObjectName(QStringLiteral("Chart_huice_tiaojian"));
     m_shares->setAccessibleName(QStringLiteral("每个条件的杀注比例与错杀率"));
     m_shares->setRenderHint(QPainter::Antialiasing);
-    m_shares->setMinimumHeight(200);
-    split->addWidget(m_shares);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
-    column->addWidget(split, 1);
-    column->addWidget(
-        new QLabel(QStringLiteral("每期中奖号：绿色保留，红色被杀（最新在右）"), page));
-    m_strip = new QChartView(page);
+    m_sharesArea->setWidget(m_shares);
+    m_backtestSplit->addWidget(m_sharesArea);
+    m_backtestSplit->setStretchFactor(0, 0);
+    m_backtestSplit->setStretchFactor(1, 1);
+    column->addWidget(m_backtestSplit, 1);
+    auto* red = namedLabel("L_huice_hongse", page);
+    red->setWordWrap(true);
+    red->setText(QStringLiteral("<span style=\"color:%1\">红色</span>：这个条件杀掉中奖号的比例"
+                                "高于它杀掉的注数比例，比随机还差")
+                     .arg(kWarningRed.name()));
+    column->addWidget(red);
+    m_strip = new StripView([this](double x) { return stripTip(x); }, page);
     m_strip->setObjectName(QStringLiteral("Chart_huice_qishu"));
     m_strip->setAccessibleName(QStringLiteral("每期中奖号是否保留"));
-    m_strip->setFixedHeight(56);
+    m_strip->setFixedHeight(40);
+    replaceChart(*m_strip, stripChart());
     column->addWidget(m_strip);
+    // Under the strip its first and last issue, at their ends.
+    auto* ends = new QHBoxLayout;
+    m_oldestIssue = namedLabel("L_huice_zuizao", page);
+    m_newestIssue = namedLabel("L_huice_zuixin", page);
+    ends->addWidget(m_oldestIssue);
+    ends->addStretch(1);
+    ends->addWidget(new QLabel(QStringLiteral("每期中奖号：绿色保留，红色被杀（最新在右）"), page));
+    ends->addStretch(1);
+    ends->addWidget(m_newestIssue);
+    column->addLayout(ends);
 
     connect(run, &QPushButton::clicked, this,
             [this] { m_form.backtests().run(m_backtestCount->value()); });
+    connect(m_backtestCount, &QSpinBox::valueChanged, this, [this] { showPeriodNote(); });
     return page;
 }
 
@@ -304,6 +405,8 @@ void HistoryWindow::refresh() {
         m_shownList = listed;
         fillLotteries();
         m_drawModel->reset();
+        m_drawCount->setText(QStringLiteral("共 %1 期").arg(m_drawModel->rowCount()));
+        showPeriodNote();
     } else if (tested != m_shownBacktest && m_drawModel->rowCount() > 0) {
         emit m_drawModel->dataChanged(
             m_drawModel->index(0, DrawTableModel::kVerdict),
@@ -311,8 +414,10 @@ void HistoryWindow::refresh() {
     }
     if (tested != m_shownBacktest) {
         m_shownBacktest = tested;
+        m_untested->setVisible(!m_form.backtests().backtest());
         m_backtestModel->reset();
         fillBacktest();
+        fitBacktestTable();
     }
     const std::string working = m_form.working();
     m_status->setText(toQString(working.empty() ? m_form.status() : working));
@@ -338,9 +443,11 @@ void HistoryWindow::fillBacktest() {
     const auto& backtest = m_form.backtests().backtest();
     if (!backtest) {
         m_backtestSummary->clear();
-        for (QChartView* view : {m_shares, m_strip}) {
-            if (!view->chart()->series().isEmpty()) replaceChart(*view, new QChart);
-        }
+        m_oldestIssue->clear();
+        m_newestIssue->clear();
+        m_shares->setMinimumHeight(0);
+        if (!m_shares->chart()->series().isEmpty()) replaceChart(*m_shares, new QChart);
+        if (!m_strip->chart()->series().isEmpty()) replaceChart(*m_strip, stripChart());
         return;
     }
     const int drawCount = static_cast<int>(backtest->draws.size());
@@ -361,6 +468,8 @@ void HistoryWindow::fillBacktest() {
 
     auto* shares = new QChart;
     shares->setMargins(QMargins(2, 2, 2, 2));
+    shares->layout()->setContentsMargins(0, 0, 0, 0);
+    shares->setBackgroundRoundness(0);
     auto* bars = new QHorizontalBarSeries;
     bars->append(betShares);
     bars->append(winnerShares);
@@ -377,12 +486,17 @@ void HistoryWindow::fillBacktest() {
     bars->attachAxis(percentAxis);
     shares->legend()->setAlignment(Qt::AlignTop);
     replaceChart(*m_shares, shares);
+    // Each condition's pair of bars as high as a label and more, the legend
+    // and the percents besides: no label left out for want of room.
+    const int line = fontMetrics().height();
+    m_shares->setMinimumHeight(5 * line +
+                               static_cast<int>(backtest->conditions.size()) * (line + 10));
 
     // Oldest left, newest right.
     std::vector<bool> survived;
     for (auto draw = backtest->draws.rbegin(); draw != backtest->draws.rend(); ++draw)
         survived.push_back(draw->survived);
-    auto* strip = new QChart;
+    auto* strip = stripChart();
     for (auto* area : {stripArea(survived, true, kSurvived, QStringLiteral("保留")),
                        stripArea(survived, false, kStruck, QStringLiteral("被杀"))}) {
         strip->addSeries(area);
@@ -395,11 +509,55 @@ void HistoryWindow::fillBacktest() {
     if (auto axes = strip->axes(Qt::Horizontal); !axes.isEmpty())
         axes.constFirst()->setRange(0, std::max(1, drawCount));
     if (auto axes = strip->axes(Qt::Vertical); !axes.isEmpty()) axes.constFirst()->setRange(0, 1);
-    strip->legend()->hide();
-    strip->setMargins(QMargins(0, 0, 0, 0));
-    strip->layout()->setContentsMargins(0, 0, 0, 0);
-    strip->setBackgroundRoundness(0);
     replaceChart(*m_strip, strip);
+    if (drawCount > 0) {
+        m_oldestIssue->setText(toQString(backtest->draws.back().issue));
+        m_newestIssue->setText(toQString(backtest->draws.front().issue));
+    }
+}
+
+// Room for every row of the table and no more, taken from the bars down to
+// their least; the bars have the rest.
+void HistoryWindow::fitBacktestTable() {
+    QList<int> sizes = m_backtestSplit->sizes();
+    if (sizes.size() != 2) return;
+    const int wanted =
+        m_backtestTable->horizontalHeader()->sizeHint().height() +
+        m_backtestModel->rowCount() * m_backtestTable->verticalHeader()->defaultSectionSize() +
+        2 * m_backtestTable->frameWidth();
+    const int total = sizes[0] + sizes[1];
+    const int fitted = std::max(std::min(wanted, total - m_sharesArea->minimumHeight()),
+                                m_backtestTable->minimumHeight());
+    if (sizes[0] == fitted) return;
+    sizes = {fitted, total - fitted};
+    m_backtestSplit->setSizes(sizes);
+}
+
+// Says when the period asks for more draws than are stored.
+void HistoryWindow::showPeriodNote() {
+    const int asked = m_backtestCount->value();
+    const auto stored = m_form.drawList().draws().size();
+    const bool isShort = asked > 0 && stored > 0 && stored < static_cast<std::size_t>(asked);
+    m_periodNote->setText(isShort ? QStringLiteral("只有 %1 期，回测全部").arg(stored) : QString());
+}
+
+// The draw at `x` on the strip, 0 at the oldest's left edge: its issue and
+// whether its winner was kept, else the conditions that struck it.
+QString HistoryWindow::stripTip(double x) const {
+    const auto& backtest = m_form.backtests().backtest();
+    if (!backtest || backtest->draws.empty() || x < 0) return {};
+    const auto& drawn = backtest->draws;
+    const auto fromOldest = std::min(static_cast<std::size_t>(x), drawn.size() - 1);
+    const auto& draw = drawn[drawn.size() - 1 - fromOldest];
+    const QString broken = brokenNames(*backtest, draw);
+    QString verdict;
+    if (!draw.survived)
+        verdict = broken.isEmpty() ? QStringLiteral("被杀（违反的条件少于容错的下限）")
+                                   : QStringLiteral("被杀（%1）").arg(broken);
+    else
+        verdict = broken.isEmpty() ? QStringLiteral("保留")
+                                   : QStringLiteral("保留（违反%1，在容错之内）").arg(broken);
+    return toQString(draw.issue) + QStringLiteral("：") + verdict;
 }
 
 void HistoryWindow::deleteSelected() {

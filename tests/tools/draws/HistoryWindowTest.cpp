@@ -2,6 +2,7 @@
 
 #include <QAbstractBarSeries>
 #include <QApplication>
+#include <QBarCategoryAxis>
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
@@ -11,10 +12,12 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 #include <fstream>
 #include <random>
@@ -175,6 +178,67 @@ TEST_F(HistoryWindowTest, ImportBacktestCheckAndFillTheAssistant) {
     // The back-test spoke of the draws before; it is gone with them.
     EXPECT_EQ(rows("Li_huice"), 0);
     EXPECT_EQ(cell("Li_kaijiang", 0, 2), QString());
+}
+
+// What a player reads: the draws counted, the columns a back-test fills said
+// so, a period longer than the draws said so; with 7 conditions every one
+// has its row in the table and its label on the bars, and the strip names
+// its oldest draw at the left and its newest at the right.
+TEST_F(HistoryWindowTest, TheBacktestNamesEveryConditionAndTheStripsEnds) {
+    click("C_lishi");
+    find<QLineEdit>("T_caizhong_xin")->setText(QStringLiteral("广东11选5"));
+    click("C_caizhong_tianjia");
+    settle();
+    auto* period = find<QSpinBox>("N_huice_qishu");
+    auto* periodNote = find<QLabel>("L_huice_quanbu");
+    period->setValue(200);
+    EXPECT_EQ(periodNote->text(), QString());  // nothing stored yet
+    find<QPlainTextEdit>("T_kaijiang_zhantie")
+        ->setPlainText(QString::fromStdString(pastedDraws(150)));
+    click("C_kaijiang_daoru");
+    settle();
+    EXPECT_EQ(find<QLabel>("L_kaijiang_qishu")->text(), QStringLiteral("共 150 期"));
+    EXPECT_EQ(periodNote->text(), QStringLiteral("只有 150 期，回测全部"));
+    const QAbstractItemModel* drawsModel = find<QTableView>("Li_kaijiang")->model();
+    for (const int column : {2, 3}) {
+        EXPECT_EQ(drawsModel->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                  QStringLiteral("按【回测】后填写"));
+    }
+    auto* untested = find<QLabel>("L_kaijiang_weihuice");
+    EXPECT_FALSE(untested->isHidden());
+    period->setValue(100);
+    EXPECT_EQ(periodNote->text(), QString());
+
+    for (const char* kill :
+         {"C_tsm_sha_0", "C_sha_hezhi_0", "C_kuadu_sha_0", "C_zuobian_sha_heiwei_0",
+          "C_dahao_geshu_2", "C_jishu_geshu_2", "C_sha_xingtai_01_0"})
+        click(kill);
+    find<QTabWidget>("Tab_lishi")->setCurrentIndex(1);
+    click("C_huice");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(rows("Li_huice"), 7);
+    EXPECT_TRUE(untested->isHidden());
+    auto* table = find<QTableView>("Li_huice");
+    EXPECT_LE(table->rowViewportPosition(6) + table->rowHeight(6), table->viewport()->height());
+    QChart* shares = find<QChartView>("Chart_huice_tiaojian")->chart();
+    const auto axes = shares->axes(Qt::Vertical);
+    ASSERT_EQ(axes.size(), 1);
+    auto* conditions = qobject_cast<QBarCategoryAxis*>(axes.constFirst());
+    ASSERT_NE(conditions, nullptr);
+    EXPECT_EQ(conditions->count(), 7);
+    EXPECT_GE(shares->plotArea().height(), 7 * QFontMetrics(conditions->labelsFont()).height());
+
+    EXPECT_EQ(find<QLabel>("L_huice_zuizao")->text(), QStringLiteral("2026120051"));
+    EXPECT_EQ(find<QLabel>("L_huice_zuixin")->text(), QStringLiteral("2026120150"));
+    QWidget* strip = find<QChartView>("Chart_huice_qishu")->viewport();
+    for (const auto& [x, issue] :
+         {std::pair{1, "2026120051："}, {strip->width() - 2, "2026120150："}}) {
+        const QPoint at(x, strip->height() / 2);
+        QHelpEvent hover(QEvent::ToolTip, at, strip->mapToGlobal(at));
+        QCoreApplication::sendEvent(strip, &hover);
+        EXPECT_TRUE(QToolTip::text().startsWith(QString::fromUtf8(issue)))
+            << QToolTip::text().toStdString();
+    }
 }
 
 // A file that is no history says so in the window, is left as it was, and the
