@@ -212,6 +212,8 @@ HistoryWindow::HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow)
     m_check->setObjectName(QStringLiteral("L_duijiang_jieguo"));
     m_check->setWordWrap(true);
     m_check->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for its three lines: the hit, the numbers shared, the money.
+    m_check->setMinimumHeight(3 * m_check->fontMetrics().lineSpacing() + 4);
     checkColumn->addWidget(m_check);
     column->addWidget(check);
 
@@ -234,7 +236,7 @@ HistoryWindow::HistoryWindow(draws::HistoryForm& form, QWidget* mainWindow)
             [this] { m_form.prizeCheck().checkNewest(); });
 
     m_form.setChangeListener([this] { refresh(); });
-    resize(780, 700);
+    resize(780, 760);
     refresh();
     followForm();
 }
