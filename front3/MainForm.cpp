@@ -115,7 +115,10 @@ tickets::Source MainForm::ticketSource() {
                 return lastRunGrouped ? reducer::SurvivorKind::Groups
                                       : reducer::SurvivorKind::Front3;
             },
-            [this] { return result.ResultText; }, [this] { return result.separator(); }};
+            [this] { return result.ResultText; }, [this] { return result.separator(); },
+            [this](std::function<void(std::string)> answer) {
+                lishi.resultRecord(tickets::TicketForm::kRecordDraws, std::move(answer));
+            }};
 }
 
 draws::Edition MainForm::historyEdition() {

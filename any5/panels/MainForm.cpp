@@ -97,7 +97,10 @@ report::ReportForm::Source MainForm::reportSource() {
 // The reducer reads the published result, bets or groups.
 tickets::Source MainForm::ticketSource() {
     return {[] { return reducer::SurvivorKind::Any5; }, [this] { return result.ResultText; },
-            [this] { return result.separator(); }};
+            [this] { return result.separator(); },
+            [this](std::function<void(std::string)> answer) {
+                lishi.resultRecord(tickets::TicketForm::kRecordDraws, std::move(answer));
+            }};
 }
 
 draws::Edition MainForm::historyEdition() {

@@ -26,10 +26,10 @@ using Table = tickets::TicketTable;
 TicketWindow::TicketWindow(tickets::TicketForm& form, QWidget* mainWindow)
     : SideWindow(form, "Fbaozhong", mainWindow), m_form(form) {
     auto* column = new QVBoxLayout(this);
-    auto* explain = new QLabel(
-        QStringLiteral("下期开奖号只要在缩水结果里，每种玩法用下面这些票就保证至少中一注。"), this);
-    explain->setWordWrap(true);
-    column->addWidget(explain);
+    m_explain = new QLabel(this);
+    m_explain->setObjectName(QStringLiteral("L_baozhong_shuoming"));
+    m_explain->setWordWrap(true);
+    column->addWidget(m_explain);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel(QStringLiteral("每种玩法最多算"), this));
@@ -118,6 +118,10 @@ TicketWindow::~TicketWindow() {
 }
 
 void TicketWindow::refresh() {
+    QString explain =
+        QStringLiteral("下期开奖号只要在缩水结果里，每种玩法用下面这些票就保证至少中一注。");
+    if (!m_form.record().empty()) explain += toQString(m_form.record()) + QStringLiteral("。");
+    m_explain->setText(explain);
     m_status->setText(toQString(m_form.status()));
     {
         const QSignalBlocker quiet(m_timeLimit);

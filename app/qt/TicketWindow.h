@@ -29,6 +29,7 @@ private:
     void refresh();
 
     tickets::TicketForm& m_form;
+    QLabel* m_explain = nullptr;
     QLabel* m_status = nullptr;
     QDoubleSpinBox* m_timeLimit = nullptr;
     QTableWidget* m_table = nullptr;

@@ -1,6 +1,7 @@
 #include "tools/draws/HistoryForm.h"
 
 #include "history/HistoryStore.h"
+#include "tools/draws/PastDraws.h"
 
 namespace draws {
 HistoryForm::HistoryForm(Edition edition, toolkit::Host& host, const toolkit::Window& mainWindow)
@@ -32,9 +33,25 @@ std::string HistoryForm::working() const {
 }
 
 void HistoryForm::newestDrawTexts(int count, DrawTexts answer) {
+    newestDraws(count,
+                [answer = std::move(answer)](std::vector<history::Draw> draws, std::string why) {
+                    std::vector<std::string> texts;
+                    for (const auto& draw : draws) texts.push_back(history::drawText(draw.numbers));
+                    answer(std::move(texts), std::move(why));
+                });
+}
+
+void HistoryForm::resultRecord(int count, std::function<void(std::string)> answer) {
+    newestDraws(count,
+                [this, answer = std::move(answer)](std::vector<history::Draw> draws, std::string) {
+                    answer(draws::resultRecord(m_edition, draws));
+                });
+}
+
+void HistoryForm::newestDraws(int count, Draws answer) {
     m_worker.submit([count, chosen = m_list.lottery(),
                      answer = std::move(answer)](StoreWorker::Session& session) {
-        auto texts = std::make_shared<std::vector<std::string>>();
+        auto draws = std::make_shared<std::vector<history::Draw>>();
         auto why = std::make_shared<std::string>();
         history::HistoryStore& store = session.store();
         std::string lottery = chosen;
@@ -44,11 +61,11 @@ void HistoryForm::newestDrawTexts(int count, DrawTexts answer) {
             *why = names.errorText;
         }
         if (!lottery.empty()) {
-            const auto stored = store.draws(lottery, count);
+            auto stored = store.draws(lottery, count);
             *why = stored.errorText;
-            for (const auto& draw : stored.value) texts->push_back(history::drawText(draw.numbers));
+            *draws = std::move(stored.value);
         }
-        return [answer, texts, why] { answer(std::move(*texts), std::move(*why)); };
+        return [answer, draws, why] { answer(std::move(*draws), std::move(*why)); };
     });
 }
 

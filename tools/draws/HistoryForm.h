@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "history/Draw.h"
 #include "toolkit/Docking.h"
 #include "toolkit/Window.h"
 #include "tools/draws/BacktestPanel.h"
@@ -55,6 +56,12 @@ public:
     // there is no history.
     using DrawTexts = std::function<void(std::vector<std::string> texts, std::string why)>;
     void newestDrawTexts(int count, DrawTexts answer);
+    // The published result's record over the newest `count` draws:
+    // "过去 100 期，中奖号落在缩水结果里 3 期", or "" without a history.
+    void resultRecord(int count, std::function<void(std::string record)> answer);
+    // The same draws as stored.
+    using Draws = std::function<void(std::vector<history::Draw> draws, std::string why)>;
+    void newestDraws(int count, Draws answer);
 
     // The view redraws.
     void setChangeListener(std::function<void()> listener) {

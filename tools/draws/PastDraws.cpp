@@ -30,6 +30,25 @@ engine::Backtest backtestOf(const Edition& edition, const std::vector<history::D
     return backtest;
 }
 
+std::string resultRecord(const Edition& edition, const std::vector<history::Draw>& draws) {
+    const std::string result = edition.resultText();
+    if (draws.empty() || result.empty()) return {};
+    const bool isAny5 = edition.kind == Edition::Kind::Any5;
+    const bool isGrouped = !isAny5 && edition.isGrouped();
+    const auto bets = engine::betsOfText(result, isAny5 ? 5 : 3);
+    int held = 0;
+    for (const auto& draw : draws) {
+        if (isAny5) {
+            held += engine::checkAny5(bets, draw.numbers).sharing[5] > 0 ? 1 : 0;
+        } else {
+            const auto check = engine::checkFront3(bets, draw.numbers, isGrouped);
+            held += (isGrouped ? check.groupHit : check.directHit) ? 1 : 0;
+        }
+    }
+    return "过去 " + std::to_string(draws.size()) + " 期，中奖号落在缩水结果里 " +
+           std::to_string(held) + " 期";
+}
+
 std::string checkText(const Edition& edition, const std::array<int, 5>& draw) {
     if (edition.resultText().empty()) return "还没有缩水结果：请先按【开始缩水】\n";
     if (edition.kind == Edition::Kind::Any5)

@@ -15,6 +15,11 @@ namespace draws {
 // draws (newest first): one verdict run, then a lookup per draw.
 engine::Backtest backtestOf(const Edition& edition, const std::vector<history::Draw>& newestFirst);
 
+// How many of the draws the published result holds the winner of, as
+// 对奖 finds it: "过去 100 期，中奖号落在缩水结果里 3 期"; empty without draws
+// or a result.
+std::string resultRecord(const Edition& edition, const std::vector<history::Draw>& draws);
+
 // 对奖: a draw against the published result, as lines to show.
 std::string checkText(const Edition& edition, const std::array<int, 5>& draw);
 

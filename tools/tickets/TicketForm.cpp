@@ -148,6 +148,15 @@ void TicketForm::start() {
     const reducer::SurvivorKind kind = m_source.kind();
     const reducer::Survivors survivors = reducer::survivorsOfText(m_resultSolved, kind);
     m_survivorCount = static_cast<int>(survivors.size());
+    m_record.clear();
+    if (m_source.record && m_survivorCount > 0) {
+        m_source.record([this, alive = std::weak_ptr<int>(m_alive),
+                         solved = m_resultSolved](std::string record) {
+            if (alive.expired() || solved != m_resultSolved) return;
+            m_record = std::move(record);
+            changed();
+        });
+    }
     const auto plays = reducer::playsFor(kind);
     m_rows.clear();
     for (const auto& play : plays) m_rows.push_back({play, std::nullopt, kWaitingNote, false, {}});

@@ -26,6 +26,10 @@ struct Source {
     std::function<reducer::SurvivorKind()> kind;
     std::function<std::string()> resultText;
     std::function<char()> separator;  // ',' when the result's comma option is ticked
+    // Asks for the result's record over past draws ("过去 100 期，中奖号落在
+    // 缩水结果里 3 期", or "" with no history); the answer comes later, on
+    // the user-interface thread. May be empty.
+    std::function<void(std::function<void(std::string)> answer)> record;
 };
 
 // Solving threads at work: the windows' runs, and those a window asked to
@@ -45,6 +49,8 @@ class TicketForm final : public toolkit::Window {
 public:
     static constexpr const char* kTitle = "保中缩票";
     static constexpr double kDefaultTimeLimit = 3;
+    // The past draws the header line speaks of.
+    static constexpr int kRecordDraws = 100;
 
     TicketForm(Source source, toolkit::Host& host, const toolkit::Window& mainWindow);
     ~TicketForm() override;
@@ -73,6 +79,9 @@ public:
     const std::vector<Row>& rows() const { return m_rows; }
     // One line above the table: how many survivors, the run's state, stale.
     const std::string& status() const { return m_status; }
+    // The published result's record over past draws, once known; "" without
+    // a history.
+    const std::string& record() const { return m_record; }
     // The result changed since the tickets were computed.
     bool isStale() const;
     TicketTable table() const { return ticketTable(m_rows); }
@@ -111,6 +120,8 @@ private:
     int m_survivorCount = 0;
     int m_chosen = -1;
     std::string m_copied;
+    std::string m_record;
+    std::shared_ptr<int> m_alive = std::make_shared<int>(0);  // answers run while it lives
     std::string m_status;
     std::function<void()> m_onChange;
 };

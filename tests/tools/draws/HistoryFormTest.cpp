@@ -151,4 +151,25 @@ TEST_F(HistoryFormTest, AFailedExportLeavesTheChosenFileAsItWas) {
     EXPECT_EQ(historytest::bytesOf(target).substr(0, 3), "\xEF\xBB\xBF");
 }
 
+// 保中缩票's record: of the newest draws, those whose winner the published
+// result holds; nothing without a history or a result.
+TEST_F(HistoryFormTest, TheResultsRecordCountsTheDrawsItHolds) {
+    std::string record = "unanswered";
+    const auto ask = [&] {
+        record = "unanswered";
+        form.lishi.resultRecord(5, [&record](std::string answer) { record = std::move(answer); });
+        ASSERT_TRUE(host.runPostedUntil([&record] { return record != "unanswered"; }));
+    };
+    form.load();
+    form.result.C_guolv_ks.press();  // every bet
+    ask();
+    EXPECT_EQ(record, "");  // no history file yet
+
+    stored(kDraws);
+    form.shapes.C_tsm_sha[2].press();  // 杀 03: 03 07 01 11 05 is struck
+    form.result.C_guolv_ks.press();
+    ask();
+    EXPECT_EQ(record, "过去 2 期，中奖号落在缩水结果里 1 期");
+}
+
 }  // namespace

@@ -38,13 +38,20 @@ TEST(ReducerTicketForm, SolvesEveryPlayBesideTheCallerStopsCopiesAndGoesStale) {
     char separator = ',';
     toolkit::HeadlessHost host;
     toolkit::Window main("main");
+    // The history answers later, and for the result asked about only.
+    std::function<void(std::string)> recordAnswer;
     tickets::TicketForm form({[] { return reducer::SurvivorKind::Any5; },
-                              [&result] { return result; }, [&separator] { return separator; }},
+                              [&result] { return result; }, [&separator] { return separator; },
+                              [&recordAnswer](auto answer) { recordAnswer = std::move(answer); }},
                              host, main);
     form.setTimeLimit(0.5);
     form.load();  // opening the window starts the run
     ASSERT_TRUE(form.isRunning());
     ASSERT_EQ(form.rows().size(), 7u);
+    ASSERT_TRUE(recordAnswer);
+    EXPECT_EQ(form.record(), "");
+    recordAnswer("过去 100 期，中奖号落在缩水结果里 100 期");
+    EXPECT_EQ(form.record(), "过去 100 期，中奖号落在缩水结果里 100 期");
     ASSERT_TRUE(pollUntil(form, [&form] { return form.rows()[0].reduction.has_value(); }));
     form.C_tingzhi.press();
     ASSERT_TRUE(pollUntil(form, [&form] { return !form.isRunning(); }));
@@ -102,8 +109,10 @@ struct FormOfBets {
 
     explicit FormOfBets(std::string bets) : result(std::move(bets)) {
         form = std::make_unique<tickets::TicketForm>(
-            tickets::Source{[] { return reducer::SurvivorKind::Any5; }, [this] { return result; },
-                            [] { return ' '; }},
+            tickets::Source{[] { return reducer::SurvivorKind::Any5; },
+                            [this] { return result; },
+                            [] { return ' '; },
+                            {}},
             host, main);
     }
 };
