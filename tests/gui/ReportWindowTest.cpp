@@ -2,7 +2,7 @@
 
 #include <QEventLoop>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -68,12 +68,14 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
     click("C_tsm_sha_1");  // 杀 01 02, without pressing start
     settle();
     EXPECT_EQ(row(QStringLiteral("通杀码")).mid(1, 2), (QStringList{"杀 01 02", "336"}));
-    EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("Li_out"))->count(), 0);
+    EXPECT_EQ(window.findChild<QListView*>(QStringLiteral("Li_out"))->model()->rowCount(), 0);
 
     window.findChild<QSpinBox*>(QStringLiteral("N_rongcuo_max"))->setValue(1);
     click("C_guolv_ks");
-    const auto listed = window.findChild<QListWidget*>(QStringLiteral("Li_out"))
-                            ->findItems("01 06 07 08 09", Qt::MatchExactly);
+    const QAbstractItemModel* bets =
+        window.findChild<QListView*>(QStringLiteral("Li_out"))->model();
+    const auto listed = bets->match(bets->index(0, 0), Qt::DisplayRole,
+                                    QStringLiteral("01 06 07 08 09"), -1, Qt::MatchExactly);
     EXPECT_EQ(listed.size(), 1);
     EXPECT_EQ(form.result.count(), 461u);  // 01 02 03 04 05 breaks both
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("dadi_zhushu"))->text(),
