@@ -6,9 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <set>
+#include <string>
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
@@ -29,11 +31,13 @@ protected:
     }
     // The row of the report table that names `condition`, as its cells' texts.
     QStringList row(const QString& condition) const {
-        for (int r = 0; r < table()->rowCount(); ++r) {
-            if (table()->item(r, 0)->text() != condition) continue;
-            QStringList cells;
-            for (int c = 0; c < table()->columnCount(); ++c) cells << table()->item(r, c)->text();
-            return cells;
+        const QAbstractItemModel& cells = *table()->model();
+        for (int r = 0; r < cells.rowCount(); ++r) {
+            if (cells.index(r, 0).data().toString() != condition) continue;
+            QStringList texts;
+            for (int c = 0; c < cells.columnCount(); ++c)
+                texts << cells.index(r, c).data().toString();
+            return texts;
         }
         return {};
     }
@@ -43,9 +47,7 @@ protected:
         QTimer::singleShot(20, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    QTableWidget* table() const {
-        return window.findChild<QTableWidget*>(QStringLiteral("Li_tongji"));
-    }
+    QTableView* table() const { return window.findChild<QTableView*>(QStringLiteral("Li_tongji")); }
 
     gui::QtHost host;
     any5::MainForm form{host};
@@ -90,6 +92,17 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
                      QStringLiteral("9,8,7,6,1"));
     QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("C_chazhu")), Qt::LeftButton);
     EXPECT_EQ(form.tongji.T_chazhu_jieguo.text(), "违反 1 个条件：\r\n通杀码");
+
+    // Space on the 参与容错 tick of 通杀码 takes it out of 容错.
+    const QAbstractItemModel& cells = *table()->model();
+    const auto tick = cells.match(cells.index(0, 0), Qt::DisplayRole, QStringLiteral("通杀码"))
+                          .value(0)
+                          .siblingAtColumn(cells.columnCount() - 1);
+    ASSERT_EQ(tick.data(Qt::CheckStateRole), Qt::Checked);
+    table()->setCurrentIndex(tick);
+    QTest::keyClick(table(), Qt::Key_Space);
+    EXPECT_EQ(form.tongji.hard(), (std::set<std::string>{"通杀码"}));
+    EXPECT_EQ(tick.data(Qt::CheckStateRole), Qt::Unchecked);
 }
 
 }  // namespace
