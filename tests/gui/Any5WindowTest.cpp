@@ -95,7 +95,7 @@ TEST_F(Any5WindowTest, AScreenReaderCanPressStartAndReadTheCount) {
     ASSERT_NE(count, nullptr);
     EXPECT_EQ(count->text(QAccessible::Description), QStringLiteral("462"));
 
-    auto* list = findAccessible(root, QAccessible::List, QStringLiteral("Li_out"));
+    auto* list = findAccessible(root, QAccessible::List, QStringLiteral("缩水结果列表"));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->childCount(), 462);
     EXPECT_NE(findAccessible(root, QAccessible::Button, QStringLiteral("复制号码")), nullptr);
