@@ -1,19 +1,26 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractItemModel>
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
 #include "app/qt/QtHost.h"
+#include "bench/ScreenReader.h"
 #include "history/HistoryStore.h"
 
 namespace {
@@ -116,6 +123,53 @@ void BM_BacktestAll100000Draws(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BacktestAll100000Draws)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// 回测 of 300 stored draws, from the press of its button to the table and
+// both charts painted, with the accessibility bridge off or on; with it on,
+// a screen reader has read the whole window, every draw and every row of the
+// last back-test included, before each press.
+void BM_Backtest300DrawsWithAScreenReader(benchmark::State& state) {
+    std::optional<benchsupport::ScreenReader> reader;
+    if (state.range(0) != 0) reader.emplace();
+    const std::string path = freshFile("quorvel-bench-reader.sqlite");
+    {
+        history::HistoryStore store(path);
+        if (!store.importText("广东11选5", drawLines(300, 2000000001)).ok())
+            state.SkipWithError("no history to test on");
+    }
+    Shown shown(path);
+    shown.form.C_lishi.press();
+    if (!shown.waitSettled()) state.SkipWithError("the window did not settle");
+    auto* window = shown.window.findChild<QWidget*>(QStringLiteral("Flishi"));
+    window->findChild<QTabWidget*>(QStringLiteral("Tab_lishi"))->setCurrentIndex(1);
+    window->findChild<QSpinBox*>(QStringLiteral("N_huice_qishu"))->setValue(300);
+    auto* press = window->findChild<QPushButton*>(QStringLiteral("C_huice"));
+    QWidget* painted[] = {
+        window->findChild<QTableView*>(QStringLiteral("Li_huice"))->viewport(),
+        window->findChild<QAbstractScrollArea*>(QStringLiteral("Chart_huice_tiaojian"))->viewport(),
+        window->findChild<QAbstractScrollArea*>(QStringLiteral("Chart_huice_qishu"))->viewport()};
+    int itemsRead = 0;
+    for (auto _ : state) {
+        if (reader) {
+            state.PauseTiming();
+            itemsRead = reader->read(*window);
+            state.ResumeTiming();
+        }
+        QTest::mouseClick(press, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        for (QWidget* view : painted) view->repaint();
+        if (!shown.form.lishi.backtests().backtest() ||
+            shown.form.lishi.backtests().backtest()->draws.size() != 300)
+            state.SkipWithError("not every draw was tested");
+    }
+    state.counters["itemsRead"] = itemsRead;
+}
+BENCHMARK(BM_Backtest300DrawsWithAScreenReader)
+    ->ArgName("bridge")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(1.0);
 
 // An import of 100,000 lines from the window, and the longest the event loop
 // went without a turn meanwhile (longestGapMs).

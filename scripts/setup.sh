@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev fonts-noto-cjk nlohmann-json3-dev libcli11-dev libsqlite3-dev
+  qt6-base-dev qt6-base-private-dev qt6-charts-dev libqt6opengl6-dev fonts-noto-cjk nlohmann-json3-dev libcli11-dev libsqlite3-dev
   gcovr
   pkg-config coinor-libcbc-dev
   # CBC's pkg-config files link with -lbz2 -lz -llapack -lblas, and its -dev

@@ -99,7 +99,7 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
     column->setSpacing(2);
 
     auto* tabRow = new QWidget(this);
-    tabRow->setAccessibleName(QStringLiteral("C_sst_0"));
+    tabRow->setAccessibleName(QStringLiteral("文本条件页"));
     auto* tabLayout = new QHBoxLayout(tabRow);
     tabLayout->setContentsMargins(0, 0, 0, 0);
     tabLayout->setSpacing(2);

@@ -58,7 +58,7 @@ IntersectionWindow::IntersectionWindow(intersection::IntersectionForm& form, QWi
         progressLayout->addWidget(new QLabel(toQString(form.Fjindu.caption()), progress));
         middle->addWidget(progress);
         auto* tip = new TextBoxView(form.Text1, this);
-        tip->setAccessibleName(QStringLiteral("Text1"));
+        tip->setAccessibleName(QStringLiteral("交并集转组选技巧"));
         tip->setMinimumHeight(170);
         middle->addWidget(tip);
     }

@@ -2,14 +2,13 @@
 
 #include "app/qt/SideWindow.h"
 
-class QTableWidget;
-class QTableWidgetItem;
-
 namespace report {
 class ReportForm;
 }
 
 namespace gui {
+
+class ReportTableModel;
 
 // Ftongji, "条件统计", on screen: one row per active condition with what it
 // strikes and its 参与容错 tick, a totals row, the 容错 line, and 查注. It
@@ -23,12 +22,8 @@ public:
     ~ReportWindow() override;
 
 private:
-    void fillTable();
-    void onItemChanged(QTableWidgetItem* item);
-
     report::ReportForm& m_form;
-    QTableWidget* m_table = nullptr;
-    bool m_isFilling = false;
+    ReportTableModel* m_model = nullptr;
 };
 
 }  // namespace gui

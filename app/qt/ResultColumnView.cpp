@@ -24,14 +24,14 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
 
     auto* list = new ListBoxView(result.Li_out, this);
     list->setObjectName(QStringLiteral("Li_out"));
-    list->setAccessibleName(QStringLiteral("Li_out"));
+    list->setAccessibleName(QStringLiteral("缩水结果列表"));
     list->setAccessibleDescription(QStringLiteral("缩水结果，每行一注"));
     column->addWidget(list, 3);
 
     auto* text = new TextBoxView(result.T_dd_by, this);
     m_text = text;
     text->setObjectName(QStringLiteral("T_dd_by"));
-    text->setAccessibleName(QStringLiteral("T_dd_by"));
+    text->setAccessibleName(QStringLiteral("缩水结果文本"));
     text->setAccessibleDescription(QStringLiteral("缩水结果文本，复制号码时复制的内容"));
     text->setMaximumHeight(90);
     // This box has no double-click action; what matters is that its text is

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -58,7 +58,7 @@ protected:
         return window.template findChild<gui::TextBoxView*>(QLatin1String(name));
     }
     int listed() const {
-        return window.template findChild<QListWidget*>(QStringLiteral("Li_out"))->count();
+        return window.template findChild<QListView*>(QStringLiteral("Li_out"))->model()->rowCount();
     }
     void start() { QTest::mouseClick(button("C_guolv_ks"), Qt::LeftButton); }
     // Shows tab page `page` and empties its box as a player does, by a

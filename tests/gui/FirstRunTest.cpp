@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -48,7 +48,7 @@ struct Opened {
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    int listed() const { return child<QListWidget>("Li_out")->count(); }
+    int listed() const { return child<QListView>("Li_out")->model()->rowCount(); }
 
     gui::QtHost host;
     Form form{host};
@@ -102,7 +102,8 @@ TEST(RunShortcuts, EnterAndF5RunUnlessTypingAndCtrlShiftCCopiesInTheAny5Window) 
 TEST(RunShortcuts, EnterAndF5RunUnlessTypingAndCtrlShiftCCopiesInTheFront3Window) {
     Front3 shown;
     checkRunKeys(shown, shown.form.numbers.C_tsm_sha, "T_main_shazhixuan", {990, 720, 504});
-    EXPECT_EQ(shown.child<QListWidget>("Li_out")->item(0)->text(), QStringLiteral("03 04 05"));
+    EXPECT_EQ(shown.child<QListView>("Li_out")->model()->index(0, 0).data().toString(),
+              QStringLiteral("03 04 05"));
 }
 
 // The controls a player sets a condition with, found by kind so that a new

@@ -2,13 +2,15 @@
 
 #include <QEventLoop>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <set>
+#include <string>
 
 #include "any5/panels/MainForm.h"
 #include "app/qt/Any5Window.h"
@@ -29,11 +31,13 @@ protected:
     }
     // The row of the report table that names `condition`, as its cells' texts.
     QStringList row(const QString& condition) const {
-        for (int r = 0; r < table()->rowCount(); ++r) {
-            if (table()->item(r, 0)->text() != condition) continue;
-            QStringList cells;
-            for (int c = 0; c < table()->columnCount(); ++c) cells << table()->item(r, c)->text();
-            return cells;
+        const QAbstractItemModel& cells = *table()->model();
+        for (int r = 0; r < cells.rowCount(); ++r) {
+            if (cells.index(r, 0).data().toString() != condition) continue;
+            QStringList texts;
+            for (int c = 0; c < cells.columnCount(); ++c)
+                texts << cells.index(r, c).data().toString();
+            return texts;
         }
         return {};
     }
@@ -43,9 +47,7 @@ protected:
         QTimer::singleShot(20, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    QTableWidget* table() const {
-        return window.findChild<QTableWidget*>(QStringLiteral("Li_tongji"));
-    }
+    QTableView* table() const { return window.findChild<QTableView*>(QStringLiteral("Li_tongji")); }
 
     gui::QtHost host;
     any5::MainForm form{host};
@@ -68,14 +70,19 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
     click("C_tsm_sha_1");  // 杀 01 02, without pressing start
     settle();
     EXPECT_EQ(row(QStringLiteral("通杀码")).mid(1, 2), (QStringList{"杀 01 02", "336"}));
-    EXPECT_EQ(window.findChild<QListWidget*>(QStringLiteral("Li_out"))->count(), 0);
-    const int totalsRow = table()->rowCount() - 1;
-    EXPECT_TRUE(table()->item(totalsRow, 1)->text().contains(QStringLiteral("还没有缩水")));
+    EXPECT_EQ(window.findChild<QListView*>(QStringLiteral("Li_out"))->model()->rowCount(), 0);
+    const QAbstractItemModel& cells = *table()->model();
+    const auto totals = [&cells](int column) {
+        return cells.index(cells.rowCount() - 1, column).data().toString();
+    };
+    EXPECT_TRUE(totals(1).contains(QStringLiteral("还没有缩水")));
 
     window.findChild<QSpinBox*>(QStringLiteral("N_rongcuo_max"))->setValue(1);
     click("C_guolv_ks");
-    const auto listed = window.findChild<QListWidget*>(QStringLiteral("Li_out"))
-                            ->findItems("01 06 07 08 09", Qt::MatchExactly);
+    const QAbstractItemModel* bets =
+        window.findChild<QListView*>(QStringLiteral("Li_out"))->model();
+    const auto listed = bets->match(bets->index(0, 0), Qt::DisplayRole,
+                                    QStringLiteral("01 06 07 08 09"), -1, Qt::MatchExactly);
     EXPECT_EQ(listed.size(), 1);
     EXPECT_EQ(form.result.count(), 461u);  // 01 02 03 04 05 breaks both
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("dadi_zhushu"))->text(),
@@ -96,18 +103,28 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
     const auto* count = window.findChild<QLabel*>(QStringLiteral("dadi_zhushu"));
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("L_jine"))->text(),
               QStringLiteral("461 注，922 元"));
-    EXPECT_EQ(table()->item(totalsRow, 1)->text(), QStringLiteral("共 462 注，剩 461 注"));
-    EXPECT_EQ(table()->item(totalsRow, 3)->text(), QStringLiteral("缩水杀 1"));
+    EXPECT_EQ(totals(1), QStringLiteral("共 462 注，剩 461 注"));
+    EXPECT_EQ(totals(3), QStringLiteral("缩水杀 1"));
     click("C_tsm_sha_2");  // 杀 01 02 03
     settle();
     EXPECT_EQ(count->text(), QStringLiteral("461  容错 0-1（条件已改，请重新缩水）"));
-    EXPECT_TRUE(table()->item(totalsRow, 1)->text().endsWith(
-        QStringLiteral("（结果里是上次的 461 注，条件已改，请重新缩水）")))
-        << table()->item(totalsRow, 1)->text().toStdString();
+    EXPECT_TRUE(
+        totals(1).endsWith(QStringLiteral("（结果里是上次的 461 注，条件已改，请重新缩水）")))
+        << totals(1).toStdString();
     click("C_guolv_ks");
     settle();
     EXPECT_FALSE(count->text().contains(QStringLiteral("条件已改")));
-    EXPECT_FALSE(table()->item(totalsRow, 1)->text().contains(QStringLiteral("条件已改")));
+    EXPECT_FALSE(totals(1).contains(QStringLiteral("条件已改")));
+
+    // Space on the 参与容错 tick of 通杀码 takes it out of 容错.
+    const auto tick = cells.match(cells.index(0, 0), Qt::DisplayRole, QStringLiteral("通杀码"))
+                          .value(0)
+                          .siblingAtColumn(cells.columnCount() - 1);
+    ASSERT_EQ(tick.data(Qt::CheckStateRole), Qt::Checked);
+    table()->setCurrentIndex(tick);
+    QTest::keyClick(table(), Qt::Key_Space);
+    EXPECT_EQ(form.tongji.hard(), (std::set<std::string>{"通杀码"}));
+    EXPECT_EQ(tick.data(Qt::CheckStateRole), Qt::Unchecked);
 }
 
 }  // namespace

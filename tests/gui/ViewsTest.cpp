@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
 #include <QTextCursor>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "app/qt/ButtonArrayView.h"
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxView.h"
+#include "app/qt/ListBoxView.h"
 #include "app/qt/QtColours.h"
 #include "app/qt/TextBoxView.h"
 #include "app/qt/TimerBinding.h"
@@ -17,6 +22,7 @@
 #include "toolkit/ButtonArray.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/LineBreaks.h"
+#include "toolkit/ListBox.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 #include "toolkit/TipWindow.h"
@@ -49,6 +55,38 @@ TEST(ButtonView, TwoLineCaptionsShowOnTwoLinesAndReadAsOne) {
     EXPECT_EQ(view.accessibleName(), QStringLiteral("01 02"));
     pair.setEnabled(false);
     EXPECT_FALSE(view.isEnabled());
+}
+
+// The model tester stops the program on any change the view is told of out
+// of step with the rows it reads.
+TEST(ListBoxView, ShowsEachChangeOfItsBoxAndANewResultDropsTheSelection) {
+    toolkit::ListBox box;
+    gui::ListBoxView view(box);
+    QAbstractItemModelTester tester(view.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    std::vector<std::string> many;
+    for (int i = 0; i < 300; ++i) many.push_back(std::to_string(i));
+    const struct {
+        std::function<void()> change;
+        int rows;
+        QString last;
+        int stillSelected;  // of the rows selected before
+    } steps[] = {
+        {[&] { box.append("01 02"); }, 1, QStringLiteral("01 02"), 0},
+        {[&] { box.append("03 04"); }, 2, QStringLiteral("03 04"), 1},
+        {[&] { box.assign(many); }, 300, QStringLiteral("299"), 0},
+        {[&] { box.assign({"05 06"}); }, 1, QStringLiteral("05 06"), 0},
+        {[&] { box.clear(); }, 0, {}, 0},
+        {[&] { box.append("07 08"); }, 1, QStringLiteral("07 08"), 0},
+    };
+    for (const auto& step : steps) {
+        view.selectAll();
+        step.change();
+        const QAbstractItemModel& rows = *view.model();
+        ASSERT_EQ(rows.rowCount(), step.rows);
+        EXPECT_EQ(rows.index(step.rows - 1, 0).data().toString(), step.last);
+        EXPECT_EQ(view.selectionModel()->selectedIndexes().size(), step.stillSelected) << step.rows;
+    }
 }
 
 TEST(TextBoxView, PastedLineEndsReachTheLogicAsCrLf) {

@@ -4,7 +4,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QListWidget>
+#include <QListView>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -64,6 +65,18 @@ QAccessibleInterface* findAccessible(QAccessibleInterface* node, QAccessible::Ro
         if (auto* found = findAccessible(node->child(i), role, name)) return found;
     }
     return nullptr;
+}
+
+// Every accessible name under `node` that is a control's internal name
+// (C_guolv_ks, Li_out, dadi_zhushu, Text1), with its role.
+void collectInternalNames(QAccessibleInterface* node, QStringList& found) {
+    static const QRegularExpression internal(QStringLiteral(
+        "^(T|C|Li|Check|Ch|Cb|N|L|Frame|F|Opt|P|Tab|Chart)_|^[A-Za-z]+_\\w+$|^Text\\d+$"));
+    if (node == nullptr) return;
+    const QString name = node->text(QAccessible::Name);
+    if (internal.match(name).hasMatch())
+        found << QStringLiteral("%1 (%2)").arg(name).arg(node->role());
+    for (int i = 0; i < node->childCount(); ++i) collectInternalNames(node->child(i), found);
 }
 
 enum class Way { Space, ScreenReader };
@@ -140,13 +153,29 @@ TEST(WithoutAMouse, ConditionsSetByKeysOrScreenReaderReachTheRun) {
             operate(*control, step.way);
         }
         QTest::mouseClick(program->child("C_guolv_ks"), Qt::LeftButton);
-        EXPECT_EQ(program->window().findChild<QListWidget*>(QStringLiteral("Li_out"))->count(),
-                  row.listed);
+        EXPECT_EQ(
+            program->window().findChild<QListView*>(QStringLiteral("Li_out"))->model()->rowCount(),
+            row.listed);
     }
 }
 
 // A label that acts on a click is a link: found on the bus by its caption,
 // pressed there, or reached by Tab and pressed with Space, Return or Enter.
+// A screen reader announces each control by its caption or what it is, never
+// by an internal name; the result list and text by what they hold.
+TEST(WithoutAMouse, AScreenReaderHearsNoInternalControlName) {
+    for (Edition edition : {Edition::Any5, Edition::Front3}) {
+        auto program = open(edition);
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&program->window());
+        QStringList internal;
+        collectInternalNames(root, internal);
+        EXPECT_TRUE(internal.isEmpty()) << internal.join(QStringLiteral(", ")).toStdString();
+        EXPECT_NE(findAccessible(root, QAccessible::List, QStringLiteral("缩水结果列表")), nullptr);
+        EXPECT_NE(findAccessible(root, QAccessible::EditableText, QStringLiteral("缩水结果文本")),
+                  nullptr);
+    }
+}
+
 TEST(WithoutAMouse, ClickableLabelsArePressedByTheirActionAndByKeys) {
     struct Link {
         Edition edition;
@@ -206,7 +235,9 @@ TEST(WithoutAMouse, ClickableLabelsArePressedByTheirActionAndByKeys) {
             EXPECT_TRUE(pressed());
         }
         // Enter pressed the link, not the start button.
-        EXPECT_EQ(program->window().findChild<QListWidget*>(QStringLiteral("Li_out"))->count(), 0);
+        EXPECT_EQ(
+            program->window().findChild<QListView*>(QStringLiteral("Li_out"))->model()->rowCount(),
+            0);
     }
 }
 
