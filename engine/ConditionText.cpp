@@ -9,26 +9,31 @@ namespace engine {
 std::string selectedText(const toolkit::ButtonArray& buttons, toolkit::Rgb colour,
                          std::string_view verb) {
     if (buttons.countWithColour(colour) == 0) return {};
-    std::vector<std::string> captions;
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i].backColour() != colour) continue;
-        std::string caption = buttons[i].caption();
-        if (const auto at = caption.find("\r\n"); at != std::string::npos)
-            caption.replace(at, 2, "-");
-        captions.push_back(std::move(caption));
-    }
-    // Numbers read smallest first, wherever their buttons stand ("01" of the
-    // first banker group is its tenth button).
     const auto isNumber = [](const std::string& c) {
         return !c.empty() && c.size() <= 2 && std::isdigit(static_cast<unsigned char>(c[0])) &&
                std::isdigit(static_cast<unsigned char>(c.back()));
     };
+    // A pair reads "01 02" as on its button, and pairs are set apart by "、".
+    bool hasPairs = false;
+    std::vector<std::string> captions;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i].backColour() != colour) continue;
+        std::string caption = buttons[i].caption();
+        if (const auto at = caption.find("\r\n"); at != std::string::npos) {
+            const bool isPair = isNumber(caption.substr(0, at)) && isNumber(caption.substr(at + 2));
+            caption.replace(at, 2, isPair ? " " : "-");
+            hasPairs = hasPairs || isPair;
+        }
+        captions.push_back(std::move(caption));
+    }
+    // Numbers read smallest first, wherever their buttons stand ("01" of the
+    // first banker group is its tenth button).
     if (std::all_of(captions.begin(), captions.end(), isNumber)) {
         std::stable_sort(captions.begin(), captions.end(),
                          [](const auto& a, const auto& b) { return std::stoi(a) < std::stoi(b); });
     }
     std::string text;
-    for (const auto& caption : captions) text += ' ' + caption;
+    for (const auto& caption : captions) text += (text.empty() || !hasPairs ? " " : "、") + caption;
     return text.empty() ? text : std::string(verb) + text;
 }
 

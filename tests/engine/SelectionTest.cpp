@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Captions.h"
+#include "engine/ConditionText.h"
 
 namespace {
 
@@ -58,6 +59,14 @@ TEST(Selection, SelectedButtonsAreReadByCaptionNotIndex) {
     sums[30].setBackColour(toolkit::palette::kYellow);
     EXPECT_EQ(engine::selectedValues(sums, toolkit::palette::kYellow),
               (std::uint64_t{1} << 15) | (std::uint64_t{1} << 45));
+    // A setting's text reads the buttons: numbers smallest first, a pair as
+    // on its button, pairs apart.
+    EXPECT_EQ(engine::selectedText(bankers, toolkit::palette::kGreen, "胆"), "胆 01");
+    EXPECT_EQ(engine::selectedText(sums, toolkit::palette::kYellow, "杀"), "杀 15 45");
+    toolkit::ButtonArray pairs("C_sha2ma", engine::pairCaptions());
+    pairs[0].setBackColour(toolkit::palette::kYellow);
+    pairs[1].setBackColour(toolkit::palette::kYellow);
+    EXPECT_EQ(engine::selectedText(pairs, toolkit::palette::kYellow, "杀"), "杀 01 02、01 03");
 }
 
 }  // namespace
