@@ -82,12 +82,19 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 // upper line of an area.
 QAreaSeries* stripArea(const std::vector<bool>& flags, bool wanted, const QColor& colour,
                        const QString& name) {
-    auto* upper = new QLineSeries;
-    for (std::size_t i = 0; i < flags.size(); ++i) {
+    // A step at each end of a run of like draws, put in at once: a point at
+    // a time costs a signal each, and 100,000 draws would take the frame.
+    QList<QPointF> steps;
+    for (std::size_t i = 0; i < flags.size();) {
+        std::size_t end = i + 1;
+        while (end < flags.size() && flags[end] == flags[i]) ++end;
         const double height = flags[i] == wanted ? 1.0 : 0.0;
-        upper->append(static_cast<double>(i), height);
-        upper->append(static_cast<double>(i + 1), height);
+        steps.append(QPointF(static_cast<double>(i), height));
+        steps.append(QPointF(static_cast<double>(end), height));
+        i = end;
     }
+    auto* upper = new QLineSeries;
+    upper->replace(steps);
     auto* area = new QAreaSeries(upper);
     upper->setParent(area);  // the area does not own its line
     area->setName(name);
