@@ -65,7 +65,8 @@ Condition buttonCondition(const char* name, const toolkit::ButtonArray& buttons,
             std::move(explain)};
 }
 
-// "第 3 行" of a text box, or `otherwise` when no line was found.
+// ("含第 ", "的 01 03 05") for line 2 => "含第 2 行的 01 03 05"; `otherwise`
+// when no line struck the bet.
 std::string lineOr(int line, const char* before, const std::string& after, const char* otherwise) {
     if (line == 0) return otherwise;
     return before + std::to_string(line) + " 行" + after;

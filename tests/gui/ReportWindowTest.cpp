@@ -89,7 +89,7 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
     QTest::keyClicks(report->findChild<QPlainTextEdit*>(QStringLiteral("T_chazhu")),
                      QStringLiteral("9,8,7,6,1"));
     QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("C_chazhu")), Qt::LeftButton);
-    EXPECT_EQ(form.tongji.T_chazhu_jieguo.text(), "违反 1 个条件：\r\n通杀码");
+    EXPECT_EQ(form.tongji.T_chazhu_jieguo.text(), "违反 1 个条件：\r\n通杀码：含 01");
 
     // A condition changed after the run: the count and the report say the
     // result is the last run's, until the next run.
@@ -101,8 +101,10 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
     click("C_tsm_sha_2");  // 杀 01 02 03
     settle();
     EXPECT_EQ(count->text(), QStringLiteral("461  容错 0-1（条件已改，请重新缩水）"));
-    EXPECT_TRUE(table()->item(totalsRow, 1)->text().endsWith(
-        QStringLiteral("（结果里是上次的 461 注，条件已改，请重新缩水）")))
+    EXPECT_TRUE(table()
+                    ->item(totalsRow, 1)
+                    ->text()
+                    .endsWith(QStringLiteral("（结果里是上次的 461 注，条件已改，请重新缩水）")))
         << table()->item(totalsRow, 1)->text().toStdString();
     click("C_guolv_ks");
     settle();
