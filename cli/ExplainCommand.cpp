@@ -13,12 +13,12 @@ int ExplainCommand::run(const Console& console) const {
     // The window's own report answers, as 查注 does there.
     return withSchemeWindow(*scheme, [this, &console](auto& form) {
         std::string error;
-        const auto names = form.tongji.conditionsBrokenBy(bet, error);
+        const auto lines = form.tongji.reasonsBrokenBy(bet, error);
         if (!error.empty()) {
             console.complain(error);
             return kBadInput;
         }
-        for (const auto& name : names) console.out << name << "\n";
+        for (const auto& line : lines) console.out << line << "\n";
         return kDone;
     });
 }

@@ -7,7 +7,8 @@
 namespace cli {
 
 // `quorvel explain SCHEME.json BET`: the conditions of the scheme that the bet
-// breaks, one a line, in run order; nothing when it passes every one.
+// breaks, one a line, in run order, each with why ("杀和值：和值 19"); nothing
+// when it passes every one.
 struct ExplainCommand {
     std::string schemeFile;
     std::string bet;

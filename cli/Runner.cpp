@@ -41,7 +41,7 @@ CLI::App& addFilter(CLI::App& app, FilterCommand& filter) {
 
 CLI::App& addExplain(CLI::App& app, ExplainCommand& explain) {
     auto& command = *app.add_subcommand(
-        "explain", "Print the conditions of a scheme that one bet breaks, one a line");
+        "explain", "Print the conditions of a scheme that one bet breaks and why, one a line");
     addFile(command, "SCHEME.json", explain.schemeFile, "a scheme saved by either window");
     command
         .add_option("BET", explain.bet, "any-5: five numbers; front-3: three, in position order")

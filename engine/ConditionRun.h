@@ -52,7 +52,10 @@ ReportSource reportSource(const Pipeline<Table>& pipeline, const Table& fresh,
                 return PublishedResult{result.hasPublished(), static_cast<int>(result.count()),
                                        result.isStale(), result.unit()};
             },
-            {}};
+            {},
+            [&pipeline, &fresh](const std::string& name, int row) {
+                return pipeline.reasonOf(name, fresh, row);
+            }};
 }
 
 }  // namespace engine

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 #include <vector>
+
+#include "engine/Selection.h"
+#include "engine/TypedBet.h"
 
 namespace engine {
 
@@ -66,6 +70,51 @@ std::string linesText(const toolkit::TextBox& box) {
     }
     lines += blank ? 0 : 1;
     return lines == 0 ? std::string() : std::to_string(lines) + " 行";
+}
+
+std::string numbersText(BetMask mask) {
+    std::string text;
+    for (int n = 1; n <= 11; ++n) {
+        if ((mask & bitOf(n)) == 0) continue;
+        if (!text.empty()) text += ' ';
+        text += twoDigits(n);
+    }
+    return text;
+}
+
+std::string pairsHeld(const toolkit::ButtonArray& buttons, toolkit::Rgb colour, BetMask bet) {
+    std::set<std::string> held;  // "01 02" before "01 11" before "02 03"
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i].backColour() != colour) continue;
+        const BetMask pair = tokenMask(buttons[i].caption());
+        if (countNumbers(pair) == 2 && (bet & pair) == pair) held.insert(numbersText(pair));
+    }
+    std::string text;
+    for (const auto& pair : held) text += (text.empty() ? "" : "、") + pair;
+    return text;
+}
+
+std::string bankersHeld(const toolkit::ButtonArray& numbers, BetMask bet) {
+    const BetMask held = bet & selectedNumbers(numbers, toolkit::palette::kGreen);
+    std::string text = "含胆码 " + std::to_string(countNumbers(held)) + " 个";
+    return held == 0 ? text : text + "（" + numbersText(held) + "）";
+}
+
+std::string countText(std::string_view kind, int count) {
+    return std::string(kind) + ' ' + std::to_string(count) + " 个";
+}
+
+std::string runsText(const std::vector<std::vector<int>>& runs) {
+    static const char* const kLengths[] = {"", "", "二连", "三连", "四连", "五连"};
+    if (runs.empty()) return "不连";
+    std::string text;
+    for (const auto& run : runs) {
+        if (!text.empty()) text += "、";
+        for (std::size_t k = 0; k < run.size(); ++k)
+            text += (k == 0 ? "" : " ") + twoDigits(run[k]);
+    }
+    const std::size_t length = std::min<std::size_t>(runs.front().size(), 5);
+    return text + ' ' + (runs.size() == 2 ? "两个" : "") + kLengths[length];
 }
 
 const toolkit::ButtonArray& noButtons() {

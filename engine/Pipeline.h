@@ -28,12 +28,15 @@ public:
     // a short text of its setting ("杀 15 16 17"), empty while the panel is
     // not set. A condition read from a text box, whose text may be megabytes,
     // also gives a cheap key that changes whenever the text may have; the
-    // others are keyed by their setting's text.
+    // others are keyed by their setting's text. `explain` says why a bet of
+    // the table breaks the condition, by the bet's own value for it ("和值
+    // 19"); it is asked only of bets that do.
     struct Condition {
         std::string name;
         std::unique_ptr<Stage> stage;
         std::function<std::string()> describe = [] { return std::string(); };
         std::function<std::string()> changeKey = {};
+        std::function<std::string(const Table&, int row)> explain = {};
     };
 
     explicit Pipeline(std::size_t slotCount) : m_slots(slotCount) {}
@@ -87,6 +90,18 @@ public:
             for (const auto& condition : slot) names.push_back(condition.name);
         }
         return names;
+    }
+
+    // Why `row` of `fresh`, a table with every row alive, breaks the named
+    // condition; empty when no condition of that name can say.
+    std::string reasonOf(const std::string& name, const Table& fresh, int row) const {
+        for (const auto& slot : m_slots) {
+            for (const auto& condition : slot) {
+                if (condition.name == name && condition.explain)
+                    return condition.explain(fresh, row);
+            }
+        }
+        return {};
     }
 
     // The settings of every condition, cheap to take: when it is unchanged,

@@ -28,6 +28,10 @@ struct ReportSource {
     // Survivors counted as the published result lists them (front-3 groups
     // after 转为组选); empty: one a row.
     std::function<int(const RowBits& rows)> countShown;
+    // Why the bet of a row breaks the named condition ("和值 19"); empty when
+    // the condition cannot say.
+    std::function<std::string(const std::string& name, int row)> reasonOf =
+        [](const std::string&, int) { return std::string(); };
 };
 
 }  // namespace engine

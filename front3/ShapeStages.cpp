@@ -40,6 +40,12 @@ std::bitset<8> tickedCodes(const std::set<std::string>& ticked, const char* yes,
     return codes;
 }
 
+std::string patternText(const Bet& bet, engine::BetMask set, const char* yes, const char* no) {
+    std::string text;
+    for (const int n : bet) text += in(set, n) ? yes : no;
+    return text;
+}
+
 unsigned codeOf(const Bet& bet, engine::BetMask set) {
     return (in(set, bet[0]) ? 1u : 0u) | (in(set, bet[1]) ? 2u : 0u) | (in(set, bet[2]) ? 4u : 0u);
 }
@@ -107,6 +113,34 @@ int ConsecutiveShapeStage::linksOf(int a, int b, int c) {
            (sorted[2] - sorted[0] == 10 ? 10 : 0);
 }
 
+std::vector<int> ConsecutiveShapeStage::runOf(int a, int b, int c) {
+    std::array<int, 3> s{a, b, c};
+    std::sort(s.begin(), s.end());
+    switch (linksOf(a, b, c)) {
+        case 1:
+            return s[1] - s[0] == 1 ? std::vector{s[0], s[1]} : std::vector{s[1], s[2]};
+        case 2:
+            return {s[0], s[1], s[2]};
+        case 10:
+            return {11, 1};
+        case 11:
+            return s[1] == 2 ? std::vector{11, 1, 2} : std::vector{10, 11, 1};
+        default:
+            return {};
+    }
+}
+
+std::vector<std::string> ConsecutiveShapeStage::strikingCaptions(const Bet& bet) const {
+    const unsigned shown = patternsOf(bet);
+    std::vector<std::string> captions;
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        if (m_buttons[i].backColour() == toolkit::palette::kYellow &&
+            (killOf(m_buttons[i].caption()) & shown) != 0)
+            captions.push_back(m_buttons[i].caption());
+    }
+    return captions;
+}
+
 // "2连" also kills the three-runs, as the panel's help says.
 RowSet ConsecutiveShapeStage::rowsToKill(const CandidateTable& table) const {
     unsigned killed = 0;
@@ -117,6 +151,11 @@ RowSet ConsecutiveShapeStage::rowsToKill(const CandidateTable& table) const {
     if (killed == 0) return {};
     return rowsWhere(
         table, [&](const Bet& bet, engine::BetMask) { return (patternsOf(bet) & killed) != 0; });
+}
+
+std::array<std::string, 3> PatternStage::patternsOf(const Bet& bet) const {
+    return {patternText(bet, engine::numbersInList(m_bigNumbers), "大", "小"),
+            patternText(bet, kOdd, "奇", "偶"), patternText(bet, kPrime, "质", "合")};
 }
 
 RowSet PatternStage::rowsToKill(const CandidateTable& table) const {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/FilterStage.h"
 #include "front3/CandidateTable.h"
@@ -35,6 +37,13 @@ public:
     // 1 per neighbouring pair of the sorted numbers, plus 10 when the bet
     // holds 01 and 11: 03 04 05 => 2, 01 06 11 => 10, 01 02 11 => 11.
     static int linksOf(int a, int b, int c);
+    // The run those links make, in run order: 03 05 04 => {3, 4, 5},
+    // 01 06 11 => {11, 1}, 11 01 10 => {10, 11, 1}; none => {}.
+    static std::vector<int> runOf(int a, int b, int c);
+
+    // The captions of the yellow buttons that strike a bet (numbers by
+    // position): "2连" and "3连" strike 01 02 03, "上山形" too.
+    std::vector<std::string> strikingCaptions(const std::array<int, 3>& bet) const;
 
 private:
     const toolkit::ButtonArray& m_buttons;
@@ -51,6 +60,10 @@ public:
           m_prime(Check_sha_zhihe),
           m_bigNumbers(BigNumberList) {}
     CandidateTable::RowSet rowsToKill(const CandidateTable& table) const override;
+
+    // A bet's three patterns (numbers by position): 07 02 09 with big
+    // numbers 07..11 => {"大小大", "奇偶奇", "质质合"}.
+    std::array<std::string, 3> patternsOf(const std::array<int, 3>& bet) const;
 
 private:
     const CheckBoxes& m_big;

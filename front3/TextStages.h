@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "engine/FilterStage.h"
 #include "front3/CandidateTable.h"
 #include "toolkit/TextBox.h"
@@ -16,6 +19,9 @@ public:
     explicit DirectKillStage(const toolkit::TextBox& T_main_shazhixuan)
         : m_box(T_main_shazhixuan) {}
     CandidateTable::RowSet rowsToKill(const CandidateTable& table) const override;
+    // The first line naming a bet (numbers by position), numbered from 1 as
+    // the box shows it; 0 when none does.
+    int strikingLine(const std::array<int, 3>& bet) const;
 
 private:
     const toolkit::TextBox& m_box;
@@ -32,6 +38,9 @@ public:
     explicit CompoundKillStage(const toolkit::TextBox& T_main_laji_fushi)
         : m_box(T_main_laji_fushi) {}
     CandidateTable::RowSet rowsToKill(const CandidateTable& table) const override;
+    // The first line that allows each number of a bet at its position,
+    // numbered from 1 as the box shows it; 0 when none does.
+    int strikingLine(const std::array<int, 3>& bet) const;
 
     // How many non-empty lines the last run skipped for want of three parts.
     std::size_t skippedLines() const { return m_skipped; }

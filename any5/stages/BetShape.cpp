@@ -1,6 +1,8 @@
 #include "any5/stages/BetShape.h"
 
+#include <algorithm>
 #include <bit>
+#include <utility>
 #include <vector>
 
 namespace any5::stages {
@@ -61,6 +63,35 @@ std::array<int, 5> numbersOf(engine::BetMask mask) {
         if (mask & (1u << (n - 1))) numbers[k++] = n;
     }
     return numbers;
+}
+
+// As runsOf counts them: a run through 11 and 01 reaches one number past
+// its longer side.
+std::vector<std::vector<int>> longestRuns(engine::BetMask mask) {
+    std::vector<std::vector<int>> runs;
+    for (const int n : numbersOf(mask)) {
+        if (!runs.empty() && runs.back().back() == n - 1) {
+            runs.back().push_back(n);
+        } else {
+            runs.push_back({n});
+        }
+    }
+    if (runs.size() > 1 && runs.front().front() == 1 && runs.back().back() == 11) {
+        const std::vector<int> low = runs.front();
+        std::vector<int> wrapped = runs.back();
+        if (low.size() >= wrapped.size()) {
+            wrapped = {11};
+            wrapped.insert(wrapped.end(), low.begin(), low.end());
+        } else {
+            wrapped.push_back(1);
+        }
+        runs.erase(runs.begin());
+        runs.back() = std::move(wrapped);
+    }
+    std::size_t longest = 2;
+    for (const auto& run : runs) longest = std::max(longest, run.size());
+    std::erase_if(runs, [longest](const std::vector<int>& run) { return run.size() != longest; });
+    return runs;
 }
 
 // Built once, on first use, from the rules above; read-only afterwards.

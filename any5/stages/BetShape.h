@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "engine/CandidateTable.h"
 
@@ -42,5 +43,11 @@ inline const BetShape& betShape(engine::BetMask mask) {
 
 // The numbers of a five-number mask, ascending.
 std::array<int, 5> numbersOf(engine::BetMask mask);
+
+// The longest runs of a five-number mask by the run rules of RunPattern,
+// each in run order: the one run of three or more ({11, 1, 2, 3} for
+// 01 02 03 10 11, which counts as 四连), or every pair ({{4, 5}, {11, 1}}),
+// or none.
+std::vector<std::vector<int>> longestRuns(engine::BetMask mask);
 
 }  // namespace any5::stages

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BetMask.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
 #include "toolkit/TextBox.h"
@@ -21,6 +22,15 @@ public:
     GroupTextStage(const toolkit::TextBox& box, Rule rule) : m_box(box), m_rule(rule) {}
 
     engine::CandidateTable::RowSet rowsToKill(const engine::CandidateTable& table) const override;
+
+    // The first line that strikes a bet, numbered from 1 as the box shows
+    // it, and the numbers of the bet it holds; line 0 when none does, as for
+    // a keep rule, which strikes a bet for the lines it has not.
+    struct LineHit {
+        int line = 0;
+        engine::BetMask held = 0;
+    };
+    LineHit strikingLine(engine::BetMask bet) const;
 
 private:
     const toolkit::TextBox& m_box;

@@ -1,11 +1,13 @@
 #include "any5/stages/PositionalKillStage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
 
 #include "any5/stages/BetShape.h"
 #include "any5/stages/RowScan.h"
+#include "engine/TypedBet.h"
 #include "toolkit/LineBreaks.h"
 
 namespace any5::stages {
@@ -53,7 +55,39 @@ std::uint32_t fieldMask(std::uint32_t pattern) {
     return mask;
 }
 
+// The five numbers of a bet packed as a pattern's fields.
+std::uint32_t packed(engine::BetMask bet) {
+    const auto numbers = numbersOf(bet);
+    std::uint32_t pattern = 0;
+    for (int k = 0; k < 5; ++k)
+        pattern |= static_cast<std::uint32_t>(numbers[k]) << (kFieldBits * k);
+    return pattern;
+}
+
 }  // namespace
+
+PositionalKillStage::LineHit PositionalKillStage::strikingLine(engine::BetMask bet) const {
+    const std::string_view text = toolkit::trimSpaces(m_box.text());
+    if (text.empty()) return {};
+    const std::uint32_t numbers = packed(bet);
+    int number = 1;
+    for (std::size_t start = 0; start <= text.size(); ++number) {
+        const std::size_t end = std::min(text.find("\r\n", start), text.size());
+        std::uint32_t pattern = 0;
+        if (patternOf(text.substr(start, end - start), pattern) &&
+            (numbers & fieldMask(pattern)) == pattern) {
+            std::string fields;
+            for (int k = 0; k < 5; ++k) {
+                const auto value = static_cast<int>((pattern >> (kFieldBits * k)) & 0xFu);
+                if (k > 0) fields += ' ';
+                fields += value == 0 ? "*" : engine::twoDigits(value);
+            }
+            return {number, fields};
+        }
+        start = end + 2;
+    }
+    return {};
+}
 
 // A few lines are compared with each bet directly; beyond that a table of
 // every pattern present is looked up in the 32 ways a bet can match a line,
@@ -88,12 +122,9 @@ RowSet PositionalKillStage::rowsToKill(const engine::CandidateTable& table) cons
         std::vector<std::pair<std::uint32_t, std::uint32_t>> lines;  // pattern, mask
         for (std::uint32_t p : few) lines.emplace_back(p, fieldMask(p));
         return rowsWhere(table, [&](engine::BetMask mask, const BetShape&) {
-            const auto numbers = numbersOf(mask);
-            std::uint32_t packed = 0;
-            for (int k = 0; k < 5; ++k)
-                packed |= static_cast<std::uint32_t>(numbers[k]) << (kFieldBits * k);
+            const std::uint32_t numbers = packed(mask);
             for (const auto& [pattern, fields] : lines) {
-                if ((packed & fields) == pattern) return true;
+                if ((numbers & fields) == pattern) return true;
             }
             return false;
         });

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "engine/BetMask.h"
 #include "engine/CandidateTable.h"
 #include "engine/FilterStage.h"
 #include "toolkit/TextBox.h"
@@ -18,6 +21,14 @@ public:
         : m_box(T_ding_shadingwei) {}
 
     engine::CandidateTable::RowSet rowsToKill(const engine::CandidateTable& table) const override;
+
+    // The first line that strikes a bet, numbered from 1 as the box shows
+    // it, and its five fields as read ("01 * * 05 11"); line 0 when none does.
+    struct LineHit {
+        int line = 0;
+        std::string fields;
+    };
+    LineHit strikingLine(engine::BetMask bet) const;
 
 private:
     const toolkit::TextBox& m_box;

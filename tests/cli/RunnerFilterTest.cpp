@@ -246,8 +246,9 @@ TEST(RunnerFilter, BadSchemesExitTwoWithOneLineNamingTheProblem) {
     EXPECT_EQ(quorvel({"filter", "a", "b"}, {}).code, 2);
 }
 
-// 查注 from the command line: the broken conditions in run order, nothing for
-// a bet that passes, one line and exit 2 for a text that is no bet.
+// 查注 from the command line: the broken conditions in run order, each with
+// why; nothing for a bet that passes, one line and exit 2 for a text that is
+// no bet.
 TEST(RunnerExplain, NamesTheBrokenConditionsOrSaysWhyTheTextIsNoBet) {
     const std::string any5 = R"({"edition": "any5", "killNumbers": [11], "killSums": [15],
         "bankers": [{"numbers": [3, 7], "counts": [2]}], "tolerance": {"max": 1}})";
@@ -261,14 +262,15 @@ TEST(RunnerExplain, NamesTheBrokenConditionsOrSaysWhyTheTextIsNoBet) {
         const char* err;
     };
     const Case cases[] = {
-        {"three broken", any5, "05 04 03 02 01", 0, "杀和值\n胆码1\n", ""},
-        {"kill number only", any5, "3,7,9,10,11", 0, "通杀码\n", ""},
+        {"two broken", any5, "05 04 03 02 01", 0, "杀和值：和值 15\n胆码1：含胆码 1 个（03）\n",
+         ""},
+        {"kill number only", any5, "3,7,9,10,11", 0, "通杀码：含 11\n", ""},
         {"passes", any5, "0307091005", 0, "", ""},
         {"four numbers", any5, "01 02 03 04", 2, "",
          "quorvel: 不是任选五的一注：应为 5 个号码，这里有 4 个\n"},
         {"a number twice", any5, "01 02 03 04 01", 2, "",
          "quorvel: 不是任选五的一注：号码 01 重复了\n"},
-        {"front-3 in order", front3, "01 02 03", 0, "前三定位杀\n", ""},
+        {"front-3 in order", front3, "01 02 03", 0, "前三定位杀：一位 01\n", ""},
         {"front-3 other order", front3, "02 01 03", 0, "", ""},
         {"ball 12", front3, "12 01 02", 2, "", "quorvel: 不是前三的一注：12 不是 01..11 的号码\n"},
     };

@@ -96,7 +96,7 @@ TEST_F(ReportWindowTest, FollowsTheConditionsAndToleranceBringsBackABetBreakingO
     QTest::keyClicks(report->findChild<QPlainTextEdit*>(QStringLiteral("T_chazhu")),
                      QStringLiteral("9,8,7,6,1"));
     QTest::mouseClick(report->findChild<QPushButton*>(QStringLiteral("C_chazhu")), Qt::LeftButton);
-    EXPECT_EQ(form.tongji.T_chazhu_jieguo.text(), "违反 1 个条件：\r\n通杀码");
+    EXPECT_EQ(form.tongji.T_chazhu_jieguo.text(), "违反 1 个条件：\r\n通杀码：含 01");
 
     // A condition changed after the run: the count and the report say the
     // result is the last run's, until the next run.

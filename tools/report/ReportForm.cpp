@@ -99,19 +99,31 @@ std::vector<std::string> ReportForm::conditionsBrokenBy(std::string_view bet, st
     return row == 0 ? std::vector<std::string>{} : engine::conditionsBrokenBy(m_verdicts, row);
 }
 
+std::vector<std::string> ReportForm::reasonsBrokenBy(std::string_view bet, std::string& error) {
+    refreshIfChanged();
+    const int row = m_source.findBet(bet, error);
+    if (row == 0) return {};
+    std::vector<std::string> lines;
+    for (const auto& name : engine::conditionsBrokenBy(m_verdicts, row)) {
+        const std::string reason = m_source.reasonOf(name, row);
+        lines.push_back(name + "：" + (reason.empty() ? kNoReason : reason));
+    }
+    return lines;
+}
+
 void ReportForm::lookUp() {
     std::string error;
-    const auto names = conditionsBrokenBy(T_chazhu.text(), error);
+    const auto lines = reasonsBrokenBy(T_chazhu.text(), error);
     if (!error.empty()) {
         T_chazhu_jieguo.setText(error);
         return;
     }
-    if (names.empty()) {
+    if (lines.empty()) {
         T_chazhu_jieguo.setText(kPassesAll);
         return;
     }
-    std::string text = "违反 " + std::to_string(names.size()) + " 个条件：";
-    for (const auto& name : names) text += "\r\n" + name;
+    std::string text = "违反 " + std::to_string(lines.size()) + " 个条件：";
+    for (const auto& line : lines) text += "\r\n" + line;
     T_chazhu_jieguo.setText(text);
 }
 

@@ -24,12 +24,14 @@ namespace report {
 // Ftongji, "条件统计": what each active condition strikes (alone, in run
 // order, and alone of all), which conditions take part in 容错, how the
 // survivors of a tolerant run broke conditions, and "查注": the conditions one
-// typed bet breaks. Its numbers come from its own table, never from the
+// typed bet breaks and why. Its numbers come from its own table, never from the
 // published result.
 class ReportForm final : public toolkit::Window {
 public:
     static constexpr const char* kTitle = "条件统计";
     static constexpr const char* kPassesAll = "这一注不违反任何条件";
+    // The reason of a condition that cannot say more.
+    static constexpr const char* kNoReason = "不符合所设的条件";
 
     // What the edition provides.
     using Source = engine::ReportSource;
@@ -55,6 +57,8 @@ public:
     // The conditions a typed bet breaks, in run order; none and a message
     // when the text is not a bet of the edition.
     std::vector<std::string> conditionsBrokenBy(std::string_view bet, std::string& error);
+    // The same, each with why, as 查注 shows them: "杀和值：和值 19".
+    std::vector<std::string> reasonsBrokenBy(std::string_view bet, std::string& error);
 
     // Recomputes when a condition or the tolerance changed since the last
     // time; true when it did.
