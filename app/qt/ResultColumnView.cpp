@@ -54,13 +54,15 @@ ResultColumnView::ResultColumnView(engine::ResultPanel& result, QWidget* parent)
     countFont.setPointSize(countFont.pointSize() + 3);
     count->setFont(countFont);
     countCaption->setBuddy(count);
-    countRow->addWidget(countCaption);
+    // The count grows by a line when it says the conditions changed.
+    count->setWordWrap(true);
+    countRow->addWidget(countCaption, 0, Qt::AlignTop);
     countRow->addWidget(count, 1);
+    column->addLayout(countRow);
     auto* cost = new LabelView(result.L_jine, this);
     cost->setObjectName(QStringLiteral("L_jine"));
     cost->setAccessibleName(QStringLiteral("结果的注数与成本"));
-    countRow->addWidget(cost);
-    column->addLayout(countRow);
+    column->addWidget(cost);
     column->addLayout(toleranceRow(result));
 
     auto* start = new ButtonView(result.C_guolv_ks, this);

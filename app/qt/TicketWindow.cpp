@@ -83,7 +83,7 @@ TicketWindow::TicketWindow(tickets::TicketForm& form, QWidget* mainWindow)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setMinimumSize(620, 250);
+    m_table->setMinimumSize(800, 250);
     column->addWidget(m_table, 1);
 
     m_ticketsHeading = new QLabel(this);
