@@ -42,4 +42,13 @@ std::string nextIssue(std::string_view newest);
 // "2026120807", "2026120806", "2026120808".
 void numberDraws(std::vector<Draw>& draws, std::string_view newestStored);
 
+// The first draw missing from a day's run, in `oldestFirst` order: issues of
+// the shape yyyymmddNN or yymmddNN (a real month and day) whose NN jumps by
+// more than one within a day name the issue after the earlier one. None when
+// nothing is missing or no issue has such a shape. Examples:
+//   "2026120915", "2026120916", "2026120918" => "2026120917"
+//   "2026120990", "2026121001"               => none (a new day)
+//   "26120901", "26120903"                   => "26120902"
+std::string firstMissingIssue(const std::vector<std::string>& oldestFirst);
+
 }  // namespace history

@@ -27,6 +27,25 @@ TEST(HistoryIssueNumbers, NextIssueAsTheHeaderShowsIsAlwaysNewer) {
     EXPECT_TRUE(history::isNewerIssue("2026120805", "20261208-5"));
 }
 
+// A jump within one day names the first missing draw; a new day, another
+// shape or a serial number that is no date is no gap.
+TEST(HistoryIssueNumbers, TheFirstDrawMissingWithinADay) {
+    const std::pair<std::vector<std::string>, const char*> rows[] = {
+        {{"2026120915", "2026120916", "2026120918", "2026120921"}, "2026120917"},
+        {{"2026120990", "2026121001", "2026121002"}, ""},
+        {{"26120901", "26120903"}, "26120902"},
+        {{"2026120901", "2026120901"}, ""},
+        {{"2026010000", "2026010005"}, ""},  // day 00: a serial number
+        {{"20261209-01", "20261209-03"}, ""},
+        {{"99", "101"}, ""},
+        {{}, ""},
+    };
+    for (const auto& [issues, missing] : rows) {
+        SCOPED_TRACE(issues.empty() ? std::string("none") : issues.front());
+        EXPECT_EQ(history::firstMissingIssue(issues), missing);
+    }
+}
+
 TEST(HistoryIssueNumbers, DrawsWithoutIssueFollowTheNewestStoredOrRead) {
     const std::tuple<const char*, std::vector<std::string>, std::vector<std::string>> rows[] = {
         {"2026120805", {"", "2026120806", ""}, {"2026120807", "2026120806", "2026120808"}},
