@@ -21,15 +21,23 @@
 
 namespace {
 
+// A real any-5 window (offscreen platform), loaded and shown.
+struct Shown {
+    Shown() {
+        form.load();
+        host.setWindow(&window);
+        window.show();
+    }
+    gui::QtHost host;
+    any5::MainForm form{host};
+    gui::Any5Window window{form};
+};
+
 // From a click on 【开始缩水】 to 462 items in the result list of a real window
 // (offscreen platform), including the event processing of every yield.
 void BM_ClickToList(benchmark::State& state) {
-    gui::QtHost host;
-    any5::MainForm form(host);
-    form.load();
-    gui::Any5Window window(form);
-    host.setWindow(&window);
-    window.show();
+    Shown shown;
+    gui::Any5Window& window = shown.window;
     auto* start = window.findChild<QPushButton*>(QStringLiteral("C_guolv_ks"));
     auto* list = window.findChild<QListView*>(QStringLiteral("Li_out"));
     for (auto _ : state) {
@@ -46,12 +54,9 @@ BENCHMARK(BM_ClickToList)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 void BM_RunWithAScreenReader(benchmark::State& state) {
     std::optional<benchsupport::ScreenReader> reader;
     if (state.range(0) != 0) reader.emplace();
-    gui::QtHost host;
-    any5::MainForm form(host);
-    form.load();
-    gui::Any5Window window(form);
-    host.setWindow(&window);
-    window.show();
+    Shown shown;
+    any5::MainForm& form = shown.form;
+    gui::Any5Window& window = shown.window;
     if (state.range(1) != 0) {
         std::ifstream file(QUORVEL_EXAMPLE_SCHEME);
         std::stringstream text;
@@ -89,12 +94,9 @@ BENCHMARK(BM_RunWithAScreenReader)
 // (what the player waits for after Ctrl+V), then the hint timer's tick and a
 // run, which read the pasted text back.
 void BM_PasteIntoTextBox(benchmark::State& state) {
-    gui::QtHost host;
-    any5::MainForm form(host);
-    form.load();
-    gui::Any5Window window(form);
-    host.setWindow(&window);
-    window.show();
+    Shown shown;
+    any5::MainForm& form = shown.form;
+    gui::Any5Window& window = shown.window;
     form.tabs.C_sst_0.press(3);
     auto* box =
         window.findChild<QWidget*>(QStringLiteral("Frame_ding_3"))->findChild<QPlainTextEdit*>();
@@ -117,12 +119,9 @@ BENCHMARK(BM_PasteIntoTextBox)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->
 // From a click on a condition button, with the condition report open, to its
 // table showing the new numbers: what the player waits for after each click.
 void BM_ReportRefreshAfterClick(benchmark::State& state) {
-    gui::QtHost host;
-    any5::MainForm form(host);
-    form.load();
-    gui::Any5Window window(form);
-    host.setWindow(&window);
-    window.show();
+    Shown shown;
+    any5::MainForm& form = shown.form;
+    gui::Any5Window& window = shown.window;
     for (std::size_t i : {9u, 0u, 6u}) form.bankers.C_danma_chu.press(i);
     form.counts.C_jishu_geshu.press(2);
     form.C_tongji.press();

@@ -46,6 +46,15 @@ std::string freshFile(const char* name) {
     return path.string();
 }
 
+// A new history file holding `draws` draws of 广东11选5.
+std::string storedHistory(const char* name, int draws, benchmark::State& state) {
+    const std::string path = freshFile(name);
+    history::HistoryStore store(path);
+    if (!store.importText("广东11选5", drawLines(draws, 2000000001)).ok())
+        state.SkipWithError("no history to work on");
+    return path;
+}
+
 // A real any-5 window (offscreen platform) over the history file.
 struct Shown {
     explicit Shown(const std::string& path) {
@@ -71,12 +80,7 @@ struct Shown {
 
 // From 【开奖历史】 to the newest of 100,000 stored draws in the table, shown.
 void BM_OpenHistoryOn100000Draws(benchmark::State& state) {
-    const std::string path = freshFile("quorvel-bench-open.sqlite");
-    {
-        history::HistoryStore store(path);
-        if (!store.importText("广东11选5", drawLines(100'000, 2000000001)).ok())
-            state.SkipWithError("no history to open");
-    }
+    const std::string path = storedHistory("quorvel-bench-open.sqlite", 100'000, state);
     Shown shown(path);
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -100,12 +104,7 @@ BENCHMARK(BM_OpenHistoryOn100000Draws)
 
 // 回测 全部 on 100,000 stored draws, from the press to the table shown.
 void BM_BacktestAll100000Draws(benchmark::State& state) {
-    const std::string path = freshFile("quorvel-bench-backtest.sqlite");
-    {
-        history::HistoryStore store(path);
-        if (!store.importText("广东11选5", drawLines(100'000, 2000000001)).ok())
-            state.SkipWithError("no history to test on");
-    }
+    const std::string path = storedHistory("quorvel-bench-backtest.sqlite", 100'000, state);
     Shown shown(path);
     shown.form.C_lishi.press();
     if (!shown.waitSettled()) state.SkipWithError("the window did not settle");
@@ -131,12 +130,7 @@ BENCHMARK(BM_BacktestAll100000Draws)->UseManualTime()->Unit(benchmark::kMillisec
 void BM_Backtest300DrawsWithAScreenReader(benchmark::State& state) {
     std::optional<benchsupport::ScreenReader> reader;
     if (state.range(0) != 0) reader.emplace();
-    const std::string path = freshFile("quorvel-bench-reader.sqlite");
-    {
-        history::HistoryStore store(path);
-        if (!store.importText("广东11选5", drawLines(300, 2000000001)).ok())
-            state.SkipWithError("no history to test on");
-    }
+    const std::string path = storedHistory("quorvel-bench-reader.sqlite", 300, state);
     Shown shown(path);
     shown.form.C_lishi.press();
     if (!shown.waitSettled()) state.SkipWithError("the window did not settle");

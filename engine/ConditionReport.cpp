@@ -29,6 +29,7 @@ ConditionReport reportOf(const Verdicts& verdicts, const Tolerance& tolerance) {
     report.totals.alone = static_cast<int>(struck.count());
 
     const Survivors survivors = survivorsOf(verdicts, tolerance);
+    report.survivorRows = survivors.rows;
     report.survivors = static_cast<int>(survivors.rows.count());
     report.totals.inOrder = report.rowCount - report.survivors;
     for (int r = 1; r <= verdicts.rowCount; ++r) {

@@ -33,6 +33,7 @@ struct ConditionReport {
     ReportRow totals;
     int rowCount = 0;
     int survivors = 0;
+    RowBits survivorRows;  // with the tolerance
     // Survivors by how many taking-part conditions they break: [0], [1], ...
     std::vector<int> survivorsByBreaks;
 };

@@ -7,8 +7,12 @@ std::string costText(long long bets, std::string_view unit) {
            std::to_string(bets * kYuanPerBet) + " 元";
 }
 
+std::string signedText(long long yuan) {
+    return (yuan > 0 ? "+" : "") + std::to_string(yuan);
+}
+
 std::string balanceText(long long yuan) {
-    return (yuan > 0 ? "+" : "") + std::to_string(yuan) + " 元";
+    return signedText(yuan) + " 元";
 }
 
 }  // namespace engine

@@ -18,7 +18,9 @@ inline constexpr int kFront3Groups = 165;
 
 // "9 注，18 元"; with unit "组" "9 组，18 元".
 std::string costText(long long bets, std::string_view unit = "注");
-// A gain or a loss with its sign: "+522 元", "-18 元", "0 元".
+// A gain or a loss with its sign: "+522", "-18", "0"; with its unit
+// "+522 元".
+std::string signedText(long long yuan);
 std::string balanceText(long long yuan);
 
 }  // namespace engine

@@ -1,38 +1,30 @@
 #include "tools/draws/Reference.h"
 
+#include <span>
 #include <utility>
+
+#include "engine/ConditionText.h"
+#include "engine/TypedBet.h"
 
 namespace draws {
 namespace {
 
 engine::BetMask maskOfDraw(Edition::Kind kind, const std::array<int, 5>& numbers) {
-    const std::size_t count = kind == Edition::Kind::Any5 ? 5 : 3;
-    engine::BetMask mask = 0;
-    for (std::size_t k = 0; k < count; ++k)
-        mask = static_cast<engine::BetMask>(mask | engine::bitOf(numbers[k]));
-    return mask;
+    return engine::maskOf(std::span(numbers).first(kind == Edition::Kind::Any5 ? 5 : 3));
 }
 
+// In drawing order, up to the first 0.
 std::string spelled(const std::array<int, 5>& numbers) {
     std::string text;
     for (const int n : numbers) {
         if (n == 0) break;
-        if (!text.empty()) text += ' ';
-        text += static_cast<char>('0' + n / 10);
-        text += static_cast<char>('0' + n % 10);
+        text += (text.empty() ? "" : " ") + engine::twoDigits(n);
     }
     return text;
 }
 
 std::string numbersOf(engine::BetMask mask) {
-    std::string text;
-    for (int n = 1; n <= 11; ++n) {
-        if ((mask & engine::bitOf(n)) == 0) continue;
-        if (!text.empty()) text += ' ';
-        text += static_cast<char>('0' + n / 10);
-        text += static_cast<char>('0' + n % 10);
-    }
-    return text.empty() ? "无" : text;
+    return mask == 0 ? "无" : engine::numbersText(mask);
 }
 
 }  // namespace

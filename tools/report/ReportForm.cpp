@@ -65,7 +65,7 @@ void ReportForm::refresh() {
         }
     }
     L_rongcuo.setCaption(line);
-    m_totals = totalsText(engine::survivorsOf(m_verdicts, used).rows);
+    m_totals = totalsText();
     if (!T_chazhu_jieguo.text().empty()) lookUp();
     if (m_onReport) m_onReport();
     if (m_onTakingPart) m_onTakingPart(takingPart);
@@ -73,7 +73,7 @@ void ReportForm::refresh() {
 
 // "共 462 注，剩 7 注", counted as the result lists them, and how that stands
 // against the result published.
-std::string ReportForm::totalsText(const engine::RowBits& survivors) const {
+std::string ReportForm::totalsText() const {
     const engine::PublishedResult published = m_source.published();
     const std::string unit = published.hasRun ? published.unit : "注";
     int all = m_report.rowCount;
@@ -82,7 +82,7 @@ std::string ReportForm::totalsText(const engine::RowBits& survivors) const {
         engine::RowBits every;
         for (int row = 1; row <= m_report.rowCount; ++row) every.set(static_cast<std::size_t>(row));
         all = m_source.countShown(every);
-        left = m_source.countShown(survivors);
+        left = m_source.countShown(m_report.survivorRows);
     }
     std::string text =
         "共 " + std::to_string(all) + " " + unit + "，剩 " + std::to_string(left) + " " + unit;

@@ -74,7 +74,7 @@ private:
     void onLoad() override;
     void lookUp();
     void refresh();
-    std::string totalsText(const engine::RowBits& survivors) const;
+    std::string totalsText() const;
 
     Source m_source;
     toolkit::Docking m_docking;

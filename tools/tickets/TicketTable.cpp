@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "engine/Money.h"
+
 namespace tickets {
 
 const std::array<const char*, TicketTable::kColumns> TicketTable::kHeader = {
@@ -46,8 +48,7 @@ TicketTable ticketTable(const std::vector<PlayRow>& rows) {
             cells[TicketTable::kCost] = std::to_string(found.cost());
             cells[TicketTable::kLeast] = std::to_string(found.leastPrize);
             cells[TicketTable::kMost] = std::to_string(found.mostPrize);
-            const int balance = found.guaranteedBalance();
-            cells[TicketTable::kBalance] = (balance > 0 ? "+" : "") + std::to_string(balance);
+            cells[TicketTable::kBalance] = engine::signedText(found.guaranteedBalance());
             cells[TicketTable::kProof] = reducer::proofText(found);
             if (!found.paysBack()) join(cells[TicketTable::kNote], reducer::kNoPayBackMark);
             if (marks.isCheapest[i]) join(cells[TicketTable::kNote], reducer::kCheapestMark);

@@ -68,6 +68,13 @@ protected:
     }
     int rows(const char* table) const { return find<QTableView>(table)->model()->rowCount(); }
     QString status() const { return find<QLabel>("L_lishi_zhuangtai")->text(); }
+    // 开奖历史 opened, and 广东11选5 added as a player adds it.
+    void openWithALottery() {
+        click("C_lishi");
+        find<QLineEdit>("T_caizhong_xin")->setText(QStringLiteral("广东11选5"));
+        click("C_caizhong_tianjia");
+        settle();
+    }
 
     historytest::TempFolder folder;
     gui::QtHost host;
@@ -185,10 +192,7 @@ TEST_F(HistoryWindowTest, ImportBacktestCheckAndFillTheAssistant) {
 // has its row in the table and its label on the bars, and the strip names
 // its oldest draw at the left and its newest at the right.
 TEST_F(HistoryWindowTest, TheBacktestNamesEveryConditionAndTheStripsEnds) {
-    click("C_lishi");
-    find<QLineEdit>("T_caizhong_xin")->setText(QStringLiteral("广东11选5"));
-    click("C_caizhong_tianjia");
-    settle();
+    openWithALottery();
     auto* period = find<QSpinBox>("N_huice_qishu");
     auto* periodNote = find<QLabel>("L_huice_quanbu");
     period->setValue(200);
@@ -261,10 +265,7 @@ TEST_F(HistoryWindowTest, AFileThatIsNoHistoryIsLeftAloneAndTheProgramGoesOn) {
 // A known issue with other numbers is a conflict: the paste stays for the
 // player to mend; with 覆盖已有期号 ticked it replaces the stored numbers.
 TEST_F(HistoryWindowTest, AConflictingPasteStaysUnlessReplacingIsTicked) {
-    click("C_lishi");
-    find<QLineEdit>("T_caizhong_xin")->setText(QStringLiteral("广东11选5"));
-    click("C_caizhong_tianjia");
-    settle();
+    openWithALottery();
     auto* box = find<QPlainTextEdit>("T_kaijiang_zhantie");
     box->setPlainText(QStringLiteral("2026120801 03 07 01 11 05"));
     click("C_kaijiang_daoru");
@@ -301,10 +302,7 @@ TEST_F(HistoryWindowTest, AHugePasteIsRefusedAndLosesNothing) {
 // An import that runs long shows a bar of how far it got, in thousands of
 // lines, and hides it when done (here the quiet time is none).
 TEST_F(HistoryWindowTest, ALongImportShowsHowFarItGot) {
-    click("C_lishi");
-    find<QLineEdit>("T_caizhong_xin")->setText(QStringLiteral("广东11选5"));
-    click("C_caizhong_tianjia");
-    settle();
+    openWithALottery();
     form.lishi.drawImport().setQuietTime(std::chrono::milliseconds(0));
     auto* bar = find<QProgressBar>("P_daoru_jindu");
     std::vector<std::pair<int, int>> shown;  // value, maximum, while visible
