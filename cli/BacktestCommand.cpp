@@ -41,15 +41,13 @@ std::optional<std::vector<history::Draw>> drawsOf(const BacktestCommand& command
     std::optional<std::vector<history::Draw>> draws;
     if (!command.drawFile.empty()) {
         draws = drawsOfFile(command.drawFile, console);
-        if (draws && command.last && *command.last > 0 &&
-            draws->size() > static_cast<std::size_t>(*command.last))
-            draws->resize(static_cast<std::size_t>(*command.last));
         return draws;
     }
     // The call says why when the file cannot be used (after one wait when busy).
+    // Every stored draw is read: the older ones are the references of the
+    // conditions read against past draws.
     const history::HistoryStore store(historyFileFor(command.db), history::Access::ReadOnly);
-    const int last = command.last.value_or(BacktestCommand::kDefaultLast);
-    auto stored = store.draws(command.lottery, last > 0 ? std::optional<int>(last) : std::nullopt);
+    auto stored = store.draws(command.lottery);
     if (!stored.ok()) {
         console.complain(stored.errorText);
         return std::nullopt;
@@ -68,10 +66,14 @@ int BacktestCommand::run(const Console& console) const {
     if (!scheme) return kBadInput;
     const auto draws = drawsOf(*this, console);
     if (!draws) return kBadInput;
-    return withSchemeWindow(*scheme, [&scheme, &draws, &console](auto& form) {
+    // From a file, every draw unless --last says; from the history, the
+    // newest 100 unless it says.
+    const int count = drawFile.empty() ? last.value_or(kDefaultLast) : last.value_or(0);
+    return withSchemeWindow(*scheme, [&scheme, &draws, &console, count](auto& form) {
         // The run sets what the result shows (front-3: bets or groups).
         if (!runScheme(form, *scheme, console)) return kFailedRun;
-        console.out << engine::backtestText(draws::backtestOf(form.lishi.edition(), *draws));
+        console.out << engine::backtestText(
+            draws::backtestOf(form.lishi.edition(), *draws, count));
         return kDone;
     });
 }

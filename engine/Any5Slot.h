@@ -4,7 +4,7 @@
 
 namespace engine {
 
-// The eighteen conditions of an any-5 run, in the order the run applies them.
+// The twenty conditions of an any-5 run, in the order the run applies them.
 enum class Any5Slot : std::size_t {
     CompoundKill,
     PositionalKill,
@@ -24,9 +24,11 @@ enum class Any5Slot : std::size_t {
     Count,
     Consecutive,
     ParityPattern,
+    PastCount,
+    AcRoad,
 };
 
-inline constexpr std::size_t kAny5SlotCount = 18;
+inline constexpr std::size_t kAny5SlotCount = 20;
 
 constexpr std::size_t slotIndex(Any5Slot slot) {
     return static_cast<std::size_t>(slot);

@@ -8,30 +8,93 @@
 
 namespace engine {
 
+namespace {
+
+// Whether one of the winner's rows survives the 容错 when the counts read
+// against past draws break what `past` says.
+bool survivesWith(const Verdicts& verdicts, const Tolerance& tolerance, const PastWinner& winner,
+                  const std::vector<char>& past) {
+    for (const int row : winner.rows) {
+        int count = 0;
+        bool isStruckHard = false;
+        for (std::size_t c = 0; c < verdicts.conditions.size(); ++c) {
+            const auto& condition = verdicts.conditions[c];
+            const bool isBroken = condition.past
+                                      ? past[c] != 0
+                                      : condition.breaks[static_cast<std::size_t>(row)];
+            if (!isBroken) continue;
+            if (tolerance.hard.contains(condition.name)) {
+                isStruckHard = true;
+            } else {
+                ++count;
+            }
+        }
+        if (!isStruckHard && count >= tolerance.min && count <= tolerance.max) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
-                    const Survivors& survivors, const std::vector<PastWinner>& newestFirst) {
+                    const Survivors& survivors, const std::vector<PastWinner>& newestFirst,
+                    std::span<const BetMask> stored) {
     Backtest backtest;
     backtest.rowCount = verdicts.rowCount;
     for (const auto& verdict : verdicts.conditions) {
         backtest.conditions.push_back({verdict.name, verdict.summary,
                                        static_cast<int>(verdict.breaks.count()), 0,
-                                       !tolerance.hard.contains(verdict.name)});
+                                       !tolerance.hard.contains(verdict.name), {}});
+        if (verdict.past) {
+            backtest.readsPast = true;
+            backtest.conditions.back().meanShare = 0.0;
+        }
     }
 
     backtest.draws.reserve(newestFirst.size());
     int struckRun = 0;
+    std::vector<char> pastBroken(verdicts.conditions.size(), 0);
+    std::vector<std::optional<BetMask>> masks(verdicts.conditions.size());
     // Oldest first, so that a run of struck draws is counted in time order.
     for (auto draw = newestFirst.rbegin(); draw != newestFirst.rend(); ++draw) {
-        BacktestDraw record{draw->issue, false, {}};
-        for (const int row : draw->rows) {
-            if (survivors.rows[static_cast<std::size_t>(row)]) record.survived = true;
+        BacktestDraw record{draw->issue, true, false, {}};
+        if (backtest.readsPast) {
+            const auto at = static_cast<std::size_t>(newestFirst.rend() - draw - 1);
+            const auto before = at < stored.size() ? stored.subspan(at + 1) : stored.last(0);
+            for (std::size_t c = 0; c < verdicts.conditions.size() && record.isJudged; ++c) {
+                if (const auto& past = verdicts.conditions[c].past) {
+                    masks[c] = past->maskOf(before);
+                    record.isJudged = masks[c].has_value();
+                }
+            }
+            if (!record.isJudged) {
+                backtest.draws.push_back(std::move(record));
+                continue;
+            }
+            for (std::size_t c = 0; c < verdicts.conditions.size(); ++c) {
+                const auto& past = verdicts.conditions[c].past;
+                if (!past) continue;
+                pastBroken[c] = past->keeps(draw->numbers, *masks[c]) ? 0 : 1;
+                *backtest.conditions[c].meanShare += past->shareBroken(countNumbers(*masks[c]));
+            }
+            record.survived = survivesWith(verdicts, tolerance, *draw, pastBroken);
+        } else {
+            for (const int row : draw->rows) {
+                if (survivors.rows[static_cast<std::size_t>(row)]) record.survived = true;
+            }
         }
+        ++backtest.judgedDraws;
         for (std::size_t c = 0; c < verdicts.conditions.size(); ++c) {
-            const RowBits& breaks = verdicts.conditions[c].breaks;
+            const auto& condition = verdicts.conditions[c];
+            const RowBits& breaks = condition.breaks;
             const bool isBroken =
-                !draw->rows.empty() &&
-                std::all_of(draw->rows.begin(), draw->rows.end(),
-                            [&breaks](int row) { return breaks[static_cast<std::size_t>(row)]; });
+                condition.past
+                    ? pastBroken[c] != 0
+                    : !draw->rows.empty() && std::all_of(draw->rows.begin(), draw->rows.end(),
+                                                         [&breaks](int row) {
+                                                             return breaks[static_cast<std::size_t>(
+                                                                 row)];
+                                                         });
             if (!isBroken) continue;
             record.broken.push_back(static_cast<int>(c));
             ++backtest.conditions[c].winnersBroken;
@@ -44,6 +107,10 @@ Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
         }
         backtest.draws.push_back(std::move(record));
     }
+    for (auto& condition : backtest.conditions) {
+        if (condition.meanShare && backtest.judgedDraws > 0)
+            *condition.meanShare /= backtest.judgedDraws;
+    }
     std::reverse(backtest.draws.begin(), backtest.draws.end());
     return backtest;
 }
@@ -55,16 +122,31 @@ std::string percentText(double share) {
 }
 
 long long Backtest::cost() const {
-    return static_cast<long long>(draws.size()) * survivorsToday * kYuanPerBet;
+    return static_cast<long long>(judgedDraws) * survivorsToday * kYuanPerBet;
 }
 
 double Backtest::chanceKept() const {
     return possibleBets == 0 ? 0.0
-                             : static_cast<double>(draws.size()) * survivorsToday / possibleBets;
+                             : static_cast<double>(judgedDraws) * survivorsToday / possibleBets;
 }
 
+namespace {
+
+// What a back-test of counts read against past draws leaves out.
+std::string pastNotes(const Backtest& backtest) {
+    std::string notes;
+    const int unjudged = static_cast<int>(backtest.draws.size()) - backtest.judgedDraws;
+    if (unjudged > 0)
+        notes += "\n前 " + std::to_string(unjudged) + " 期开奖历史不足，未计入";
+    if (backtest.readsPast && !backtest.missingIssue.empty())
+        notes += "\n开奖历史缺少 " + backtest.missingIssue + " 期：它后面一期的上期不是真正的上一期";
+    return notes;
+}
+
+}  // namespace
+
 std::string backtestSummary(const Backtest& backtest) {
-    const int drawCount = static_cast<int>(backtest.draws.size());
+    const int drawCount = backtest.judgedDraws;
     char chance[32];
     std::snprintf(chance, sizeof chance, "%.1f", backtest.chanceKept());
     return "回测 " + std::to_string(drawCount) + " 期：中奖号保留 " +
@@ -76,7 +158,7 @@ std::string backtestSummary(const Backtest& backtest) {
            std::to_string(backtest.winnings()) + " 元，盈亏 " +
            balanceText(backtest.winnings() - backtest.cost()) + "\n随机选同样多" + backtest.unit +
            "的期望：保留 " + chance + " 期；这些条件" +
-           (backtest.isBetterThanChance() ? "好于随机" : "不好于随机");
+           (backtest.isBetterThanChance() ? "好于随机" : "不好于随机") + pastNotes(backtest);
 }
 
 std::string backtestText(const Backtest& backtest) {

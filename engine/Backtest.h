@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "engine/BetMask.h"
 #include "engine/Verdicts.h"
 
 namespace engine {
@@ -14,6 +17,7 @@ namespace engine {
 struct PastWinner {
     std::string issue;
     std::vector<int> rows;
+    BetMask numbers = 0;  // any-5 its five, front-3 its first three
 };
 
 struct BacktestCondition {
@@ -22,10 +26,16 @@ struct BacktestCondition {
     int betsBroken = 0;     // of rowCount
     int winnersBroken = 0;  // of the draws
     bool takesPart = true;
+    // A count read against past draws breaks a share of the bets that
+    // changes from draw to draw: its mean over the draws judged.
+    std::optional<double> meanShare;
 };
 
 struct BacktestDraw {
     std::string issue;
+    // False when the draws before it are too few for a condition read
+    // against them (不可回测): it then counts in no figure.
+    bool isJudged = true;
     bool survived = false;
     std::vector<int> broken;  // indices into Backtest::conditions, in run order
 };
@@ -43,14 +53,20 @@ struct Backtest {
     int longestStruckRun = 0;  // draws in a row whose winner was struck
     std::vector<BacktestCondition> conditions;
     std::vector<BacktestDraw> draws;  // as given: newest first
+    int judgedDraws = 0;
+    // Whether a condition is read against past draws; then the first issue
+    // missing from the stored ones, if any, for the summary to name.
+    bool readsPast = false;
+    std::string missingIssue;
 
     // 杀注比例: the share of all bets the condition breaks.
     double betShare(const BacktestCondition& c) const {
+        if (c.meanShare) return *c.meanShare;
         return rowCount == 0 ? 0.0 : static_cast<double>(c.betsBroken) / rowCount;
     }
     // 错杀率: the share of the past winners it broke.
     double winnerShare(const BacktestCondition& c) const {
-        return draws.empty() ? 0.0 : static_cast<double>(c.winnersBroken) / draws.size();
+        return judgedDraws == 0 ? 0.0 : static_cast<double>(c.winnersBroken) / judgedDraws;
     }
     // It struck a larger share of the past winners than of all bets: a bet
     // killed at random would have been the better condition.
@@ -69,9 +85,13 @@ struct Backtest {
 
 // One verdict run's answers looked up for every draw, newest first; no run per
 // draw. `survivors` are survivorsOf(verdicts, tolerance), which the caller
-// also counts its own way (groups); survivorsToday is left to it.
+// also counts its own way (groups); survivorsToday is left to it. A count
+// read against past draws is judged afresh for each draw, against the draws
+// after it in `stored` (every stored draw, newest first, of which the winners
+// are the first).
 Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
-                    const Survivors& survivors, const std::vector<PastWinner>& newestFirst);
+                    const Survivors& survivors, const std::vector<PastWinner>& newestFirst,
+                    std::span<const BetMask> stored = {});
 
 // The back-test as aligned text: one condition a line with its two shares,
 // the winners it broke, whether it takes part in 容错 and whether it was worse

@@ -1,5 +1,7 @@
 #include "engine/PastRelative.h"
 
+#include "engine/PastCount.h"
+
 namespace engine {
 
 std::optional<HeatClasses> heatClasses(std::span<const BetMask> newestFirst, const HeatRule& rule) {
@@ -26,6 +28,29 @@ int acValue(BetMask bet) {
         }
     }
     return countNumbers(static_cast<BetMask>(differences >> 1)) - (countNumbers(bet) - 1);
+}
+
+namespace {
+
+double choose(int n, int k) {
+    if (k < 0 || k > n) return 0.0;
+    double result = 1.0;
+    for (int i = 1; i <= k; ++i) result = result * (n - k + i) / i;
+    return result;
+}
+
+}  // namespace
+
+// Of the bets of betSize numbers out of 11, those with j numbers in a mask of
+// maskSize: C(maskSize, j) C(11 - maskSize, betSize - j); a front-3 bet's
+// orderings do not change the share.
+double PastCount::shareBroken(int maskSize) const {
+    double broken = 0.0;
+    for (int j = 0; j <= betSize; ++j) {
+        if (((allowed >> j) & 1u) == 0)
+            broken += choose(maskSize, j) * choose(11 - maskSize, betSize - j);
+    }
+    return broken / choose(11, betSize);
 }
 
 }  // namespace engine

@@ -41,6 +41,7 @@ struct HeatRule {
     bool isValid() const {
         return draws >= 5 && draws <= 100 && cold >= 0 && cold < hot && hot <= draws;
     }
+    bool operator==(const HeatRule&) const = default;
 };
 inline constexpr HeatRule kAny5HeatRule{10, 6, 3};
 inline constexpr HeatRule kFront3HeatRule{10, 4, 1};

@@ -30,13 +30,17 @@ public:
     // also gives a cheap key that changes whenever the text may have; the
     // others are keyed by their setting's text. `explain` says why a bet of
     // the table breaks the condition, by the bet's own value for it ("和值
-    // 19"); it is asked only of bets that do.
+    // 19"); it is asked only of bets that do. A count read against past
+    // draws also gives its rule, for the back-test, and why it cannot be
+    // applied now, if it cannot.
     struct Condition {
         std::string name;
         std::unique_ptr<Stage> stage;
         std::function<std::string()> describe = [] { return std::string(); };
         std::function<std::string()> changeKey = {};
         std::function<std::string(const Table&, int row)> explain = {};
+        std::function<PastCount()> past = {};
+        std::function<std::string()> missing = {};
     };
 
     explicit Pipeline(std::size_t slotCount) : m_slots(slotCount) {}
@@ -136,7 +140,9 @@ private:
         // An unnamed stage has no text of its setting to key it by.
         if (judged.isKnown && judged.key == key && !condition.name.empty()) return judged;
         judged.verdict = {condition.name, condition.describe(),
-                          toRowBits(condition.stage->rowsToKill(fresh))};
+                          toRowBits(condition.stage->rowsToKill(fresh)), nullptr, {}};
+        if (condition.past) judged.verdict.past = std::make_shared<PastCount>(condition.past());
+        if (condition.missing) judged.verdict.missing = condition.missing();
         judged.key = std::move(key);
         judged.isKnown = true;
         return judged;

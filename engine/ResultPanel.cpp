@@ -31,6 +31,7 @@ void ResultPanel::setToleranceLimit(int conditions) {
 void ResultPanel::setRunTolerance(const Tolerance& tolerance) {
     m_runTolerance = tolerance;
     m_runKey = m_conditionsKey ? m_conditionsKey() : std::string();
+    m_runIsMissing = m_isMissing && m_isMissing();
 }
 
 void ResultPanel::show(Publication publication) {
@@ -46,6 +47,7 @@ void ResultPanel::show(Publication publication) {
             caption += "（参与容错的条件只有 " + std::to_string(m_takingPart) + " 个）";
         }
     }
+    if (m_runIsMissing) caption += kMissingMark;
     m_countCaption = std::move(caption);
     m_publishedKey = m_runKey;
     m_unit = std::move(publication.unit);

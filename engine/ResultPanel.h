@@ -56,6 +56,10 @@ public:
     // the tolerance) does; read when a run applies them and by
     // refreshStaleness.
     void setConditionsKey(std::function<std::string()> key) { m_conditionsKey = std::move(key); }
+    // Whether a set condition strikes nothing for want of draws to read;
+    // asked with the key, and then said after the count.
+    static constexpr const char* kMissingMark = "  有条件缺少开奖历史";
+    void setMissingCheck(std::function<bool()> check) { m_isMissing = std::move(check); }
     // The tolerance of the run about to publish; the conditions' key is taken
     // with it.
     void setRunTolerance(const Tolerance& tolerance);
@@ -82,6 +86,8 @@ private:
     Tolerance m_runTolerance;
     int m_takingPart = 0;
     std::function<std::string()> m_conditionsKey;
+    std::function<bool()> m_isMissing;
+    bool m_runIsMissing = false;
     std::string m_runKey;
     std::string m_publishedKey;
     std::string m_unit = "注";

@@ -2,9 +2,12 @@
 
 #include <bitset>
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "engine/PastCount.h"
 
 namespace engine {
 
@@ -28,6 +31,11 @@ struct ConditionVerdict {
     std::string name;
     std::string summary;  // empty while the panel is not set
     RowBits breaks;
+    // A count read against past draws: how a back-test judges each draw
+    // against the draws before it. None for every other condition.
+    std::shared_ptr<const PastCount> past;
+    // Why a set condition strikes nothing now ("缺少开奖历史"), or "".
+    std::string missing;
 };
 
 // The verdicts of one run, active conditions only, in run order.

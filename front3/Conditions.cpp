@@ -10,6 +10,7 @@
 #include "engine/Selection.h"
 #include "engine/TypedBet.h"
 #include "front3/MainForm.h"
+#include "tools/draws/PastConditions.h"
 #include "front3/NumberStages.h"
 #include "front3/PairStages.h"
 #include "front3/ShapeStages.h"
@@ -272,6 +273,7 @@ void installConditions(MainForm& form) {
     addEntries(form);
     addNumbers(form);
     addShapes(form);
+    draws::addPastConditions(form.pipeline, slotIndex(Front3Slot::PastCount), form.past);
 }
 
 }  // namespace front3

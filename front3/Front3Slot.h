@@ -4,7 +4,7 @@
 
 namespace front3 {
 
-// The thirteen conditions of a front-3 run, in the order the run applies them.
+// The fourteen conditions of a front-3 run, in the order the run applies them.
 enum class Front3Slot : std::size_t {
     DirectKill,
     CompoundKill,
@@ -19,9 +19,10 @@ enum class Front3Slot : std::size_t {
     Count,
     ConsecutiveShape,
     Pattern,
+    PastCount,
 };
 
-inline constexpr std::size_t kFront3SlotCount = 13;
+inline constexpr std::size_t kFront3SlotCount = 14;
 
 constexpr std::size_t slotIndex(Front3Slot slot) {
     return static_cast<std::size_t>(slot);

@@ -17,6 +17,7 @@ namespace front3 {
 MainForm::MainForm(toolkit::Host& host)
     : Window(kTitle),
       numbers(host),
+      past(draws::Edition::Kind::Front3, host),
       jiaoji(intersectionUniverse(), tableGuard, host),
       tongji(reportSource(), *this),
       lishi(historyEdition(), host, *this),
@@ -38,6 +39,9 @@ MainForm::MainForm(toolkit::Host& host)
     installConditions(*this);
     tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
     result.setConditionsKey([this] { return engine::conditionsKey(pipeline, tongji.tolerance()); });
+    result.setMissingCheck([this] { return past.hasUnreadRow(); });
+    lishi.setDrawsFollower(
+        [this] { past.setStored(lishi.drawList().lottery(), lishi.drawList().draws()); });
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
     C_baozhong.setClickHandler([this] { baozhong.show(); });
@@ -206,6 +210,8 @@ void MainForm::clearAll() {
     for (auto* array : {&shapes.C_jishu_geshu, &shapes.C_dahao_geshu, &shapes.C_sha_xingtai_01}) {
         array->setAllBackColours(toolkit::palette::kCream);
     }
+    for (const auto row : draws::PastPanel::kRows)
+        past.row(row).setAllBackColours(toolkit::palette::kCream);
 }
 
 }  // namespace front3

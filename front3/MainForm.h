@@ -14,6 +14,7 @@
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"
 #include "tools/draws/HistoryForm.h"
+#include "tools/draws/PastPanel.h"
 #include "tools/intersection/IntersectionForm.h"
 #include "tools/report/ReportForm.h"
 #include "tools/tickets/TicketForm.h"
@@ -36,11 +37,14 @@ public:
 
     engine::ResultPanel result{"复制过滤结果", "号码间逗号隔开"};
     toolkit::Button C_guolv_zhuan_zuxuan{"【转为组选】"};
-    toolkit::TabStrip tabs{{"杀直选号码", "杀垃圾复式", "杀2码组合", "必出2码组合", "杀012路"},
-                           {"杀直选号码", "杀垃圾复式", "杀两码组合", "必出两码", "杀012路"}};
+    toolkit::TabStrip tabs{
+        {"杀直选号码", "杀垃圾复式", "杀2码组合", "必出2码组合", "杀012路", "重号冷热"},
+        {"杀直选号码", "杀垃圾复式", "杀两码组合", "必出两码", "杀012路", "重号 邻号 热温冷"}};
     EntryPages pages;
     NumberPanels numbers;
     ShapePanels shapes;
+    // The page 重号冷热: rows read against the draws before the next one.
+    draws::PastPanel past;
     toolkit::Button C_all_cls{"清空所有条件"};
     toolkit::Button C_fangan_baocun{"保存方案"};
     toolkit::Button C_fangan_zairu{"载入方案"};

@@ -2,6 +2,7 @@
 
 #include "front3/MainForm.h"
 #include "scheme/ControlState.h"
+#include "tools/draws/PastScheme.h"
 
 namespace front3 {
 namespace {
@@ -48,6 +49,7 @@ scheme::Scheme captureScheme(const MainForm& form) {
         s.killPatterns.insert(ticked.begin(), ticked.end());
     }
     s.group = form.lastRunGrouped;
+    draws::capturePast(form.past, s);
     s.tolerance = form.tongji.tolerance();
     return s;
 }
@@ -83,6 +85,7 @@ void applyScheme(const scheme::Scheme& s, MainForm& form) {
     for (auto* family : {&shapes.Check_sha_daxiao, &shapes.Check_sha_jiou, &shapes.Check_sha_zhihe})
         setTicked(*family, s.killPatterns);
     form.lastRunGrouped = s.group;
+    draws::applyPast(s, form.past);
     report::setTolerance(form.tongji, form.result, s.tolerance);
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/PastRelative.h"
 #include "engine/Verdicts.h"
 
 namespace scheme {
@@ -47,6 +48,15 @@ struct Scheme {
     std::optional<std::string> killCompound;
     // 容错: the selectors' range and the conditions that do not take part.
     engine::Tolerance tolerance;
+    // Counts read against the draws before the next one; a scheme never
+    // holds draws. No rule means the edition's default.
+    Values repeatCounts;
+    Values neighbourCounts;
+    Values isolatedCounts;
+    Values hotCounts;
+    Values warmCounts;
+    Values coldCounts;
+    std::optional<engine::HeatRule> hotRule;
 
     // Any-5 only.
     std::optional<std::string> killPositional;
@@ -62,6 +72,8 @@ struct Scheme {
     Values primeCounts;
     Captions killRuns;
     Captions killParity;
+    Values acValues;
+    std::array<Values, 3> roadCounts;
 
     // Front-3 only.
     std::optional<std::string> killDirect;

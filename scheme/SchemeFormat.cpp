@@ -91,6 +91,58 @@ Field positions() {
         }};
 }
 
+Field hotRule(Edition edition) {
+    const engine::HeatRule start =
+        edition == Edition::Any5 ? engine::kAny5HeatRule : engine::kFront3HeatRule;
+    return {"hotRule",
+            [start](const Json& value, Scheme& scheme) {
+                constexpr const char* kExpected = " {\"draws\": 10, \"hot\": 6, \"cold\": 3}";
+                if (!value.is_object()) wrongType(keyName("hotRule"), value, kExpected);
+                engine::HeatRule rule = start;
+                for (const auto& [name, part] : value.items()) {
+                    const std::string where = "\"hotRule\" 的 " + keyName(name);
+                    const std::int64_t v = integerOf(where, part, " 一个整数");
+                    if (name == "draws") {
+                        rule.draws = static_cast<int>(v);
+                    } else if (name == "hot") {
+                        rule.hot = static_cast<int>(v);
+                    } else if (name == "cold") {
+                        rule.cold = static_cast<int>(v);
+                    } else {
+                        fail("\"hotRule\" 里有未知的键 " + keyName(name) +
+                             "：只能有 \"draws\"、\"hot\" 和 \"cold\"");
+                    }
+                }
+                if (!rule.isValid()) {
+                    fail("\"hotRule\" 不对：应 5 ≤ draws ≤ 100，0 ≤ cold < hot ≤ draws，这里是 " +
+                         shown(value));
+                }
+                scheme.hotRule = rule == start ? std::nullopt : std::optional(rule);
+            },
+            [start](const Scheme& scheme, Json& out) {
+                if (!scheme.hotRule || *scheme.hotRule == start) return;
+                Json rule = Json::object();
+                rule["draws"] = scheme.hotRule->draws;
+                rule["hot"] = scheme.hotRule->hot;
+                rule["cold"] = scheme.hotRule->cold;
+                out["hotRule"] = std::move(rule);
+            }};
+}
+
+Field road(int k) {
+    static const char* const kKeys[] = {"road0Counts", "road1Counts", "road2Counts"};
+    const char* key = kKeys[k];
+    return {key,
+            [key, k](const Json& value, Scheme& scheme) {
+                scheme.roadCounts[static_cast<std::size_t>(k)] =
+                    readValues(keyName(key), value, 0, k == 0 ? 3 : 4);
+            },
+            [key, k](const Scheme& scheme, Json& out) {
+                const Values& counts = scheme.roadCounts[static_cast<std::size_t>(k)];
+                if (!counts.empty()) out[key] = valuesJson(counts);
+            }};
+}
+
 std::vector<Field> makeFields(Edition edition) {
     const bool any5 = edition == Edition::Any5;
     const int mostCount = any5 ? 5 : 3;
@@ -143,6 +195,20 @@ std::vector<Field> makeFields(Edition edition) {
             flag("group", &Scheme::group),
         };
         fields.insert(fields.end(), own.begin(), own.end());
+    }
+    std::vector<Field> past = {
+        values("repeatCounts", &Scheme::repeatCounts, 0, mostCount),
+        values("neighbourCounts", &Scheme::neighbourCounts, 0, mostCount),
+        values("isolatedCounts", &Scheme::isolatedCounts, 0, mostCount),
+        values("hotCounts", &Scheme::hotCounts, 0, mostCount),
+        values("warmCounts", &Scheme::warmCounts, 0, mostCount),
+        values("coldCounts", &Scheme::coldCounts, 0, mostCount),
+        hotRule(edition),
+    };
+    fields.insert(fields.end(), past.begin(), past.end());
+    if (any5) {
+        fields.push_back(values("acValues", &Scheme::acValues, 0, 5));
+        for (int k = 0; k < 3; ++k) fields.push_back(road(k));
     }
     fields.push_back(
         tolerance(any5 ? engine::any5ConditionNames() : engine::front3ConditionNames()));

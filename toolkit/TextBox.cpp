@@ -15,6 +15,7 @@ void TextBox::setText(std::string text) {
     m_isStale = false;
     ++m_revision;
     m_view.notify();
+    if (m_onChange) m_onChange();
 }
 
 void TextBox::setTextColour(Rgb colour) {

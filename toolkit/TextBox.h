@@ -46,7 +46,11 @@ public:
     void markEditedInView() {
         m_isStale = true;
         ++m_viewEdits;
+        if (m_onChange) m_onChange();
     }
+    // Runs after every change, set or typed; for a box whose text is read as
+    // it is typed, such as a previous draw.
+    void setChangeHandler(std::function<void()> handler) { m_onChange = std::move(handler); }
 
 private:
     mutable std::string m_text;
@@ -58,6 +62,7 @@ private:
     int m_width = 0;
     std::function<void()> m_onDoubleClick;
     std::function<std::string()> m_fetch;
+    std::function<void()> m_onChange;
     Listener m_view;
 };
 

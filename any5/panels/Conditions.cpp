@@ -19,7 +19,10 @@
 #include "any5/stages/ValueKillStage.h"
 #include "engine/ConditionText.h"
 #include "engine/Selection.h"
+#include "engine/MeasureStage.h"
+#include "engine/PastRelative.h"
 #include "engine/TypedBet.h"
+#include "tools/draws/PastConditions.h"
 
 namespace any5 {
 namespace {
@@ -238,6 +241,42 @@ void addShapes(MainForm& form) {
             }));
 }
 
+// A green count row of the bet's own numbers, such as its AC值.
+Condition shapeCount(const char* name, const toolkit::ButtonArray& counts, const char* kind,
+                     int (*measure)(BetMask)) {
+    using Stage = engine::MeasureStage<CandidateTable>;
+    return {name,
+            std::make_unique<Stage>(counts,
+                                    [measure]() -> std::optional<Stage::Measure> { return measure; }),
+            [&counts] { return selectedText(counts, kGreen, "出"); },
+            {},
+            [kind, measure](const CandidateTable& table, int row) {
+                return countText(kind, measure(table.mask(row)));
+            }};
+}
+
+void addAcRoads(MainForm& form) {
+    auto& a = form.acRoads;
+    add(form, Any5Slot::AcRoad,
+        {"AC值",
+         std::make_unique<engine::MeasureStage<CandidateTable>>(
+             a.C_aczhi,
+             []() -> std::optional<engine::MeasureStage<CandidateTable>::Measure> {
+                 return engine::acValue;
+             }),
+         [&a] { return selectedText(a.C_aczhi, kGreen, "出"); },
+         {},
+         [](const CandidateTable& table, int row) {
+             return "AC值 " + std::to_string(engine::acValue(table.mask(row)));
+         }});
+    add(form, Any5Slot::AcRoad,
+        shapeCount("0路个数", a.C_lu0, "0路", [](BetMask bet) { return engine::roadCount(bet, 0); }));
+    add(form, Any5Slot::AcRoad,
+        shapeCount("1路个数", a.C_lu1, "1路", [](BetMask bet) { return engine::roadCount(bet, 1); }));
+    add(form, Any5Slot::AcRoad,
+        shapeCount("2路个数", a.C_lu2, "2路", [](BetMask bet) { return engine::roadCount(bet, 2); }));
+}
+
 }  // namespace
 
 void installConditions(MainForm& form) {
@@ -271,6 +310,8 @@ void installConditions(MainForm& form) {
              return "奇偶排列 " +
                     stages::ParityPatternStage::arrangementOf(stages::numbersOf(table.mask(row)));
          }});
+    draws::addPastConditions(form.pipeline, engine::slotIndex(Any5Slot::PastCount), form.past);
+    addAcRoads(form);
 }
 
 }  // namespace any5

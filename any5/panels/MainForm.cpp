@@ -18,6 +18,7 @@ MainForm::MainForm(toolkit::Host& host)
       bankers(host),
       shapes(host),
       minMax(host),
+      past(draws::Edition::Kind::Any5, host),
       links(host),
       jiaoji(intersectionUniverse(), tableGuard, host),
       shahao(host, *this, bankers.C_danma_chu, pairs.C_sha2ma, links.environment),
@@ -37,6 +38,8 @@ MainForm::MainForm(toolkit::Host& host)
     installConditions(*this);
     tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
     result.setConditionsKey([this] { return engine::conditionsKey(pipeline, tongji.tolerance()); });
+    result.setMissingCheck([this] { return past.hasUnreadRow(); });
+    lishi.setDrawsFollower([this] { past.setStored(lishi.drawList().lottery(), lishi.drawList().draws()); });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     result.C_copy.setClickHandler([this] { copy(); });
     C_sha_jiou.setClickHandler([this] { togglePicker(); });
@@ -168,9 +171,12 @@ void MainForm::clearAll() {
     entries.C_ding_sha_4ma_kg.press(1);
     entries.T_sha_dadi.setText(entries.T_sha_dadi_by.text());
     for (auto* array : {&counts.C_jishu_geshu, &counts.C_dahao_geshu, &counts.C_zhihe_geshu,
-                        &shapes.C_sha_xingtai_01, &minMax.C_min, &minMax.C_max}) {
+                        &shapes.C_sha_xingtai_01, &minMax.C_min, &minMax.C_max, &acRoads.C_aczhi,
+                        &acRoads.C_lu0, &acRoads.C_lu1, &acRoads.C_lu2}) {
         array->setAllBackColours(toolkit::palette::kCream);
     }
+    for (const auto row : draws::PastPanel::kRows)
+        past.row(row).setAllBackColours(toolkit::palette::kCream);
     ParityPatternList.clear();
     entries.T_ding_shadingwei.setText({});
     picker.resynchronise();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "any5/assistant/KillAssistant.h"
+#include "any5/panels/AcRoadPanel.h"
 #include "any5/panels/BankerPanel.h"
 #include "any5/panels/CountPanel.h"
 #include "any5/panels/GroupEntryPanels.h"
@@ -21,6 +22,7 @@
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"
 #include "tools/draws/HistoryForm.h"
+#include "tools/draws/PastPanel.h"
 #include "tools/intersection/IntersectionForm.h"
 #include "tools/report/ReportForm.h"
 #include "tools/tickets/TicketForm.h"
@@ -41,15 +43,19 @@ public:
 
     engine::ResultPanel result{"复制号码", "号码之间逗号隔开"};
     toolkit::TabStrip tabs{{"杀垃圾复式/组选", "杀2码组合", "必出2码组合", "杀3码组合",
-                            "必出3码组合", "杀4码组合", "定位杀号"},
+                            "必出3码组合", "杀4码组合", "定位杀号", "重号冷热"},
                            {"杀直选复式/组选", "杀2码组合", "必出2码组合", "杀3码组合",
-                            "必出3码组合", "杀4码组合", "定位杀号"}};
+                            "必出3码组合", "杀4码组合", "定位杀号", "重号 邻号 热温冷 AC值 012路"}};
     PairPages pairs;
     GroupEntryPanels entries;
     BankerPanel bankers;
     ShapePanels shapes;
     MinMaxPanel minMax;
     CountPanel counts;
+    // The page 重号冷热: rows read against the draws before the next one,
+    // and AC值 and 012路 beside them.
+    draws::PastPanel past;
+    AcRoadPanel acRoads;
     // The ticked odd/even arrangements, "奇奇奇奇奇*偶偶偶偶偶*"; kept while
     // the picker is closed.
     std::string ParityPatternList;

@@ -3,6 +3,7 @@
 #include "any5/panels/MainForm.h"
 #include "engine/Selection.h"
 #include "scheme/ControlState.h"
+#include "tools/draws/PastScheme.h"
 
 namespace any5 {
 namespace {
@@ -68,6 +69,10 @@ scheme::Scheme captureScheme(const MainForm& form) {
     s.primeCounts = valuesOn(form.counts.C_zhihe_geshu, kGreen);
     s.killRuns = captionsOn(shapes.C_sha_xingtai_01, kYellow);
     s.killParity = parityOf(form.ParityPatternList);
+    draws::capturePast(form.past, s);
+    s.acValues = valuesOn(form.acRoads.C_aczhi, kGreen);
+    for (int k = 0; k < 3; ++k)
+        s.roadCounts[static_cast<std::size_t>(k)] = valuesOn(form.acRoads.road(k), kGreen);
     s.tolerance = form.tongji.tolerance();
     return s;
 }
@@ -106,6 +111,10 @@ void applyScheme(const scheme::Scheme& s, MainForm& form) {
     setCaptionsOn(shapes.C_sha_xingtai_01, kYellow, s.killRuns);
     form.ParityPatternList = parityList(s.killParity);
     form.picker.restoreTicks();
+    draws::applyPast(s, form.past);
+    setValuesOn(form.acRoads.C_aczhi, kGreen, s.acValues);
+    for (int k = 0; k < 3; ++k)
+        setValuesOn(form.acRoads.road(k), kGreen, s.roadCounts[static_cast<std::size_t>(k)]);
     report::setTolerance(form.tongji, form.result, s.tolerance);
 }
 

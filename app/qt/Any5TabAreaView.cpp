@@ -10,6 +10,7 @@
 #include "app/qt/ButtonArrayView.h"
 #include "app/qt/ButtonView.h"
 #include "app/qt/FrameView.h"
+#include "app/qt/PastPageView.h"
 #include "app/qt/QtColours.h"
 #include "app/qt/TextBoxView.h"
 
@@ -114,7 +115,7 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
     }
     column->addWidget(tabRow);
 
-    std::array<FrameView*, 7> pages{};
+    std::vector<FrameView*> pages(tabs.pageCount());
     for (std::size_t i = 0; i < pages.size(); ++i) {
         pages[i] = new FrameView(tabs.Frame_ding[i], this);
         pages[i]->setObjectName(QStringLiteral("Frame_ding_%1").arg(i));
@@ -137,6 +138,10 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
                   commandArray(pages[5]->title(), entries.C_ding_sha_4ma_kg, pages[5]),
                   "点击4~11个号，超过4个号时表示杀所有点击号码的任意4码组合");
     fillPositionalPage(pages[6], entries.T_ding_shadingwei);
+    auto& a = form.acRoads;
+    fillPastPage(pages[7], form.past,
+                 {{"AC值", &a.C_aczhi}, {"0路个数", &a.C_lu0}, {"1路个数", &a.C_lu1},
+                  {"2路个数", &a.C_lu2}});
     // Room for the widest page, so that switching tabs never resizes the window.
     int width = 0;
     for (auto* page : pages) width = std::max(width, page->sizeHint().width());

@@ -10,6 +10,7 @@
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxGridView.h"
 #include "app/qt/FrameView.h"
+#include "app/qt/PastPageView.h"
 #include "app/qt/TextBoxView.h"
 #include "front3/MainForm.h"
 
@@ -133,6 +134,7 @@ Front3TabAreaView::Front3TabAreaView(front3::MainForm& form, QWidget* parent) : 
     fillPairPage(pages[3], form.pages.C_bichu2ma, form.pages.C_bichu2ma_all,
                  form.pages.C_bichu2ma_cls);
     fillPathPage(pages[4], form.pages);
+    fillPastPage(pages[5], form.past, {});
     // Room for the widest and tallest page, so that switching tabs never
     // resizes the window.
     int width = 0;

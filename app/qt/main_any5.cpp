@@ -17,6 +17,7 @@ int run(int argc, char** argv) {
     any5::MainForm form(host);
     form.load();
     form.lishi.setDatabasePath(gui::historyFile());
+    form.lishi.follow();
     form.links.environment = gui::programEnvironment();
     gui::Any5Window window(form);
     host.setWindow(&window);

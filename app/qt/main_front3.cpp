@@ -17,6 +17,7 @@ int run(int argc, char** argv) {
     front3::MainForm form(host);
     form.load();
     form.lishi.setDatabasePath(gui::historyFile());
+    form.lishi.follow();
     form.environment = gui::programEnvironment();
     gui::Front3Window window(form);
     host.setWindow(&window);

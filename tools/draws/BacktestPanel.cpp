@@ -21,8 +21,7 @@ void BacktestPanel::run(int count) {
     }
     const std::size_t last =
         count > 0 ? std::min(drawn.size(), static_cast<std::size_t>(count)) : drawn.size();
-    m_backtest = backtestOf(m_edition, std::vector<history::Draw>(
-                                           drawn.begin(), drawn.begin() + static_cast<long>(last)));
+    m_backtest = backtestOf(m_edition, drawn, static_cast<int>(last));
     m_status.say("回测了最近 " + std::to_string(last) + " 期");
 }
 

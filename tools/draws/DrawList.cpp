@@ -1,7 +1,12 @@
 #include "tools/draws/DrawList.h"
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
 #include "history/HistoryStore.h"
 #include "toolkit/Host.h"
+#include "toolkit/SavedFile.h"
 #include "tools/draws/StatusLine.h"
 #include "tools/draws/StoreWorker.h"
 
@@ -16,6 +21,29 @@ struct Reading {
     std::string errorText;
 };
 
+// The lottery last chosen is kept beside the history file, so that the next
+// start shows it (and the main window reads its draws) again.
+std::string choiceFile(const history::HistoryStore& store) {
+    const std::string& path = store.path();
+    return path.empty() || path == history::HistoryStore::kInMemory ? std::string()
+                                                                      : path + ".lottery";
+}
+
+std::string rememberedChoice(const history::HistoryStore& store) {
+    const std::string file = choiceFile(store);
+    if (file.empty()) return {};
+    std::ifstream in(file, std::ios::binary);
+    std::string name((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return name;
+}
+
+void rememberChoice(const history::HistoryStore& store, const std::string& name) {
+    const std::string file = choiceFile(store);
+    if (file.empty() || name.empty() || rememberedChoice(store) == name) return;
+    std::string error;  // a choice that cannot be kept is only not kept
+    toolkit::saveFileAtomically(file, name, error);
+}
+
 Reading readFrom(history::HistoryStore& store, std::string wanted) {
     Reading reading;
     auto names = store.lotteries();
@@ -24,7 +52,15 @@ Reading readFrom(history::HistoryStore& store, std::string wanted) {
         return reading;
     }
     reading.lotteries = std::move(names.value);
+    const auto isKept = [&reading](const std::string& name) {
+        return std::find(reading.lotteries.begin(), reading.lotteries.end(), name) !=
+               reading.lotteries.end();
+    };
+    if (wanted.empty()) {
+        if (std::string last = rememberedChoice(store); isKept(last)) wanted = std::move(last);
+    }
     if (wanted.empty() && !reading.lotteries.empty()) wanted = reading.lotteries.front();
+    if (isKept(wanted)) rememberChoice(store, wanted);
     reading.lottery = wanted;
     if (wanted.empty()) return reading;
     auto stored = store.draws(wanted);

@@ -17,6 +17,7 @@ HistoryForm::HistoryForm(Edition edition, toolkit::Host& host, const toolkit::Wi
     m_list.setDrawsListener([this] {
         m_backtests.end();
         m_check.clear();
+        if (m_follower) m_follower();
     });
 }
 

@@ -63,6 +63,12 @@ public:
     using Draws = std::function<void(std::vector<history::Draw> draws, std::string why)>;
     void newestDraws(int count, Draws answer);
 
+    // Reads the chosen lottery's draws now, as the window does when it opens:
+    // the main window's rows read against past draws follow them.
+    void follow() { m_list.read(); }
+    // Runs whenever the listed draws change, after the window's own parts.
+    void setDrawsFollower(std::function<void()> follower) { m_follower = std::move(follower); }
+
     // The view redraws.
     void setChangeListener(std::function<void()> listener) {
         m_status.setChangeListener(std::move(listener));
@@ -80,6 +86,7 @@ private:
     DrawExport m_export;
     BacktestPanel m_backtests;
     PrizeCheck m_check;
+    std::function<void()> m_follower;
 };
 
 }  // namespace draws

@@ -1,20 +1,46 @@
 #include "tools/draws/PastDraws.h"
 
+#include <algorithm>
+
 #include "engine/Money.h"
 #include "engine/PrizeCheck.h"
 #include "engine/TypedBet.h"
+#include "history/IssueNumbers.h"
+#include "tools/draws/Reference.h"
 
 namespace draws {
 
-engine::Backtest backtestOf(const Edition& edition, const std::vector<history::Draw>& newestFirst) {
+std::string missingIssueOf(const std::vector<history::Draw>& newestFirst) {
+    std::vector<std::string> oldestFirst;
+    oldestFirst.reserve(newestFirst.size());
+    for (auto draw = newestFirst.rbegin(); draw != newestFirst.rend(); ++draw)
+        oldestFirst.push_back(draw->issue);
+    return history::firstMissingIssue(oldestFirst);
+}
+
+engine::Backtest backtestOf(const Edition& edition, const std::vector<history::Draw>& newestFirst,
+                            int count) {
+    const std::size_t tested = count > 0 ? std::min(newestFirst.size(), static_cast<std::size_t>(count))
+                                         : newestFirst.size();
     std::vector<engine::PastWinner> winners;
-    winners.reserve(newestFirst.size());
-    for (const auto& draw : newestFirst)
-        winners.push_back({draw.issue, edition.winnerRows(draw.numbers)});
+    winners.reserve(tested);
+    for (std::size_t d = 0; d < tested; ++d) {
+        const auto& draw = newestFirst[d];
+        winners.push_back({draw.issue, edition.winnerRows(draw.numbers),
+                           drawMask(edition.kind, draw.numbers)});
+    }
     const engine::Verdicts verdicts = edition.verdicts();
     const engine::Tolerance tolerance = edition.tolerance();
     const engine::Survivors survivors = engine::survivorsOf(verdicts, tolerance);
-    engine::Backtest backtest = engine::backtestOf(verdicts, tolerance, survivors, winners);
+    const bool readsPast = std::any_of(verdicts.conditions.begin(), verdicts.conditions.end(),
+                                       [](const auto& condition) { return condition.past != nullptr; });
+    std::vector<engine::BetMask> stored;
+    if (readsPast) {
+        stored.reserve(newestFirst.size());
+        for (const auto& draw : newestFirst) stored.push_back(drawMask(edition.kind, draw.numbers));
+    }
+    engine::Backtest backtest = engine::backtestOf(verdicts, tolerance, survivors, winners, stored);
+    if (readsPast) backtest.missingIssue = missingIssueOf(newestFirst);
     backtest.survivorsToday = edition.countSurvivors(survivors.rows);
     if (edition.kind == Edition::Kind::Any5) {
         backtest.possibleBets = engine::kAny5Bets;

@@ -12,8 +12,15 @@
 namespace draws {
 
 // 回测: the edition's conditions as they stand, with their 容错, tried on the
-// draws (newest first): one verdict run, then a lookup per draw.
-engine::Backtest backtestOf(const Edition& edition, const std::vector<history::Draw>& newestFirst);
+// newest `count` of the stored draws (newest first; all for 0 or less): one
+// verdict run, then a lookup per draw. A condition read against past draws
+// reads, for each draw, the stored draws before it; the first issue missing
+// from the stored ones is named.
+engine::Backtest backtestOf(const Edition& edition, const std::vector<history::Draw>& newestFirst,
+                            int count = 0);
+
+// The first issue missing between the stored draws ("2026120917"), or "".
+std::string missingIssueOf(const std::vector<history::Draw>& newestFirst);
 
 // How many of the draws the published result holds the winner of, as
 // 对奖 finds it: "过去 100 期，中奖号落在缩水结果里 3 期"; empty without draws

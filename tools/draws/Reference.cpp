@@ -9,10 +9,6 @@
 namespace draws {
 namespace {
 
-engine::BetMask maskOfDraw(Edition::Kind kind, const std::array<int, 5>& numbers) {
-    return engine::maskOf(std::span(numbers).first(kind == Edition::Kind::Any5 ? 5 : 3));
-}
-
 // In drawing order, up to the first 0.
 std::string spelled(const std::array<int, 5>& numbers) {
     std::string text;
@@ -29,13 +25,17 @@ std::string numbersOf(engine::BetMask mask) {
 
 }  // namespace
 
+engine::BetMask drawMask(Edition::Kind kind, const std::array<int, 5>& numbers) {
+    return engine::maskOf(std::span(numbers).first(kind == Edition::Kind::Any5 ? 5 : 3));
+}
+
 Reference referenceOf(Edition::Kind kind, std::string lottery,
                       const std::vector<history::Draw>& newestFirst) {
     Reference reference;
     reference.lottery = std::move(lottery);
     reference.newestFirst.reserve(newestFirst.size());
     for (const auto& draw : newestFirst)
-        reference.newestFirst.push_back(maskOfDraw(kind, draw.numbers));
+        reference.newestFirst.push_back(drawMask(kind, draw.numbers));
     if (!newestFirst.empty()) {
         reference.previousIssue = newestFirst.front().issue;
         reference.previous = newestFirst.front().numbers;
@@ -48,7 +48,7 @@ Reference typedReference(Edition::Kind kind, const std::array<int, 5>& previous)
     Reference reference;
     reference.previous = previous;
     if (kind == Edition::Kind::Front3) reference.previous[3] = reference.previous[4] = 0;
-    reference.newestFirst.push_back(maskOfDraw(kind, previous));
+    reference.newestFirst.push_back(drawMask(kind, previous));
     reference.isTyped = true;
     return reference;
 }

@@ -25,6 +25,10 @@ struct Reference {
     bool hasPrevious() const { return !newestFirst.empty(); }
 };
 
+// A draw's numbers as the history-relative conditions read them: any-5 its
+// five, front-3 its first three.
+engine::BetMask drawMask(Edition::Kind kind, const std::array<int, 5>& numbers);
+
 // The reference of the draw after `newestFirst`, the lottery's stored draws.
 Reference referenceOf(Edition::Kind kind, std::string lottery,
                       const std::vector<history::Draw>& newestFirst);
