@@ -6,6 +6,7 @@
 
 #include "cli/FilterCommand.h"
 #include "cli/HistoryCommand.h"
+#include "cli/PastSource.h"
 #include "cli/SchemeRun.h"
 #include "history/HistoryStore.h"
 #include "history/ImportReport.h"
@@ -14,27 +15,6 @@
 
 namespace cli {
 namespace {
-
-// The draws of a file, newest first as the store gives them; none, and why on
-// err, when a line is refused.
-std::optional<std::vector<history::Draw>> drawsOfFile(const std::string& file,
-                                                      const Console& console) {
-    const auto text = console.read(file);
-    if (!text) return std::nullopt;
-    history::ParsedDraws parsed = history::parseDrawLines(*text);
-    if (!parsed.ok()) {
-        history::ImportReport refused;
-        refused.errors = std::move(parsed.errors);
-        console.complain(file + ": " + history::importSummary(refused));
-        return std::nullopt;
-    }
-    history::numberDraws(parsed.draws, "");
-    std::stable_sort(parsed.draws.begin(), parsed.draws.end(),
-                     [](const history::Draw& a, const history::Draw& b) {
-                         return history::isNewerIssue(a.issue, b.issue);
-                     });
-    return std::move(parsed.draws);
-}
 
 std::optional<std::vector<history::Draw>> drawsOf(const BacktestCommand& command,
                                                   const Console& console) {
@@ -69,8 +49,12 @@ int BacktestCommand::run(const Console& console) const {
     // From a file, every draw unless --last says; from the history, the
     // newest 100 unless it says.
     const int count = drawFile.empty() ? last.value_or(kDefaultLast) : last.value_or(0);
-    return withSchemeWindow(*scheme, [&scheme, &draws, &console, count](auto& form) {
-        // The run sets what the result shows (front-3: bets or groups).
+    const std::string& source = drawFile.empty() ? lottery : drawFile;
+    return withSchemeWindow(*scheme, [&scheme, &draws, &console, count, &source](auto& form) {
+        // The next draw's reference is every draw given; each past draw's is
+        // the draws before it. The run sets what the result shows (front-3:
+        // bets or groups).
+        form.past.setStored(source, *draws);
         if (!runScheme(form, *scheme, console)) return kFailedRun;
         console.out << engine::backtestText(
             draws::backtestOf(form.lishi.edition(), *draws, count));

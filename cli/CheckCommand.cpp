@@ -11,7 +11,7 @@ namespace cli {
 int CheckCommand::run(const Console& console) const {
     const auto scheme = loadScheme(console, schemeFile);
     if (!scheme) return kBadInput;
-    return withSchemeWindow(*scheme, [this, &scheme, &console](auto& form) {
+    return withSchemeWindow(*scheme, past, console, [this, &scheme, &console](auto& form) {
         std::string error;
         const auto typed = draws::readTypedDraw(form.lishi.edition(), draw, error);
         if (!error.empty()) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/Console.h"
+#include "cli/PastSource.h"
 
 namespace cli {
 
@@ -10,6 +11,7 @@ namespace cli {
 // against a draw (对奖), as the history window shows it.
 struct CheckCommand {
     std::string schemeFile;
+    PastSource past;
     std::string draw;
 
     int run(const Console& console) const;

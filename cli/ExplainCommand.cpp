@@ -11,7 +11,7 @@ int ExplainCommand::run(const Console& console) const {
     const auto scheme = loadScheme(console, schemeFile);
     if (!scheme) return kBadInput;
     // The window's own report answers, as 查注 does there.
-    return withSchemeWindow(*scheme, [this, &console](auto& form) {
+    return withSchemeWindow(*scheme, past, console, [this, &console](auto& form) {
         std::string error;
         const auto lines = form.tongji.reasonsBrokenBy(bet, error);
         if (!error.empty()) {

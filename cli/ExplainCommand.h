@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/Console.h"
+#include "cli/PastSource.h"
 
 namespace cli {
 
@@ -11,6 +12,7 @@ namespace cli {
 // when it passes every one.
 struct ExplainCommand {
     std::string schemeFile;
+    PastSource past;
     std::string bet;
 
     int run(const Console& console) const;

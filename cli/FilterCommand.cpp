@@ -20,7 +20,7 @@ int FilterCommand::run(const Console& console) const {
     const auto scheme = loadScheme(console, schemeFile);
     if (!scheme) return kBadInput;
     // The scheme's own window runs it, so the lines are the window's.
-    return withSchemeWindow(*scheme, [this, &scheme, &console](auto& form) {
+    return withSchemeWindow(*scheme, past, console, [this, &scheme, &console](auto& form) {
         if (isReport) {
             form.tongji.refreshIfChanged();
             console.out << engine::reportText(form.tongji.report(),

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Console.h"
+#include "cli/PastSource.h"
 #include "scheme/Scheme.h"
 
 namespace cli {
@@ -13,6 +14,7 @@ namespace cli {
 // report of its conditions.
 struct FilterCommand {
     std::string schemeFile;
+    PastSource past;
     bool isCountOnly = false;
     bool isReport = false;
 

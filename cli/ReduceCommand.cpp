@@ -49,7 +49,7 @@ int ReduceCommand::run(const Console& console) const {
     }
     const auto scheme = loadScheme(console, schemeFile);
     if (!scheme) return kBadInput;
-    return withSchemeWindow(*scheme, [this, &scheme, &named, &console](auto& form) {
+    return withSchemeWindow(*scheme, past, console, [this, &scheme, &named, &console](auto& form) {
         if (!runScheme(form, *scheme, console)) return kFailedRun;
         // What the 保中缩票 window reads: the result as published, bets or groups.
         const auto& source = form.baozhong.source();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/Console.h"
+#include "cli/PastSource.h"
 
 namespace cli {
 
@@ -18,6 +19,7 @@ struct ReduceCommand {
     static const std::vector<std::string>& playNames();
 
     std::string schemeFile;
+    PastSource past;
     std::string play;  // one of playNames(), or empty with isAll
     bool isAll = false;
     // For each play: --all may take this many seconds times the plays open.

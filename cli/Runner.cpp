@@ -27,6 +27,23 @@ void addFile(CLI::App& command, const std::string& name, std::string& file,
 
 // Each command registers its arguments on a subcommand bound to the fields of
 // its values, and returns the subcommand; run() starts it once all is parsed.
+void addDb(CLI::App& command, std::string& db);
+
+// Where the rows read against past draws (重号, 热温冷 …) find them.
+void addPastSource(CLI::App& command, PastSource& past) {
+    auto* lottery = command.add_option(
+        "--lottery", past.lottery,
+        "read 重号/邻号/孤号/热温冷 against this lottery's kept draws (上期 = the newest)");
+    auto* file = command.add_option("--draws", past.drawFile,
+                                    "... or against a file of draws in the import format");
+    auto* previous = command.add_option(
+        "--previous", past.previous,
+        "... or against the previous draw alone, e.g. \"03 07 01 11 05\" (not 热温冷)");
+    lottery->excludes(file)->excludes(previous);
+    file->excludes(previous);
+    addDb(command, past.db);
+}
+
 CLI::App& addFilter(CLI::App& app, FilterCommand& filter) {
     auto& command = *app.add_subcommand("filter", "Print the bets a scheme's window would list");
     addFile(command, "SCHEME.json", filter.schemeFile, "a scheme saved by either window");
@@ -36,6 +53,7 @@ CLI::App& addFilter(CLI::App& app, FilterCommand& filter) {
         .add_flag("--report", filter.isReport,
                   "print what each condition strikes (the window's 条件统计) instead")
         ->excludes(count);
+    addPastSource(command, filter.past);
     return command;
 }
 
@@ -47,6 +65,7 @@ CLI::App& addExplain(CLI::App& app, ExplainCommand& explain) {
         .add_option("BET", explain.bet, "any-5: five numbers; front-3: three, in position order")
         ->required()
         ->type_name("");
+    addPastSource(command, explain.past);
     return command;
 }
 
@@ -107,6 +126,7 @@ CLI::App& addCheck(CLI::App& app, CheckCommand& check) {
     auto& command = *app.add_subcommand("check", "Check a scheme's result against a draw (对奖)");
     addFile(command, "SCHEME.json", check.schemeFile, "a scheme saved by either window");
     command.add_option("--draw", check.draw, "the draw, numbers in drawing order")->required();
+    addPastSource(command, check.past);
     return command;
 }
 
@@ -135,6 +155,7 @@ CLI::App& addReduce(CLI::App& app, ReduceCommand& reduce) {
         .add_option("--time-limit", reduce.timeLimitSeconds,
                     "seconds the search may take for each play (default 3)")
         ->check(CLI::Validator(notPositiveSeconds, "SECONDS", "positive seconds"));
+    addPastSource(command, reduce.past);
     return command;
 }
 

@@ -7,6 +7,7 @@
 #include "any5/panels/MainForm.h"
 #include "any5/panels/SchemeControls.h"
 #include "cli/Console.h"
+#include "cli/PastSource.h"
 #include "engine/FilterRun.h"
 #include "front3/MainForm.h"
 #include "front3/SchemeControls.h"
@@ -28,6 +29,17 @@ int withSchemeWindow(const scheme::Scheme& scheme, Work&& work) {
     };
     return scheme.edition == scheme::Edition::Any5 ? in.template operator()<any5::MainForm>()
                                                    : in.template operator()<front3::MainForm>();
+}
+
+// The same with the reference of the rows read against past draws taken
+// from `past`; exits 2 when it cannot be read or a set row lacks it.
+template <class Work>
+int withSchemeWindow(const scheme::Scheme& scheme, const PastSource& past, const Console& console,
+                     Work&& work) {
+    return withSchemeWindow(scheme, [&past, &console, &work](auto& form) {
+        if (!readPastSource(form.past, past, console)) return kBadInput;
+        return work(form);
+    });
 }
 
 // Presses the start button of a headless window loaded with a scheme (for a

@@ -16,7 +16,7 @@ ConditionReport reportOf(const Verdicts& verdicts, const Tolerance& tolerance) {
     }
     RowBits struck;
     for (const auto& condition : verdicts.conditions) {
-        ReportRow row{condition.name, condition.summary};
+        ReportRow row{condition.name, condition.summary, 0, 0, 0, true, condition.missing};
         row.alone = static_cast<int>(condition.breaks.count());
         row.inOrder = static_cast<int>((condition.breaks & ~struck).count());
         row.only = static_cast<int>((condition.breaks & once).count());

@@ -16,12 +16,15 @@ struct ReportRow {
     int inOrder = 0;  // 顺序杀: bets it newly strikes in run order
     int only = 0;     // 独杀: bets that break it and no other active condition
     bool takesPart = true;
+    std::string missing;  // why it is set but not applied now, or ""
 };
 
 inline constexpr const char* kNothingStruck = "本条件没有杀掉任何一注";
 
-// What the report says beside a row: that its condition strikes nothing.
+// What the report says beside a row: that its condition is not applied for
+// want of past draws, or that it strikes nothing.
 inline std::string noteOf(const ReportRow& row) {
+    if (!row.missing.empty()) return "未应用：" + row.missing;
     return row.alone == 0 ? kNothingStruck : "";
 }
 

@@ -103,14 +103,14 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
     tabRow->setAccessibleName(QStringLiteral("文本条件页"));
     auto* tabLayout = new QHBoxLayout(tabRow);
     tabLayout->setContentsMargins(0, 0, 0, 0);
-    tabLayout->setSpacing(2);
+    tabLayout->setSpacing(1);
     for (std::size_t i = 0; i < tabs.C_sst_0.size(); ++i) {
         auto* tab = new ButtonView(tabs.C_sst_0[i], tabRow);
         tab->setObjectName(QStringLiteral("C_sst_0_%1").arg(i));
         tab->setMinimumHeight(26);
-        // Each tab as wide as its caption needs, so that seven fit in the column.
+        // Each tab as wide as its caption needs, so that eight fit in the column.
         tab->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-        tab->setMinimumWidth(tab->fontMetrics().horizontalAdvance(tab->text()) + 12);
+        tab->setMinimumWidth(tab->fontMetrics().horizontalAdvance(tab->text()) + 8);
         tabLayout->addWidget(tab);
     }
     column->addWidget(tabRow);

@@ -25,7 +25,7 @@ NumberBoxView* ruleBox(toolkit::NumberBox& box, const char* objectName, const QS
     return view;
 }
 
-// "近 [10] 期：热 ≥ [6] 次，冷 ≤ [3] 次"
+// "近 [10] 期 热≥ [6] 冷≤ [3]"
 QWidget* ruleRow(draws::PastPanel& panel, QWidget* parent) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
@@ -33,11 +33,10 @@ QWidget* ruleRow(draws::PastPanel& panel, QWidget* parent) {
     layout->setSpacing(3);
     layout->addWidget(new QLabel(QStringLiteral("近"), row));
     layout->addWidget(ruleBox(panel.N_re_qishu, "N_re_qishu", QStringLiteral("热温冷看近几期"), row));
-    layout->addWidget(new QLabel(QStringLiteral("期：热 ≥"), row));
+    layout->addWidget(new QLabel(QStringLiteral("期 热≥"), row));
     layout->addWidget(ruleBox(panel.N_re_re, "N_re_re", QStringLiteral("热号至少开几次"), row));
-    layout->addWidget(new QLabel(QStringLiteral("次，冷 ≤"), row));
+    layout->addWidget(new QLabel(QStringLiteral("冷≤"), row));
     layout->addWidget(ruleBox(panel.N_re_leng, "N_re_leng", QStringLiteral("冷号至多开几次"), row));
-    layout->addWidget(new QLabel(QStringLiteral("次"), row));
     layout->addStretch(1);
     return row;
 }
@@ -55,7 +54,8 @@ QWidget* typedRow(draws::PastPanel& panel, QWidget* parent) {
     box->setAccessibleName(name);
     box->setToolTip(QStringLiteral("没有开奖历史时，在这里输入上期开奖号，如 03 07 01 11 05"));
     box->setFixedHeight(26);
-    box->setMinimumWidth(130);
+    box->setMinimumWidth(100);
+    box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // a text box hints 256
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setTabChangesFocus(true);
@@ -89,6 +89,12 @@ void fillPastPage(FrameView* page, draws::PastPanel& panel, const std::vector<Na
     classes->setObjectName(QStringLiteral("L_rewenleng"));
     classes->setAccessibleName(QStringLiteral("热温冷"));
     classes->setWordWrap(true);
+    // The lines wrap within their half rather than widen the page.
+    for (auto* line : {previous, classes}) {
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        line->setMinimumHeight(2 * line->fontMetrics().height());
+        line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     grid->addWidget(previous, 0, 0, 1, 2);
     grid->addWidget(classes, 0, 2, 1, 2);
     grid->addWidget(typedRow(panel, page), 1, 0, 1, 2);
@@ -104,8 +110,7 @@ void fillPastPage(FrameView* page, draws::PastPanel& panel, const std::vector<Na
                *ownRows[k].second, page);
     }
     grid->setRowStretch(5 + static_cast<int>((ownRows.size() + 1) / 2), 1);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
 }
 
 }  // namespace gui

@@ -171,7 +171,7 @@ TEST(Screenshots, EveryTabPageAndThePickerBesideTheWindow) {
     form.entries.C_main_sha_3ma.press(0);
 
     auto* tabArea = window.findChild<QWidget*>(QStringLiteral("Frame_ding_0"))->parentWidget();
-    for (std::size_t page = 0; page < 7; ++page) {
+    for (std::size_t page = 0; page < form.tabs.pageCount(); ++page) {
         form.tabs.C_sst_0.press(page);
         const QPixmap picture = tabArea->grab();
         ASSERT_FALSE(picture.isNull());
@@ -248,7 +248,7 @@ TEST(Screenshots, Front3WindowAndEveryTabPage) {
     if (!toolPath.isEmpty()) {
         EXPECT_TRUE(toolPicture.save(toolPath));
     }
-    for (std::size_t page = 0; page < 5; ++page) {
+    for (std::size_t page = 0; page < form.tabs.pageCount(); ++page) {
         form.tabs.C_sst_0.press(page);
         const QPixmap picture = window.grab();
         EXPECT_LE(picture.deviceIndependentSize().width(), 1366);

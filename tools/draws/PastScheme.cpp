@@ -23,6 +23,18 @@ engine::HeatRule startRule(const PastPanel& panel) {
 
 }  // namespace
 
+const char* pastKey(PastPanel::Row row) {
+    switch (row) {
+        case Row::Repeat: return "repeatCounts";
+        case Row::Neighbour: return "neighbourCounts";
+        case Row::Isolated: return "isolatedCounts";
+        case Row::Hot: return "hotCounts";
+        case Row::Warm: return "warmCounts";
+        case Row::Cold: break;
+    }
+    return "coldCounts";
+}
+
 void capturePast(const PastPanel& panel, scheme::Scheme& s) {
     const auto values = rowValues(s);
     for (std::size_t k = 0; k < PastPanel::kRows.size(); ++k)
