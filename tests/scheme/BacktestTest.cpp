@@ -20,6 +20,7 @@
 #include "tests/support/StageFromFunction.h"
 #include "toolkit/HeadlessHost.h"
 #include "tools/draws/PastDraws.h"
+#include "tools/draws/PastPanel.h"
 
 namespace {
 
@@ -227,6 +228,107 @@ TEST(Backtest, Front3AgreesWithAPlainRunAndTheReportsLookupPerDraw) {
         SCOPED_TRACE(listing == Listing::Front3Direct ? "direct" : "groups");
         checkBacktestAgainstPlainRuns<front3::MainForm>(
             listing, [&schemes] { return schemes.front3(); }, engine::front3ConditionNames());
+    }
+}
+
+// Rows read against past draws, set at random: each past draw is checked
+// against a plain run of the window whose reference is the draws stored
+// before it, and nothing newer. A back-test that read every draw against the
+// newest stored draws would differ here.
+template <class Form>
+void checkPastRowsAgainstPlainRunsPerDraw(Listing listing,
+                                          const std::function<scheme::Scheme()>& nextScheme,
+                                          int betSize) {
+    std::mt19937 random(20261211);
+    toolkit::HeadlessHost host;
+    Form form(host);
+    form.load();
+    int judged = 0;
+    int unjudged = 0;
+    int struckByPast = 0;
+    for (int i = 0; i < 6; ++i) {
+        scheme::Scheme s;
+        if (i % 2 != 0) s = nextScheme();
+        s.edition = listing == Listing::Any5 ? scheme::Edition::Any5 : scheme::Edition::Front3;
+        s.tolerance = {};
+        for (auto* counts : {&s.repeatCounts, &s.neighbourCounts, &s.isolatedCounts, &s.hotCounts,
+                             &s.warmCounts, &s.coldCounts}) {
+            if (random() % 3 != 0) continue;
+            for (int k = 0; k <= betSize; ++k) {
+                if (random() % 2 == 0) counts->insert(k);
+            }
+        }
+        s.repeatCounts.insert(static_cast<int>(random() % 2));  // at least one row
+        const int window = 5 + static_cast<int>(random() % 8);
+        s.hotRule = engine::HeatRule{window, std::max(2, window / 2), 1};
+        applyScheme(s, form);
+        SCOPED_TRACE(scheme::writeScheme(s));
+        const auto past = randomDraws(random, listing, {});
+        form.past.setStored("彩种", past);
+        publish(form, listing);
+        const engine::Backtest backtest = draws::backtestOf(form.lishi.edition(), past);
+        ASSERT_EQ(backtest.draws.size(), past.size());
+        std::map<std::string, double> shares;
+        int drawsJudged = 0;
+        for (std::size_t d = 0; d < past.size(); ++d) {
+            const history::Draw& draw = past[d];
+            SCOPED_TRACE(draw.issue);
+            form.past.setStored("彩种", {past.begin() + static_cast<long>(d) + 1, past.end()});
+            bool canJudge = true;
+            for (const auto row : draws::PastPanel::kRows) {
+                if (form.past.row(row).countWithColour(toolkit::palette::kGreen) > 0)
+                    canJudge = canJudge && form.past.maskNow(row).has_value();
+            }
+            const engine::BacktestDraw& record = backtest.draws[d];
+            EXPECT_EQ(record.isJudged, canJudge);
+            if (!canJudge) {
+                ++unjudged;
+                continue;
+            }
+            ++judged;
+            ++drawsJudged;
+            publish(form, listing);
+            const auto lines = testsupport::splitCrLf(form.result.ResultText);
+            const std::set<std::string> listed(lines.begin(), lines.end());
+            EXPECT_EQ(record.survived,
+                      listed.contains(winnerLine(listing, draw.numbers, form.result.separator())));
+            const auto expected = brokenByEvery(form.tongji, typedWinners(listing, draw.numbers));
+            std::vector<std::string> named;
+            for (const int c : record.broken) named.push_back(backtest.conditions.at(c).name);
+            EXPECT_EQ(named, expected);
+            for (const auto& verdict : form.tongji.verdicts().conditions) {
+                if (!verdict.past) continue;
+                shares[verdict.name] +=
+                    static_cast<double>(verdict.breaks.count()) / form.tongji.verdicts().rowCount;
+                struckByPast += std::count(expected.begin(), expected.end(), verdict.name);
+            }
+        }
+        EXPECT_EQ(backtest.judgedDraws, drawsJudged);
+        for (const auto& condition : backtest.conditions) {
+            if (!condition.meanShare) continue;
+            EXPECT_NEAR(backtest.betShare(condition), shares[condition.name] / drawsJudged, 1e-9)
+                << condition.name;
+        }
+        if (drawsJudged < static_cast<int>(past.size())) {
+            EXPECT_NE(engine::backtestSummary(backtest)
+                          .find("前 " + std::to_string(past.size() - drawsJudged) +
+                                " 期开奖历史不足，未计入"),
+                      std::string::npos);
+        }
+    }
+    EXPECT_GT(judged, 200);
+    EXPECT_GT(unjudged, 6);
+    EXPECT_GT(struckByPast, 50);
+}
+
+TEST(Backtest, RowsReadAgainstPastDrawsReadEachDrawsOwnPast) {
+    testsupport::RandomSchemes schemes(20261212);
+    checkPastRowsAgainstPlainRunsPerDraw<any5::MainForm>(
+        Listing::Any5, [&schemes] { return schemes.any5(); }, 5);
+    for (const Listing listing : {Listing::Front3Direct, Listing::Front3Groups}) {
+        SCOPED_TRACE(listing == Listing::Front3Direct ? "direct" : "groups");
+        checkPastRowsAgainstPlainRunsPerDraw<front3::MainForm>(
+            listing, [&schemes] { return schemes.front3(); }, 3);
     }
 }
 
