@@ -39,7 +39,8 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
     // The newest draws were back-tested, in the same order.
     const auto& backtest = m_form.backtests().backtest();
     const bool isTested = backtest && row < backtest->draws.size();
-    if (role == Qt::ForegroundRole && index.column() == kVerdict && isTested)
+    if (role == Qt::ForegroundRole && index.column() == kVerdict && isTested &&
+        backtest->draws[row].isJudged)
         return backtest->draws[row].survived ? kSurvived : kStruck;
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
     switch (index.column()) {
@@ -49,6 +50,8 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
             return toQString(history::drawText(drawn[row].numbers));
         case kVerdict:
             if (!isTested) return QString();
+            // Too few draws before it for a row read against them.
+            if (!backtest->draws[row].isJudged) return QStringLiteral("不可回测");
             return backtest->draws[row].survived ? QStringLiteral("保留") : QStringLiteral("被杀");
         case kBroken:
             return isTested ? brokenNames(*backtest, backtest->draws[row]) : QString();

@@ -414,7 +414,10 @@ void HistoryWindow::refresh() {
         m_shownList = listed;
         fillLotteries();
         m_drawModel->reset();
-        m_drawCount->setText(QStringLiteral("共 %1 期").arg(m_drawModel->rowCount()));
+        const std::string& missing = m_form.drawList().missingIssue();
+        m_drawCount->setText(
+            QStringLiteral("共 %1 期").arg(m_drawModel->rowCount()) +
+            (missing.empty() ? QString() : QStringLiteral("；缺少 %1 期").arg(toQString(missing))));
         showPeriodNote();
     } else if (tested != m_shownBacktest && m_drawModel->rowCount() > 0) {
         emit m_drawModel->dataChanged(
@@ -501,10 +504,12 @@ void HistoryWindow::fillBacktest() {
     m_shares->setMinimumHeight(5 * line +
                                static_cast<int>(backtest->conditions.size()) * (line + 10));
 
-    // Oldest left, newest right.
+    // Oldest left, newest right; the draws that could not be back-tested are
+    // in no figure, nor here.
     std::vector<bool> survived;
-    for (auto draw = backtest->draws.rbegin(); draw != backtest->draws.rend(); ++draw)
-        survived.push_back(draw->survived);
+    for (auto draw = backtest->draws.rbegin(); draw != backtest->draws.rend(); ++draw) {
+        if (draw->isJudged) survived.push_back(draw->survived);
+    }
     auto* strip = stripChart();
     for (auto* area : {stripArea(survived, true, kSurvived, QStringLiteral("保留")),
                        stripArea(survived, false, kStruck, QStringLiteral("被杀"))}) {
@@ -555,9 +560,11 @@ void HistoryWindow::showPeriodNote() {
 QString HistoryWindow::stripTip(double x) const {
     const auto& backtest = m_form.backtests().backtest();
     if (!backtest || backtest->draws.empty() || x < 0) return {};
-    const auto& drawn = backtest->draws;
-    const auto fromOldest = std::min(static_cast<std::size_t>(x), drawn.size() - 1);
-    const auto& draw = drawn[drawn.size() - 1 - fromOldest];
+    // The strip shows only the draws back-tested, which are the newest.
+    const std::size_t judged = static_cast<std::size_t>(backtest->judgedDraws);
+    if (judged == 0) return {};
+    const auto fromOldest = std::min(static_cast<std::size_t>(x), judged - 1);
+    const auto& draw = backtest->draws[judged - 1 - fromOldest];
     const QString broken = brokenNames(*backtest, draw);
     QString verdict;
     if (!draw.survived)

@@ -7,6 +7,7 @@
 #include "history/HistoryStore.h"
 #include "toolkit/Host.h"
 #include "toolkit/SavedFile.h"
+#include "tools/draws/PastDraws.h"
 #include "tools/draws/StatusLine.h"
 #include "tools/draws/StoreWorker.h"
 
@@ -18,6 +19,7 @@ struct Reading {
     std::vector<std::string> lotteries;
     std::string lottery;
     std::shared_ptr<const DrawList::Draws> draws;
+    std::string missingIssue;
     std::string errorText;
 };
 
@@ -66,6 +68,7 @@ Reading readFrom(history::HistoryStore& store, std::string wanted) {
     auto stored = store.draws(wanted);
     if (!stored.ok()) reading.errorText = stored.errorText;
     reading.draws = std::make_shared<const DrawList::Draws>(std::move(stored.value));
+    reading.missingIssue = missingIssueOf(*reading.draws);
     return reading;
 }
 
@@ -87,6 +90,7 @@ void DrawList::readChoosing(std::string wanted) {
             m_lotteries = std::move(reading->lotteries);
             m_lottery = std::move(reading->lottery);
             m_draws = reading->draws ? reading->draws : std::make_shared<const Draws>();
+            m_missingIssue = std::move(reading->missingIssue);
             if (m_onDraws) m_onDraws();
             m_status.changed();
         };

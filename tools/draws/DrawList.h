@@ -38,6 +38,9 @@ public:
     const std::vector<std::string>& lotteries() const { return m_lotteries; }
     const std::string& lottery() const { return m_lottery; }
     const Draws& draws() const { return *m_draws; }
+    // The first issue missing between the draws ("2026120917"), or "": the
+    // draw after it is compared with one that is not its real predecessor.
+    const std::string& missingIssue() const { return m_missingIssue; }
     // The same draws, to hand to the worker without copying them.
     std::shared_ptr<const Draws> sharedDraws() const { return m_draws; }
     // Counts the changes of the lotteries and the draws, for the view.
@@ -54,6 +57,7 @@ private:
     std::vector<std::string> m_lotteries;
     std::string m_lottery;
     std::shared_ptr<const Draws> m_draws = std::make_shared<const Draws>();
+    std::string m_missingIssue;
     int m_revision = 0;
     std::function<void()> m_onDraws;
 };

@@ -321,3 +321,94 @@ TEST_F(HistoryWindowTest, ALongImportShowsHowFarItGot) {
 }
 
 }  // namespace
+
+namespace {
+
+// A player without a history types the previous draw; with one, the page
+// shows the newest draw and the classes, the rows he sets strike what their
+// definitions say, the back-test leaves out the draws with too few before
+// them, and once the draws are deleted the rows are disabled and the result
+// says that a row lacks its history.
+TEST_F(HistoryWindowTest, RowsReadAgainstPastDrawsFollowTheHistory) {
+    click("C_sst_0_7");
+    auto* previous = find<QLabel>("L_shangqi");
+    ASSERT_TRUE(previous->isVisible());
+    EXPECT_EQ(previous->text(), QStringLiteral("上期：没有开奖历史，可在“上期号码”里输入"));
+    EXPECT_FALSE(find("C_chonghao_2")->isEnabled());
+    auto* typed = find<QPlainTextEdit>("T_shangqi");
+    typed->setFocus();
+    QTest::keyClicks(typed, QStringLiteral("03 07 01 11 05"));
+    EXPECT_EQ(previous->text(), QStringLiteral("上期：03 07 01 11 05（手工输入）"));
+    EXPECT_TRUE(find("C_chonghao_2")->isEnabled());
+    EXPECT_FALSE(find("C_lenghao_0")->isEnabled());
+    typed->clear();
+
+    openWithALottery();
+    find<QPlainTextEdit>("T_kaijiang_zhantie")
+        ->setPlainText(QString::fromStdString(pastedDraws(30)));
+    click("C_kaijiang_daoru");
+    settle();
+    const auto& stored = form.lishi.drawList().draws();
+    ASSERT_EQ(stored.size(), 30u);
+    EXPECT_EQ(previous->text(), QStringLiteral("上期：%1（广东11选5 第 2026120030 期）")
+                                    .arg(QString::fromStdString(history::drawText(stored[0].numbers))));
+    EXPECT_TRUE(find<QLabel>("L_rewenleng")->text().startsWith(QStringLiteral("热 ")));
+
+    for (const char* name : {"C_chonghao_1", "C_chonghao_2", "C_lenghao_0", "C_lenghao_1"})
+        click(name);
+    click("C_guolv_ks");
+    // The bets kept, counted from the definitions: one or two numbers of the
+    // newest draw, at most one of the numbers drawn 3 times or fewer of 10.
+    engine::BetMask newest = 0;
+    engine::BetMask cold = 0;
+    for (int n = 1; n <= 11; ++n) {
+        int hits = 0;
+        for (std::size_t d = 0; d < 10; ++d) {
+            const auto& numbers = stored[d].numbers;
+            const bool holds = std::find(numbers.begin(), numbers.end(), n) != numbers.end();
+            hits += holds ? 1 : 0;
+            if (d == 0 && holds) newest |= engine::bitOf(n);
+        }
+        if (hits <= 3) cold |= engine::bitOf(n);
+    }
+    int kept = 0;
+    for (engine::BetMask bet = 0; bet < 0x800; ++bet) {
+        if (engine::countNumbers(bet) != 5) continue;
+        const int repeat = engine::countNumbers(static_cast<engine::BetMask>(bet & newest));
+        const int colds = engine::countNumbers(static_cast<engine::BetMask>(bet & cold));
+        kept += (repeat == 1 || repeat == 2) && colds <= 1 ? 1 : 0;
+    }
+    EXPECT_EQ(find<QLabel>("dadi_zhushu")->text(), QString::number(kept));
+    click("C_tongji");
+    const auto& rows = form.tongji.report().rows;
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].name, "重号个数");
+    EXPECT_EQ(rows[0].summary, "出 1 2");
+    EXPECT_EQ(rows[1].summary, "出 0 1（近 10 期，热≥6，冷≤3）");
+
+    find<QTabWidget>("Tab_lishi")->setCurrentIndex(1);
+    click("C_huice");
+    const auto& backtest = form.lishi.backtests().backtest();
+    ASSERT_TRUE(backtest.has_value());
+    EXPECT_EQ(backtest->judgedDraws, 20);
+    EXPECT_TRUE(find<QLabel>("L_huice_zongjie")->text().contains(QStringLiteral("前 10 期开奖历史不足，未计入")));
+    EXPECT_NE(cell("Li_kaijiang", 19, 2), QStringLiteral("不可回测"));
+    EXPECT_EQ(cell("Li_kaijiang", 20, 2), QStringLiteral("不可回测"));
+
+    find<QTableView>("Li_kaijiang")->selectAll();
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        box->button(QMessageBox::Yes)->click();
+    });
+    click("C_kaijiang_shanchu");
+    settle();
+    EXPECT_EQ(previous->text(), QStringLiteral("上期：没有开奖历史，可在“上期号码”里输入"));
+    EXPECT_FALSE(find("C_chonghao_1")->isEnabled());
+    click("C_guolv_ks");
+    EXPECT_EQ(find<QLabel>("dadi_zhushu")->text(), QStringLiteral("462  有条件缺少开奖历史"));
+    form.tongji.refreshIfChanged();
+    EXPECT_EQ(engine::noteOf(form.tongji.report().rows[0]), "未应用：缺少开奖历史：没有上期开奖号");
+}
+
+}  // namespace
