@@ -176,3 +176,79 @@ TEST(RunnerHistory, AnIssueKeptWithOtherNumbersIsReplacedOnlyWhenAsked) {
 }
 
 }  // namespace
+
+namespace {
+
+// The rows read against past draws find them where the arguments say: the
+// kept history, a file of draws or a typed previous draw; without one a
+// command that needs it refuses, naming the scheme key.
+TEST(RunnerHistory, RowsReadAgainstPastDrawsTakeTheDrawsTheArgumentsName) {
+    historytest::TempFolder folder;
+    const std::string db = folder.file("h.sqlite");
+    const std::map<std::string, std::string> files = {
+        {"d.txt", kDraws},
+        {"all.json", R"({"edition": "any5", "repeatCounts": [5]})"},
+        {"cold.json", R"({"edition": "any5", "coldCounts": [0], "hotRule": {"draws": 5, "hot": 3, "cold": 1}})"},
+        {"f.json", R"({"edition": "front3", "repeatCounts": [3]})"}};
+    ASSERT_EQ(quorvel({"history", "import", "--lottery", "广东11选5", "d.txt", "--db", db}, files)
+                  .code,
+              0);
+    const std::string missingPrevious =
+        "quorvel: 方案设了 \"repeatCounts\"（重号个数），不能应用，缺少开奖历史：没有上期开奖号；"
+        "请用 --lottery NAME、--draws FILE 或 --previous \"03 07 01 11 05\" 给出上期\n";
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        int code;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"typed", {"filter", "all.json", "--previous", "03 07 01 11 05"}, 0, "01 03 05 07 11\n", ""},
+        {"kept: the newest draw",
+         {"filter", "all.json", "--lottery", "广东11选5", "--db", db},
+         0,
+         "01 02 03 06 11\n",
+         ""},
+        {"file", {"filter", "all.json", "--draws", "d.txt"}, 0, "01 02 03 06 11\n", ""},
+        {"front-3 reads the first three",
+         {"filter", "--count", "f.json", "--previous", "03 07 01 11 05"},
+         0,
+         "6\n",
+         ""},
+        {"explain",
+         {"explain", "all.json", "01 02 03 04 05", "--previous", "03 07 01 11 05"},
+         0,
+         "重号个数：重号 3 个\n",
+         ""},
+        {"no reference", {"filter", "all.json"}, 2, "", missingPrevious},
+        {"check without", {"check", "all.json", "--draw", "03 07 01 11 05"}, 2, "", missingPrevious},
+        {"reduce without", {"reduce", "all.json", "--play", "任选五"}, 2, "", missingPrevious},
+        {"a typed draw serves no classes",
+         {"filter", "cold.json", "--previous", "03 07 01 11 05"},
+         2,
+         "",
+         "quorvel: 方案设了 \"coldCounts\"（冷号个数），不能应用，缺少开奖历史：热温冷要 5 期开奖历史，"
+         "现有 0 期；请用 --lottery NAME 或 --draws FILE 给出开奖历史\n"},
+        {"four kept draws are too few", {"filter", "cold.json", "--draws", "d.txt"}, 2, "", ""},
+        {"bad typed draw",
+         {"filter", "all.json", "--previous", "03 07 01"},
+         2,
+         "",
+         "quorvel: --previous: 上期号码不对：应为 5 个号码，这里有 3 个\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto outcome = quorvel(c.args, files);
+        EXPECT_EQ(outcome.code, c.code);
+        EXPECT_EQ(outcome.out, c.out);
+        if (!c.err.empty()) {
+            EXPECT_EQ(outcome.err, c.err);
+        }
+        if (c.code != 0) {
+            EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
+        }
+    }
+}
+
+}  // namespace

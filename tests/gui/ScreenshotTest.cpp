@@ -142,6 +142,16 @@ TEST(Screenshots, HistoryWindowWithABacktest) {
     savePicture(*history, "any5-history-draws.png");
     tabs->setCurrentIndex(1);
     savePicture(*history, "any5-history.png");
+
+    // The page of rows read against those draws, two of them set.
+    form.tabs.C_sst_0.press(7);
+    form.past.C_chonghao.press(1);
+    form.past.C_chonghao.press(2);
+    form.past.C_lenghao.press(0);
+    form.past.C_lenghao.press(1);
+    auto* page = shown.window.findChild<QWidget*>(QStringLiteral("Frame_ding_7"));
+    ASSERT_TRUE(page->isVisible());
+    savePicture(*page->parentWidget(), "any5-past.png");
 }
 
 // 保中缩票 for the survivors of the main picture's buttons, every play solved,
