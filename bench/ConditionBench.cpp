@@ -21,11 +21,40 @@
 
 namespace {
 
+// Ten thousand past draws, newest first: some thirty years of a lottery
+// drawn every day, or a few months of one drawn every ten minutes.
+std::vector<history::Draw> tenThousandDraws() {
+    std::mt19937 random(20261209);
+    std::array<int, 11> numbers{};
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::vector<history::Draw> draws(10000);
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        draws[i].issue = std::to_string(2026010000 + draws.size() - i);
+        std::copy_n(numbers.begin(), history::kBallCount, draws[i].numbers.begin());
+    }
+    return draws;
+}
+
 // Every condition of the edition set: the two sample schemes together set
 // every key, so the second's own keys are added to the first.
-scheme::Scheme everyCondition(const char* first, const char* second) {
+// Without `withPast`, the rows read against past draws (and AC值, 012路) are
+// left out: the set of conditions before they came.
+scheme::Scheme everyCondition(const char* first, const char* second, bool withPast = true) {
     scheme::Scheme a = *scheme::readScheme(first).scheme;
-    const scheme::Scheme b = *scheme::readScheme(second).scheme;
+    scheme::Scheme b = *scheme::readScheme(second).scheme;
+    if (!withPast) {
+        b.repeatCounts = b.neighbourCounts = b.isolatedCounts = {};
+        b.hotCounts = b.warmCounts = b.coldCounts = b.acValues = {};
+        b.roadCounts = {};
+    }
+    a.repeatCounts = b.repeatCounts;
+    a.neighbourCounts = b.neighbourCounts;
+    a.isolatedCounts = b.isolatedCounts;
+    a.hotCounts = b.hotCounts;
+    a.warmCounts = b.warmCounts;
+    a.coldCounts = b.coldCounts;
+    a.hotRule = b.hotRule;
     if (a.edition == scheme::Edition::Any5) {
         a.killPositional = b.killPositional;
         a.keepTriples = b.keepTriples;
@@ -39,6 +68,8 @@ scheme::Scheme everyCondition(const char* first, const char* second) {
         a.primeCounts = b.primeCounts;
         a.killRuns = b.killRuns;
         a.killParity = b.killParity;
+        a.acValues = b.acValues;
+        a.roadCounts = b.roadCounts;
     } else {
         a.killPaths = b.killPaths;
         a.killPositions = b.killPositions;
@@ -64,6 +95,7 @@ void plainRun(benchmark::State& state, const scheme::Scheme& scheme) {
     toolkit::HeadlessHost host;
     Form form(host);
     form.load();
+    form.past.setStored("bench", tenThousandDraws());
     applyScheme(scheme, form);
     Table table;
     for (auto _ : state) {
@@ -85,6 +117,7 @@ void verdictRun(benchmark::State& state, const scheme::Scheme& scheme) {
     toolkit::HeadlessHost host;
     Form form(host);
     form.load();
+    form.past.setStored("bench", tenThousandDraws());
     applyScheme(scheme, form);
     Table table;
     engine::Survivors survivors;
@@ -107,6 +140,7 @@ void press(benchmark::State& state, scheme::Scheme scheme, int most) {
     toolkit::HeadlessHost host;
     Form form(host);
     form.load();
+    form.past.setStored("bench", tenThousandDraws());
     scheme.tolerance = {0, most, {}};
     applyScheme(scheme, form);
     for (auto _ : state) {
@@ -117,18 +151,27 @@ void press(benchmark::State& state, scheme::Scheme scheme, int most) {
     state.counters["bets"] = static_cast<double>(form.result.count());
 }
 
+// Args: the 容错 maximum, and whether the rows read against past draws (and
+// AC值, 012路) are set, against 10,000 stored draws.
 void BM_Any5PressAllConditions(benchmark::State& state) {
     press<any5::MainForm>(state,
-                          everyCondition(testsupport::kAny5SchemeA, testsupport::kAny5SchemeB),
+                          everyCondition(testsupport::kAny5SchemeA, testsupport::kAny5SchemeB,
+                                         state.range(1) != 0),
                           static_cast<int>(state.range(0)));
 }
 void BM_Front3PressAllConditions(benchmark::State& state) {
     press<front3::MainForm>(
-        state, everyCondition(testsupport::kFront3SchemeA, testsupport::kFront3SchemeB),
+        state,
+        everyCondition(testsupport::kFront3SchemeA, testsupport::kFront3SchemeB,
+                       state.range(1) != 0),
         static_cast<int>(state.range(0)));
 }
-BENCHMARK(BM_Any5PressAllConditions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Front3PressAllConditions)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Any5PressAllConditions)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Front3PressAllConditions)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_Any5PlainRunAllConditions(benchmark::State& state) {
     plainRun<any5::MainForm, engine::CandidateTable>(
@@ -151,21 +194,6 @@ BENCHMARK(BM_Any5VerdictRunAllConditions)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Front3PlainRunAllConditions)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Front3VerdictRunAllConditions)->Unit(benchmark::kMicrosecond);
 
-// Ten thousand past draws, newest first: some thirty years of a lottery
-// drawn every day, or a few months of one drawn every ten minutes.
-std::vector<history::Draw> tenThousandDraws() {
-    std::mt19937 random(20261209);
-    std::array<int, 11> numbers{};
-    std::iota(numbers.begin(), numbers.end(), 1);
-    std::vector<history::Draw> draws(10000);
-    for (std::size_t i = 0; i < draws.size(); ++i) {
-        std::shuffle(numbers.begin(), numbers.end(), random);
-        draws[i].issue = std::to_string(2026010000 + draws.size() - i);
-        std::copy_n(numbers.begin(), history::kBallCount, draws[i].numbers.begin());
-    }
-    return draws;
-}
-
 // 回测 of every condition on ten thousand draws. Arg 0: the conditions as
 // they were judged last time (only the draws changed); 1: after a click, which
 // judges one condition again; 2: a window whose conditions were never judged.
@@ -175,6 +203,7 @@ void backtest(benchmark::State& state, const scheme::Scheme& scheme) {
     const auto loaded = [&host, &scheme] {
         auto form = std::make_unique<Form>(host);
         form->load();
+        form->past.setStored("bench", tenThousandDraws());
         applyScheme(scheme, *form);
         return form;
     };
@@ -196,15 +225,22 @@ void backtest(benchmark::State& state, const scheme::Scheme& scheme) {
     state.counters["survived"] = static_cast<double>(result.winnersSurvived);
 }
 
+// Second arg: whether the rows read against past draws are set; each draw
+// then reads its own past.
 void BM_BacktestTenThousandDraws(benchmark::State& state) {
-    backtest<any5::MainForm>(state,
-                             everyCondition(testsupport::kAny5SchemeA, testsupport::kAny5SchemeB));
+    backtest<any5::MainForm>(state, everyCondition(testsupport::kAny5SchemeA,
+                                                   testsupport::kAny5SchemeB, state.range(1) != 0));
 }
 void BM_Front3BacktestTenThousandDraws(benchmark::State& state) {
     backtest<front3::MainForm>(
-        state, everyCondition(testsupport::kFront3SchemeA, testsupport::kFront3SchemeB));
+        state, everyCondition(testsupport::kFront3SchemeA, testsupport::kFront3SchemeB,
+                              state.range(1) != 0));
 }
-BENCHMARK(BM_BacktestTenThousandDraws)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Front3BacktestTenThousandDraws)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BacktestTenThousandDraws)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Front3BacktestTenThousandDraws)
+    ->ArgsProduct({{0, 1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

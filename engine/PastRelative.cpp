@@ -1,5 +1,7 @@
 #include "engine/PastRelative.h"
 
+#include <array>
+
 #include "engine/PastCount.h"
 
 namespace engine {
@@ -19,7 +21,9 @@ std::optional<HeatClasses> heatClasses(std::span<const BetMask> newestFirst, con
     return classes;
 }
 
-int acValue(BetMask bet) {
+namespace {
+
+int acValueOf(BetMask bet) {
     unsigned differences = 0;
     for (int a = 1; a <= 11; ++a) {
         if ((bet & bitOf(a)) == 0) continue;
@@ -28,6 +32,19 @@ int acValue(BetMask bet) {
         }
     }
     return countNumbers(static_cast<BetMask>(differences >> 1)) - (countNumbers(bet) - 1);
+}
+
+}  // namespace
+
+// Looked up: a run reads it for every bet.
+int acValue(BetMask bet) {
+    static const auto kValues = [] {
+        std::array<signed char, 0x800> values{};
+        for (unsigned mask = 1; mask < values.size(); ++mask)
+            values[mask] = static_cast<signed char>(acValueOf(static_cast<BetMask>(mask)));
+        return values;
+    }();
+    return kValues[bet & 0x7FFu];
 }
 
 namespace {

@@ -19,7 +19,7 @@
 #include "any5/stages/ValueKillStage.h"
 #include "engine/ConditionText.h"
 #include "engine/Selection.h"
-#include "engine/MeasureStage.h"
+#include "engine/CountStages.h"
 #include "engine/PastRelative.h"
 #include "engine/TypedBet.h"
 #include "tools/draws/PastConditions.h"
@@ -241,17 +241,17 @@ void addShapes(MainForm& form) {
             }));
 }
 
-// A green count row of the bet's own numbers, such as its AC值.
-Condition shapeCount(const char* name, const toolkit::ButtonArray& counts, const char* kind,
-                     int (*measure)(BetMask)) {
-    using Stage = engine::MeasureStage<CandidateTable>;
+// A 012路 count row: how many of the bet's numbers are of the road.
+Condition roadCount(const char* name, const toolkit::ButtonArray& counts, const char* kind,
+                    int road) {
+    const BetMask mask = engine::kRoadMasks[road];
     return {name,
-            std::make_unique<Stage>(counts,
-                                    [measure]() -> std::optional<Stage::Measure> { return measure; }),
+            std::make_unique<engine::CountInMaskStage<CandidateTable>>(
+                counts, [mask] { return std::optional<BetMask>(mask); }),
             [&counts] { return selectedText(counts, kGreen, "出"); },
             {},
-            [kind, measure](const CandidateTable& table, int row) {
-                return countText(kind, measure(table.mask(row)));
+            [kind, road](const CandidateTable& table, int row) {
+                return countText(kind, engine::roadCount(table.mask(row), road));
             }};
 }
 
@@ -259,22 +259,15 @@ void addAcRoads(MainForm& form) {
     auto& a = form.acRoads;
     add(form, Any5Slot::AcRoad,
         {"AC值",
-         std::make_unique<engine::MeasureStage<CandidateTable>>(
-             a.C_aczhi,
-             []() -> std::optional<engine::MeasureStage<CandidateTable>::Measure> {
-                 return engine::acValue;
-             }),
+         std::make_unique<engine::MeasureStage<CandidateTable>>(a.C_aczhi, engine::acValue),
          [&a] { return selectedText(a.C_aczhi, kGreen, "出"); },
          {},
          [](const CandidateTable& table, int row) {
              return "AC值 " + std::to_string(engine::acValue(table.mask(row)));
          }});
-    add(form, Any5Slot::AcRoad,
-        shapeCount("0路个数", a.C_lu0, "0路", [](BetMask bet) { return engine::roadCount(bet, 0); }));
-    add(form, Any5Slot::AcRoad,
-        shapeCount("1路个数", a.C_lu1, "1路", [](BetMask bet) { return engine::roadCount(bet, 1); }));
-    add(form, Any5Slot::AcRoad,
-        shapeCount("2路个数", a.C_lu2, "2路", [](BetMask bet) { return engine::roadCount(bet, 2); }));
+    add(form, Any5Slot::AcRoad, roadCount("0路个数", a.C_lu0, "0路", 0));
+    add(form, Any5Slot::AcRoad, roadCount("1路个数", a.C_lu1, "1路", 1));
+    add(form, Any5Slot::AcRoad, roadCount("2路个数", a.C_lu2, "2路", 2));
 }
 
 }  // namespace

@@ -63,6 +63,35 @@ void clickTolerance(const scheme::Scheme& s, Form& form) {
     form.result.N_rongcuo_min.setValue(s.tolerance.min);
 }
 
+// The rows read against past draws and their rule, as a player sets them.
+void clickPast(const scheme::Scheme& s, draws::PastPanel& past) {
+    pressValues(past.C_chonghao, s.repeatCounts);
+    pressValues(past.C_linhao, s.neighbourCounts);
+    pressValues(past.C_guhao, s.isolatedCounts);
+    if (s.hotRule) {
+        past.N_re_qishu.setValue(s.hotRule->draws);
+        past.N_re_re.setValue(s.hotRule->hot);
+        past.N_re_leng.setValue(s.hotRule->cold);
+    }
+    pressValues(past.C_rehao, s.hotCounts);
+    pressValues(past.C_wenhao, s.warmCounts);
+    pressValues(past.C_lenghao, s.coldCounts);
+}
+
+// Twenty draws, oldest first as a file lists them, and newest first as the
+// window keeps them.
+std::pair<std::string, std::vector<history::Draw>> twentyDraws() {
+    std::string text;
+    std::vector<history::Draw> newestFirst;
+    for (int d = 1; d <= 20; ++d) {
+        history::Draw draw{std::to_string(2026120900 + d), {}};
+        for (int k = 0; k < 5; ++k) draw.numbers[static_cast<std::size_t>(k)] = (d * 3 + k * 2) % 11 + 1;
+        text += draw.issue + " " + history::drawText(draw.numbers) + "\n";
+        newestFirst.insert(newestFirst.begin(), draw);
+    }
+    return {text, newestFirst};
+}
+
 void click(const scheme::Scheme& s, any5::MainForm& form) {
     if (s.comma) form.result.Check_out_douhao.click();
     if (s.bigFrom == 6) form.counts.Op_dahao_fanwei.choose(1);
@@ -93,6 +122,9 @@ void click(const scheme::Scheme& s, any5::MainForm& form) {
     form.C_sha_jiou.press();  // the picker opens
     clickBoxes(form.picker.Ch_jo, s.killParity);
     form.C_sha_jiou.press();  // and closes
+    clickPast(s, form.past);
+    pressValues(form.acRoads.C_aczhi, s.acValues);
+    for (int k = 0; k < 3; ++k) pressValues(form.acRoads.road(k), s.roadCounts[static_cast<std::size_t>(k)]);
     clickTolerance(s, form);
 }
 
@@ -119,6 +151,7 @@ void click(const scheme::Scheme& s, front3::MainForm& form) {
     for (auto* family :
          {&form.shapes.Check_sha_daxiao, &form.shapes.Check_sha_jiou, &form.shapes.Check_sha_zhihe})
         clickBoxes(*family, s.killPatterns);
+    clickPast(s, form.past);
     clickTolerance(s, form);
 }
 
@@ -151,6 +184,8 @@ void expectRunnerMatchesWindow(const char* sample) {
     HeadlessHost host;
     Form form(host);
     form.load();
+    const auto [drawText, drawn] = twentyDraws();
+    form.past.setStored("d.txt", drawn);
     click(*read.scheme, form);
     startRun(*read.scheme, form);
     EXPECT_TRUE(host.callsOf(HeadlessHost::Kind::Message).empty());
@@ -168,12 +203,14 @@ void expectRunnerMatchesWindow(const char* sample) {
     ASSERT_TRUE(saved);
     std::remove(path.c_str());
 
-    const auto fromSample = quorvel({"filter", "s.json"}, {{"s.json", sample}});
+    const std::map<std::string, std::string> files = {
+        {"s.json", sample}, {"saved.json", *saved}, {"d.txt", drawText}};
+    const auto fromSample = quorvel({"filter", "s.json", "--draws", "d.txt"}, files);
     EXPECT_EQ(fromSample.code, 0);
     EXPECT_EQ(fromSample.err, "");
     EXPECT_EQ(fromSample.out, published);
-    EXPECT_EQ(quorvel({"filter", "saved.json"}, {{"saved.json", *saved}}).out, published);
-    EXPECT_EQ(quorvel({"filter", "--count", "s.json"}, {{"s.json", sample}}).out,
+    EXPECT_EQ(quorvel({"filter", "saved.json", "--draws", "d.txt"}, files).out, published);
+    EXPECT_EQ(quorvel({"filter", "--count", "s.json", "--draws", "d.txt"}, files).out,
               std::to_string(form.result.count()) + "\n");
 }
 

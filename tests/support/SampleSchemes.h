@@ -21,6 +21,10 @@ inline constexpr const char* kAny5SchemeB = R"json({"edition": "any5",
  "killSumTails": [0], "smallest": [1, 2, 3, 4], "largest": [9, 10, 11],
  "killSpacing": [1, 11], "primeCounts": [0, 1, 2, 3],
  "killRuns": ["五连", "四连"], "killParity": ["奇奇奇奇奇", "偶偶奇奇奇"],
+ "repeatCounts": [1, 2], "neighbourCounts": [0, 1, 2, 3], "isolatedCounts": [0, 1, 2, 3, 4],
+ "hotCounts": [0, 1, 2, 3], "warmCounts": [1, 2, 3, 4], "coldCounts": [0, 1, 2],
+ "hotRule": {"draws": 12, "hot": 7, "cold": 3}, "acValues": [2, 3, 4, 5],
+ "road0Counts": [0, 1, 2], "road1Counts": [1, 2, 3], "road2Counts": [1, 2, 3],
  "tolerance": {"min": 0, "max": 1, "hard": ["大底号码", "杀4码组合"]}})json";
 
 inline constexpr const char* kFront3SchemeA =
@@ -37,6 +41,8 @@ inline constexpr const char* kFront3SchemeB = R"json({"edition": "front3", "grou
  "killShapes": ["3连", "凸形"],
  "killPatterns": ["大大大", "小小小", "奇奇奇", "偶偶偶", "质质质", "合合合", "奇偶奇"],
  "bankers": [{}, {}, {"numbers": [5, 6, 7, 8], "counts": [1]}],
+ "repeatCounts": [0, 1], "hotCounts": [0, 1, 2], "coldCounts": [0, 1, 2],
+ "hotRule": {"draws": 15, "hot": 5, "cold": 2},
  "tolerance": {"min": 1, "max": 2, "hard": ["杀012路"]}})json";
 
 inline constexpr const char* kAny5Schemes[] = {kAny5SchemeA, kAny5SchemeB};

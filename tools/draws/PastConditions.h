@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/ConditionText.h"
-#include "engine/MeasureStage.h"
+#include "engine/CountStages.h"
 #include "engine/Pipeline.h"
 #include "tools/draws/PastPanel.h"
 
@@ -18,7 +18,7 @@ namespace draws {
 // one is never taken for current.
 template <class Table>
 void addPastConditions(engine::Pipeline<Table>& pipeline, std::size_t slot, const PastPanel& panel) {
-    using Stage = engine::MeasureStage<Table>;
+    using Stage = engine::CountInMaskStage<Table>;
     for (const PastPanel::Row row : PastPanel::kRows) {
         const auto& buttons = panel.row(row);
         auto describe = [&panel, &buttons, row] {
@@ -30,15 +30,7 @@ void addPastConditions(engine::Pipeline<Table>& pipeline, std::size_t slot, cons
         };
         typename engine::Pipeline<Table>::Condition condition{
             PastPanel::rowName(row),
-            std::make_unique<Stage>(
-                buttons,
-                [&panel, row]() -> std::optional<typename Stage::Measure> {
-                    const auto mask = panel.maskNow(row);
-                    if (!mask) return std::nullopt;
-                    return [mask = *mask](engine::BetMask bet) {
-                        return engine::countNumbers(static_cast<engine::BetMask>(bet & mask));
-                    };
-                }),
+            std::make_unique<Stage>(buttons, [&panel, row] { return panel.maskNow(row); }),
             describe,
             [&panel, describe] {
                 std::string key = describe();
