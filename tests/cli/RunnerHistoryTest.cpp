@@ -189,7 +189,8 @@ TEST(RunnerHistory, RowsReadAgainstPastDrawsTakeTheDrawsTheArgumentsName) {
         {"d.txt", kDraws},
         {"all.json", R"({"edition": "any5", "repeatCounts": [5]})"},
         {"cold.json", R"({"edition": "any5", "coldCounts": [0], "hotRule": {"draws": 5, "hot": 3, "cold": 1}})"},
-        {"f.json", R"({"edition": "front3", "repeatCounts": [3]})"}};
+        {"f.json", R"({"edition": "front3", "repeatCounts": [3]})"},
+        {"gap.txt", "2026120801 01 02 03 04 05\n2026120803 03 07 01 11 05\n2026120804 01 02 03 04 06\n"}};
     ASSERT_EQ(quorvel({"history", "import", "--lottery", "广东11选5", "d.txt", "--db", db}, files)
                   .code,
               0);
@@ -231,6 +232,17 @@ TEST(RunnerHistory, RowsReadAgainstPastDrawsTakeTheDrawsTheArgumentsName) {
          "quorvel: 方案设了 \"coldCounts\"（冷号个数），不能应用，缺少开奖历史：热温冷要 5 期开奖历史，"
          "现有 0 期；请用 --lottery NAME 或 --draws FILE 给出开奖历史\n"},
         {"four kept draws are too few", {"filter", "cold.json", "--draws", "d.txt"}, 2, "", ""},
+        {"a missing issue is named under the back-test",
+         {"backtest", "all.json", "--draws", "gap.txt"},
+         0,
+         "条件      设置  杀注比例  错杀率  错杀期数  参与容错  差于随机\n"
+         "重号个数  出 5     99.8%  100.0%         2  是        是\n"
+         "回测 2 期：中奖号保留 0 期，被杀 2 期；最长连续被杀 2 期；当前剩 1 注\n"
+         "每期买下全部剩余号码：共花费 4 元，中奖 0 元，盈亏 -4 元\n"
+         "随机选同样多注的期望：保留 0.0 期；这些条件不好于随机\n"
+         "前 1 期开奖历史不足，未计入\n"
+         "开奖历史缺少 2026120802 期：它后面一期的上期不是真正的上一期\n",
+         ""},
         {"bad typed draw",
          {"filter", "all.json", "--previous", "03 07 01"},
          2,

@@ -173,3 +173,31 @@ TEST_F(HistoryFormTest, TheResultsRecordCountsTheDrawsItHolds) {
 }
 
 }  // namespace
+
+namespace {
+
+// The lottery a player chose is the one the next start reads, so the main
+// window's rows read against past draws follow it from the first moment.
+TEST_F(HistoryFormTest, TheChosenLotteryIsTheOneTheNextStartReads) {
+    stored(kDraws);
+    {
+        history::HistoryStore store(path);
+        ASSERT_TRUE(store.importText("山东11选5", "2026120801 02 04 06 08 10\n").ok());
+    }
+    form.lishi.follow();
+    settle();
+    EXPECT_EQ(form.past.stored().lottery, "广东11选5");
+    form.lishi.drawList().choose("山东11选5");
+    settle();
+    EXPECT_EQ(draws::previousLine(form.past.stored()),
+              "上期：02 04 06 08 10（山东11选5 第 2026120801 期）");
+
+    any5::MainForm next(host);
+    next.lishi.setDatabasePath(path);
+    next.lishi.follow();
+    ASSERT_TRUE(host.runPostedUntil([&next] { return next.lishi.working().empty(); }));
+    EXPECT_EQ(next.lishi.drawList().lottery(), "山东11选5");
+    EXPECT_EQ(next.past.stored().previousIssue, "2026120801");
+}
+
+}  // namespace
