@@ -56,8 +56,7 @@ int BacktestCommand::run(const Console& console) const {
         // bets or groups).
         form.past.setStored(source, *draws);
         if (!runScheme(form, *scheme, console)) return kFailedRun;
-        console.out << engine::backtestText(
-            draws::backtestOf(form.lishi.edition(), *draws, count));
+        console.out << engine::backtestText(draws::backtestOf(form.lishi.edition(), *draws, count));
         return kDone;
     });
 }

@@ -69,10 +69,12 @@ bool readPastSource(draws::PastPanel& panel, const PastSource& source, const Con
         const std::string missing = panel.missing(row);
         if (missing.empty()) continue;
         const bool readsClasses = row >= draws::PastPanel::Row::Hot;
-        console.complain(std::string("方案设了 \"") + draws::pastKey(row) + "\"（" +
-                         draws::PastPanel::rowName(row) + "），不能应用，" + missing + "；请用 " +
-                         (readsClasses ? "--lottery NAME 或 --draws FILE 给出开奖历史"
-                                       : "--lottery NAME、--draws FILE 或 --previous \"03 07 01 11 05\" 给出上期"));
+        console.complain(
+            std::string("方案设了 \"") + draws::pastKey(row) + "\"（" +
+            draws::PastPanel::rowName(row) + "），不能应用，" + missing + "；请用 " +
+            (readsClasses
+                 ? "--lottery NAME 或 --draws FILE 给出开奖历史"
+                 : "--lottery NAME、--draws FILE 或 --previous \"03 07 01 11 05\" 给出上期"));
         return false;
     }
     return true;

@@ -19,9 +19,8 @@ bool survivesWith(const Verdicts& verdicts, const Tolerance& tolerance, const Pa
         bool isStruckHard = false;
         for (std::size_t c = 0; c < verdicts.conditions.size(); ++c) {
             const auto& condition = verdicts.conditions[c];
-            const bool isBroken = condition.past
-                                      ? past[c] != 0
-                                      : condition.breaks[static_cast<std::size_t>(row)];
+            const bool isBroken =
+                condition.past ? past[c] != 0 : condition.breaks[static_cast<std::size_t>(row)];
             if (!isBroken) continue;
             if (tolerance.hard.contains(condition.name)) {
                 isStruckHard = true;
@@ -42,9 +41,12 @@ Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
     Backtest backtest;
     backtest.rowCount = verdicts.rowCount;
     for (const auto& verdict : verdicts.conditions) {
-        backtest.conditions.push_back({verdict.name, verdict.summary,
-                                       static_cast<int>(verdict.breaks.count()), 0,
-                                       !tolerance.hard.contains(verdict.name), {}});
+        backtest.conditions.push_back({verdict.name,
+                                       verdict.summary,
+                                       static_cast<int>(verdict.breaks.count()),
+                                       0,
+                                       !tolerance.hard.contains(verdict.name),
+                                       {}});
         if (verdict.past) {
             backtest.readsPast = true;
             backtest.conditions.back().meanShare = 0.0;
@@ -90,11 +92,10 @@ Backtest backtestOf(const Verdicts& verdicts, const Tolerance& tolerance,
             const bool isBroken =
                 condition.past
                     ? pastBroken[c] != 0
-                    : !draw->rows.empty() && std::all_of(draw->rows.begin(), draw->rows.end(),
-                                                         [&breaks](int row) {
-                                                             return breaks[static_cast<std::size_t>(
-                                                                 row)];
-                                                         });
+                    : !draw->rows.empty() &&
+                          std::all_of(draw->rows.begin(), draw->rows.end(), [&breaks](int row) {
+                              return breaks[static_cast<std::size_t>(row)];
+                          });
             if (!isBroken) continue;
             record.broken.push_back(static_cast<int>(c));
             ++backtest.conditions[c].winnersBroken;
@@ -136,10 +137,10 @@ namespace {
 std::string pastNotes(const Backtest& backtest) {
     std::string notes;
     const int unjudged = static_cast<int>(backtest.draws.size()) - backtest.judgedDraws;
-    if (unjudged > 0)
-        notes += "\n前 " + std::to_string(unjudged) + " 期开奖历史不足，未计入";
+    if (unjudged > 0) notes += "\n前 " + std::to_string(unjudged) + " 期开奖历史不足，未计入";
     if (backtest.readsPast && !backtest.missingIssue.empty())
-        notes += "\n开奖历史缺少 " + backtest.missingIssue + " 期：它后面一期的上期不是真正的上一期";
+        notes +=
+            "\n开奖历史缺少 " + backtest.missingIssue + " 期：它后面一期的上期不是真正的上一期";
     return notes;
 }
 

@@ -139,8 +139,11 @@ private:
         std::string key = keyOf(condition);
         // An unnamed stage has no text of its setting to key it by.
         if (judged.isKnown && judged.key == key && !condition.name.empty()) return judged;
-        judged.verdict = {condition.name, condition.describe(),
-                          toRowBits(condition.stage->rowsToKill(fresh)), nullptr, {}};
+        judged.verdict = {condition.name,
+                          condition.describe(),
+                          toRowBits(condition.stage->rowsToKill(fresh)),
+                          nullptr,
+                          {}};
         if (condition.past) judged.verdict.past = std::make_shared<PastCount>(condition.past());
         if (condition.missing) judged.verdict.missing = condition.missing();
         judged.key = std::move(key);

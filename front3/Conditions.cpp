@@ -10,11 +10,11 @@
 #include "engine/Selection.h"
 #include "engine/TypedBet.h"
 #include "front3/MainForm.h"
-#include "tools/draws/PastConditions.h"
 #include "front3/NumberStages.h"
 #include "front3/PairStages.h"
 #include "front3/ShapeStages.h"
 #include "front3/TextStages.h"
+#include "tools/draws/PastConditions.h"
 
 namespace front3 {
 namespace {

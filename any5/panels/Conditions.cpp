@@ -18,9 +18,9 @@
 #include "any5/stages/SpacingStage.h"
 #include "any5/stages/ValueKillStage.h"
 #include "engine/ConditionText.h"
-#include "engine/Selection.h"
 #include "engine/CountStages.h"
 #include "engine/PastRelative.h"
+#include "engine/Selection.h"
 #include "engine/TypedBet.h"
 #include "tools/draws/PastConditions.h"
 

@@ -39,7 +39,8 @@ MainForm::MainForm(toolkit::Host& host)
     tongji.setTakingPartListener([this](int conditions) { result.setToleranceLimit(conditions); });
     result.setConditionsKey([this] { return engine::conditionsKey(pipeline, tongji.tolerance()); });
     result.setMissingCheck([this] { return past.hasUnreadRow(); });
-    lishi.setDrawsFollower([this] { past.setStored(lishi.drawList().lottery(), lishi.drawList().draws()); });
+    lishi.setDrawsFollower(
+        [this] { past.setStored(lishi.drawList().lottery(), lishi.drawList().draws()); });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     result.C_copy.setClickHandler([this] { copy(); });
     C_sha_jiou.setClickHandler([this] { togglePicker(); });

@@ -140,7 +140,9 @@ Any5TabAreaView::Any5TabAreaView(any5::MainForm& form, QWidget* parent) : QWidge
     fillPositionalPage(pages[6], entries.T_ding_shadingwei);
     auto& a = form.acRoads;
     fillPastPage(pages[7], form.past,
-                 {{"AC值", &a.C_aczhi}, {"0路个数", &a.C_lu0}, {"1路个数", &a.C_lu1},
+                 {{"AC值", &a.C_aczhi},
+                  {"0路个数", &a.C_lu0},
+                  {"1路个数", &a.C_lu1},
                   {"2路个数", &a.C_lu2}});
     // Room for the widest page, so that switching tabs never resizes the window.
     int width = 0;

@@ -32,7 +32,8 @@ QWidget* ruleRow(draws::PastPanel& panel, QWidget* parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(3);
     layout->addWidget(new QLabel(QStringLiteral("近"), row));
-    layout->addWidget(ruleBox(panel.N_re_qishu, "N_re_qishu", QStringLiteral("热温冷看近几期"), row));
+    layout->addWidget(
+        ruleBox(panel.N_re_qishu, "N_re_qishu", QStringLiteral("热温冷看近几期"), row));
     layout->addWidget(new QLabel(QStringLiteral("期 热≥"), row));
     layout->addWidget(ruleBox(panel.N_re_re, "N_re_re", QStringLiteral("热号至少开几次"), row));
     layout->addWidget(new QLabel(QStringLiteral("冷≤"), row));

@@ -85,7 +85,8 @@ std::pair<std::string, std::vector<history::Draw>> twentyDraws() {
     std::vector<history::Draw> newestFirst;
     for (int d = 1; d <= 20; ++d) {
         history::Draw draw{std::to_string(2026120900 + d), {}};
-        for (int k = 0; k < 5; ++k) draw.numbers[static_cast<std::size_t>(k)] = (d * 3 + k * 2) % 11 + 1;
+        for (int k = 0; k < 5; ++k)
+            draw.numbers[static_cast<std::size_t>(k)] = (d * 3 + k * 2) % 11 + 1;
         text += draw.issue + " " + history::drawText(draw.numbers) + "\n";
         newestFirst.insert(newestFirst.begin(), draw);
     }
@@ -124,7 +125,8 @@ void click(const scheme::Scheme& s, any5::MainForm& form) {
     form.C_sha_jiou.press();  // and closes
     clickPast(s, form.past);
     pressValues(form.acRoads.C_aczhi, s.acValues);
-    for (int k = 0; k < 3; ++k) pressValues(form.acRoads.road(k), s.roadCounts[static_cast<std::size_t>(k)]);
+    for (int k = 0; k < 3; ++k)
+        pressValues(form.acRoads.road(k), s.roadCounts[static_cast<std::size_t>(k)]);
     clickTolerance(s, form);
 }
 

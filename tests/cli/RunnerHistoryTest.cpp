@@ -26,6 +26,32 @@ const std::string kDraws =
     "2026120803|03+07+08+09+10\n"
     "02 01 03 11 06\n";
 
+// A command and what it prints; an empty err is not checked.
+struct Case {
+    const char* name;
+    std::vector<std::string> args;
+    int code;
+    std::string out;
+    std::string err;
+};
+
+template <std::size_t N>
+void expectOutcomes(const Case (&cases)[N], const std::map<std::string, std::string>& files) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto outcome = quorvel(c.args, files);
+        EXPECT_EQ(outcome.code, c.code);
+        EXPECT_EQ(outcome.out, c.out);
+        if (!c.err.empty()) {
+            EXPECT_EQ(outcome.err, c.err);
+        }
+        // One line naming the problem.
+        if (c.code != 0) {
+            EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
+        }
+    }
+}
+
 // The kept history through the runner: import, list, export, a second import
 // that skips what is known, and the back-test from the store and from the
 // file giving one table.
@@ -86,13 +112,6 @@ TEST(RunnerHistory, CheckAndRefusals) {
     historytest::writeBytes(notHistory, "my notes\n");
     const std::map<std::string, std::string> files = {
         {"a.json", kAny5}, {"f.json", kFront3}, {"bad.txt", "03 07 01 11 05\n03 07 01 12 05\n"}};
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        std::string out;
-        std::string err;
-    };
     const Case cases[] = {
         {"any-5 check",
          {"check", "a.json", "--draw", "03 07 01 11 05"},
@@ -134,19 +153,7 @@ TEST(RunnerHistory, CheckAndRefusals) {
          "",
          ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto outcome = quorvel(c.args, files);
-        EXPECT_EQ(outcome.code, c.code);
-        EXPECT_EQ(outcome.out, c.out);
-        if (!c.err.empty()) {
-            EXPECT_EQ(outcome.err, c.err);
-        }
-        // One line naming the problem.
-        if (c.code != 0) {
-            EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
-        }
-    }
+    expectOutcomes(cases, files);
     EXPECT_EQ(historytest::bytesOf(notHistory), "my notes\n");
 }
 
@@ -188,24 +195,23 @@ TEST(RunnerHistory, RowsReadAgainstPastDrawsTakeTheDrawsTheArgumentsName) {
     const std::map<std::string, std::string> files = {
         {"d.txt", kDraws},
         {"all.json", R"({"edition": "any5", "repeatCounts": [5]})"},
-        {"cold.json", R"({"edition": "any5", "coldCounts": [0], "hotRule": {"draws": 5, "hot": 3, "cold": 1}})"},
+        {"cold.json",
+         R"({"edition": "any5", "coldCounts": [0], "hotRule": {"draws": 5, "hot": 3, "cold": 1}})"},
         {"f.json", R"({"edition": "front3", "repeatCounts": [3]})"},
-        {"gap.txt", "2026120801 01 02 03 04 05\n2026120803 03 07 01 11 05\n2026120804 01 02 03 04 06\n"}};
-    ASSERT_EQ(quorvel({"history", "import", "--lottery", "广东11选5", "d.txt", "--db", db}, files)
-                  .code,
-              0);
+        {"gap.txt",
+         "2026120801 01 02 03 04 05\n2026120803 03 07 01 11 05\n2026120804 01 02 03 04 06\n"}};
+    ASSERT_EQ(
+        quorvel({"history", "import", "--lottery", "广东11选5", "d.txt", "--db", db}, files).code,
+        0);
     const std::string missingPrevious =
         "quorvel: 方案设了 \"repeatCounts\"（重号个数），不能应用，缺少开奖历史：没有上期开奖号；"
         "请用 --lottery NAME、--draws FILE 或 --previous \"03 07 01 11 05\" 给出上期\n";
-    struct Case {
-        const char* name;
-        std::vector<std::string> args;
-        int code;
-        std::string out;
-        std::string err;
-    };
     const Case cases[] = {
-        {"typed", {"filter", "all.json", "--previous", "03 07 01 11 05"}, 0, "01 03 05 07 11\n", ""},
+        {"typed",
+         {"filter", "all.json", "--previous", "03 07 01 11 05"},
+         0,
+         "01 03 05 07 11\n",
+         ""},
         {"kept: the newest draw",
          {"filter", "all.json", "--lottery", "广东11选5", "--db", db},
          0,
@@ -223,13 +229,18 @@ TEST(RunnerHistory, RowsReadAgainstPastDrawsTakeTheDrawsTheArgumentsName) {
          "重号个数：重号 3 个\n",
          ""},
         {"no reference", {"filter", "all.json"}, 2, "", missingPrevious},
-        {"check without", {"check", "all.json", "--draw", "03 07 01 11 05"}, 2, "", missingPrevious},
+        {"check without",
+         {"check", "all.json", "--draw", "03 07 01 11 05"},
+         2,
+         "",
+         missingPrevious},
         {"reduce without", {"reduce", "all.json", "--play", "任选五"}, 2, "", missingPrevious},
         {"a typed draw serves no classes",
          {"filter", "cold.json", "--previous", "03 07 01 11 05"},
          2,
          "",
-         "quorvel: 方案设了 \"coldCounts\"（冷号个数），不能应用，缺少开奖历史：热温冷要 5 期开奖历史，"
+         "quorvel: 方案设了 \"coldCounts\"（冷号个数），不能应用，缺少开奖历史：热温冷要 5 "
+         "期开奖历史，"
          "现有 0 期；请用 --lottery NAME 或 --draws FILE 给出开奖历史\n"},
         {"four kept draws are too few", {"filter", "cold.json", "--draws", "d.txt"}, 2, "", ""},
         {"a missing issue is named under the back-test",
@@ -249,18 +260,7 @@ TEST(RunnerHistory, RowsReadAgainstPastDrawsTakeTheDrawsTheArgumentsName) {
          "",
          "quorvel: --previous: 上期号码不对：应为 5 个号码，这里有 3 个\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto outcome = quorvel(c.args, files);
-        EXPECT_EQ(outcome.code, c.code);
-        EXPECT_EQ(outcome.out, c.out);
-        if (!c.err.empty()) {
-            EXPECT_EQ(outcome.err, c.err);
-        }
-        if (c.code != 0) {
-            EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1);
-        }
-    }
+    expectOutcomes(cases, files);
 }
 
 }  // namespace

@@ -310,10 +310,10 @@ void checkPastRowsAgainstPlainRunsPerDraw(Listing listing,
                 << condition.name;
         }
         if (drawsJudged < static_cast<int>(past.size())) {
-            EXPECT_NE(engine::backtestSummary(backtest)
-                          .find("前 " + std::to_string(past.size() - drawsJudged) +
-                                " 期开奖历史不足，未计入"),
-                      std::string::npos);
+            EXPECT_NE(
+                engine::backtestSummary(backtest).find(
+                    "前 " + std::to_string(past.size() - drawsJudged) + " 期开奖历史不足，未计入"),
+                std::string::npos);
         }
     }
     EXPECT_GT(judged, 200);

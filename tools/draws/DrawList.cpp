@@ -28,7 +28,7 @@ struct Reading {
 std::string choiceFile(const history::HistoryStore& store) {
     const std::string& path = store.path();
     return path.empty() || path == history::HistoryStore::kInMemory ? std::string()
-                                                                      : path + ".lottery";
+                                                                    : path + ".lottery";
 }
 
 std::string rememberedChoice(const history::HistoryStore& store) {

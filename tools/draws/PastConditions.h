@@ -17,7 +17,8 @@ namespace draws {
 // with the reference, so that a verdict or a result read against an older
 // one is never taken for current.
 template <class Table>
-void addPastConditions(engine::Pipeline<Table>& pipeline, std::size_t slot, const PastPanel& panel) {
+void addPastConditions(engine::Pipeline<Table>& pipeline, std::size_t slot,
+                       const PastPanel& panel) {
     using Stage = engine::CountInMaskStage<Table>;
     for (const PastPanel::Row row : PastPanel::kRows) {
         const auto& buttons = panel.row(row);
@@ -42,7 +43,8 @@ void addPastConditions(engine::Pipeline<Table>& pipeline, std::size_t slot, cons
                 std::string kind = PastPanel::rowName(row);
                 kind.resize(kind.size() - std::string("个数").size());
                 return engine::countText(
-                    kind, mask ? engine::countNumbers(static_cast<engine::BetMask>(bet & *mask)) : 0);
+                    kind,
+                    mask ? engine::countNumbers(static_cast<engine::BetMask>(bet & *mask)) : 0);
             },
             [&panel, row] { return panel.pastCount(row); },
             [&panel, row] { return panel.missing(row); }};

@@ -20,20 +20,22 @@ std::string missingIssueOf(const std::vector<history::Draw>& newestFirst) {
 
 engine::Backtest backtestOf(const Edition& edition, const std::vector<history::Draw>& newestFirst,
                             int count) {
-    const std::size_t tested = count > 0 ? std::min(newestFirst.size(), static_cast<std::size_t>(count))
-                                         : newestFirst.size();
+    const std::size_t tested = count > 0
+                                   ? std::min(newestFirst.size(), static_cast<std::size_t>(count))
+                                   : newestFirst.size();
     std::vector<engine::PastWinner> winners;
     winners.reserve(tested);
     for (std::size_t d = 0; d < tested; ++d) {
         const auto& draw = newestFirst[d];
-        winners.push_back({draw.issue, edition.winnerRows(draw.numbers),
-                           drawMask(edition.kind, draw.numbers)});
+        winners.push_back(
+            {draw.issue, edition.winnerRows(draw.numbers), drawMask(edition.kind, draw.numbers)});
     }
     const engine::Verdicts verdicts = edition.verdicts();
     const engine::Tolerance tolerance = edition.tolerance();
     const engine::Survivors survivors = engine::survivorsOf(verdicts, tolerance);
-    const bool readsPast = std::any_of(verdicts.conditions.begin(), verdicts.conditions.end(),
-                                       [](const auto& condition) { return condition.past != nullptr; });
+    const bool readsPast =
+        std::any_of(verdicts.conditions.begin(), verdicts.conditions.end(),
+                    [](const auto& condition) { return condition.past != nullptr; });
     std::vector<engine::BetMask> stored;
     if (readsPast) {
         stored.reserve(newestFirst.size());

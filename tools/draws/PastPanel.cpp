@@ -40,7 +40,8 @@ PastPanel::PastPanel(Edition::Kind kind, toolkit::Host& host)
     N_re_qishu.setValue(start.draws);
     N_re_re.setValue(start.hot);
     N_re_leng.setValue(start.cold);
-    for (auto* box : {&N_re_qishu, &N_re_re, &N_re_leng}) box->setChangeHandler([this] { refresh(); });
+    for (auto* box : {&N_re_qishu, &N_re_re, &N_re_leng})
+        box->setChangeHandler([this] { refresh(); });
     T_shangqi.setChangeHandler([this] { refresh(); });
     C_shuoming.setClickHandler([this, &host] { host.showMessage(help(m_kind), kHelpTitle); });
     refresh();
@@ -52,24 +53,36 @@ toolkit::ButtonArray& PastPanel::row(Row row) {
 
 const toolkit::ButtonArray& PastPanel::row(Row row) const {
     switch (row) {
-        case Row::Repeat: return C_chonghao;
-        case Row::Neighbour: return C_linhao;
-        case Row::Isolated: return C_guhao;
-        case Row::Hot: return C_rehao;
-        case Row::Warm: return C_wenhao;
-        case Row::Cold: break;
+        case Row::Repeat:
+            return C_chonghao;
+        case Row::Neighbour:
+            return C_linhao;
+        case Row::Isolated:
+            return C_guhao;
+        case Row::Hot:
+            return C_rehao;
+        case Row::Warm:
+            return C_wenhao;
+        case Row::Cold:
+            break;
     }
     return C_lenghao;
 }
 
 const char* PastPanel::rowName(Row row) {
     switch (row) {
-        case Row::Repeat: return "重号个数";
-        case Row::Neighbour: return "邻号个数";
-        case Row::Isolated: return "孤号个数";
-        case Row::Hot: return "热号个数";
-        case Row::Warm: return "温号个数";
-        case Row::Cold: break;
+        case Row::Repeat:
+            return "重号个数";
+        case Row::Neighbour:
+            return "邻号个数";
+        case Row::Isolated:
+            return "孤号个数";
+        case Row::Hot:
+            return "热号个数";
+        case Row::Warm:
+            return "温号个数";
+        case Row::Cold:
+            break;
     }
     return "冷号个数";
 }
@@ -78,25 +91,29 @@ std::string PastPanel::help(Edition::Kind kind) {
     const bool any5 = kind == Edition::Kind::Any5;
     const engine::HeatRule start = any5 ? engine::kAny5HeatRule : engine::kFront3HeatRule;
     std::string text =
-        "这一页的条件都拿下一期和它之前的开奖号比：下一期的之前，是“开奖历史”里所选彩种存下的全部开奖号；"
+        "这一页的条件都拿下一期和它之前的开奖号比：下一期的之前，是“开奖历史”里所选彩种存下的全部开"
+        "奖号；"
         "回测时，每一期只和它自己之前存下的开奖号比，从不看它本期和以后的开奖号。\r\n"
         "上期：之前开奖号里最新的一期（按期号排，不是期号减 1）。";
     text += any5 ? "比的是上期的 5 个号码。\r\n" : "比的是上期的前三个号码（不分位置）。\r\n";
     text += std::string("重号个数：一注里上期也开出的号码个数。\r\n") +
             "邻号个数：一注里不是重号、但和上期某个号码差 1 的号码个数（01 和 11 不相邻）。\r\n" +
-            "孤号个数：既不是重号也不是邻号的号码个数；重号 + 邻号 + 孤号 = " +
-            (any5 ? "5" : "3") + "。\r\n" +
-            "热号、温号、冷号：看最近 W 期，一个号码" + (any5 ? "开出" : "在前三位开出") +
+            "孤号个数：既不是重号也不是邻号的号码个数；重号 + 邻号 + 孤号 = " + (any5 ? "5" : "3") +
+            "。\r\n" + "热号、温号、冷号：看最近 W 期，一个号码" +
+            (any5 ? "开出" : "在前三位开出") +
             "的期数达到 H 次为热号，不超过 C 次为冷号，其余为温号；默认 W = " +
             std::to_string(start.draws) + "，H = " + std::to_string(start.hot) +
             "，C = " + std::to_string(start.cold) +
             "。热号个数、温号个数、冷号个数：一注里各类号码的个数。\r\n";
     if (any5) {
-        text += "AC值：一注 5 个号码两两之差有几种不同的值，减 4（01 02 03 04 05 为 0）。\r\n"
-                "0路 03 06 09，1路 01 04 07 10，2路 02 05 08 11；0路个数等为一注里各路号码的个数。\r\n";
+        text +=
+            "AC值：一注 5 个号码两两之差有几种不同的值，减 4（01 02 03 04 05 为 0）。\r\n"
+            "0路 03 06 09，1路 01 04 07 10，2路 02 05 08 11；0路个数等为一注里各路号码的个数。\r\n";
     }
-    text += "没有开奖历史时，可在“上期号码”里输入上期，它只用于重号、邻号、孤号；热温冷要 W 期开奖历史。"
-            "缺少开奖历史的条件不能点，方案里设了也不应用。";
+    text +=
+        "没有开奖历史时，可在“上期号码”里输入上期，它只用于重号、邻号、孤号；热温冷要 W "
+        "期开奖历史。"
+        "缺少开奖历史的条件不能点，方案里设了也不应用。";
     return text;
 }
 

@@ -81,7 +81,8 @@ public:
     unsigned revision() const { return m_revision; }
 
     // The mask a row reads against `newestFirst` under `rule`.
-    static std::optional<engine::BetMask> maskFor(Row row, std::span<const engine::BetMask> newestFirst,
+    static std::optional<engine::BetMask> maskFor(Row row,
+                                                  std::span<const engine::BetMask> newestFirst,
                                                   const engine::HeatRule& rule);
 
 private:

@@ -25,12 +25,18 @@ engine::HeatRule startRule(const PastPanel& panel) {
 
 const char* pastKey(PastPanel::Row row) {
     switch (row) {
-        case Row::Repeat: return "repeatCounts";
-        case Row::Neighbour: return "neighbourCounts";
-        case Row::Isolated: return "isolatedCounts";
-        case Row::Hot: return "hotCounts";
-        case Row::Warm: return "warmCounts";
-        case Row::Cold: break;
+        case Row::Repeat:
+            return "repeatCounts";
+        case Row::Neighbour:
+            return "neighbourCounts";
+        case Row::Isolated:
+            return "isolatedCounts";
+        case Row::Hot:
+            return "hotCounts";
+        case Row::Warm:
+            return "warmCounts";
+        case Row::Cold:
+            break;
     }
     return "coldCounts";
 }

@@ -350,8 +350,9 @@ TEST_F(HistoryWindowTest, RowsReadAgainstPastDrawsFollowTheHistory) {
     settle();
     const auto& stored = form.lishi.drawList().draws();
     ASSERT_EQ(stored.size(), 30u);
-    EXPECT_EQ(previous->text(), QStringLiteral("上期：%1（广东11选5 第 2026120030 期）")
-                                    .arg(QString::fromStdString(history::drawText(stored[0].numbers))));
+    EXPECT_EQ(previous->text(),
+              QStringLiteral("上期：%1（广东11选5 第 2026120030 期）")
+                  .arg(QString::fromStdString(history::drawText(stored[0].numbers))));
     EXPECT_TRUE(find<QLabel>("L_rewenleng")->text().startsWith(QStringLiteral("热 ")));
 
     for (const char* name : {"C_chonghao_1", "C_chonghao_2", "C_lenghao_0", "C_lenghao_1"})
@@ -391,7 +392,9 @@ TEST_F(HistoryWindowTest, RowsReadAgainstPastDrawsFollowTheHistory) {
     const auto& backtest = form.lishi.backtests().backtest();
     ASSERT_TRUE(backtest.has_value());
     EXPECT_EQ(backtest->judgedDraws, 20);
-    EXPECT_TRUE(find<QLabel>("L_huice_zongjie")->text().contains(QStringLiteral("前 10 期开奖历史不足，未计入")));
+    EXPECT_TRUE(find<QLabel>("L_huice_zongjie")
+                    ->text()
+                    .contains(QStringLiteral("前 10 期开奖历史不足，未计入")));
     EXPECT_NE(cell("Li_kaijiang", 19, 2), QStringLiteral("不可回测"));
     EXPECT_EQ(cell("Li_kaijiang", 20, 2), QStringLiteral("不可回测"));
 
