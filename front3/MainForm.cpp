@@ -22,6 +22,7 @@ MainForm::MainForm(toolkit::Host& host)
       tongji(reportSource(), *this),
       lishi(historyEdition(), host, *this),
       baozhong(ticketSource(), host, *this),
+      zoushi(trendLinks(), host, *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -45,6 +46,7 @@ MainForm::MainForm(toolkit::Host& host)
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
     C_baozhong.setClickHandler([this] { baozhong.show(); });
+    C_zoushi.setClickHandler([this] { zoushi.show(); });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     C_guolv_zhuan_zuxuan.setClickHandler([this] {
         m_run.pressThen([this](char separator) {
@@ -123,6 +125,26 @@ tickets::Source MainForm::ticketSource() {
             [this](std::function<void(std::string)> answer) {
                 lishi.resultRecord(tickets::TicketForm::kRecordDraws, std::move(answer));
             }};
+}
+
+// The chart reads the history's draws and presses this window's buttons.
+trend::Links MainForm::trendLinks() {
+    trend::Links links;
+    links.edition = trend::Edition::Front3;
+    links.draws = [this]() -> const std::vector<history::Draw>& { return lishi.drawList().draws(); };
+    links.drawsRevision = [this] { return lishi.drawList().revision(); };
+    links.bigFrom = [this] { return shapes.Op_dahao_fanwei.chosen() == 1 ? 6 : 7; };
+    links.rowOf = [this](const std::string& block) -> toolkit::ButtonArray* {
+        if (block == "奇号个数") return &shapes.C_jishu_geshu;
+        if (block == "大号个数") return &shapes.C_dahao_geshu;
+        if (block == "重号个数") return &past.C_chonghao;
+        if (block == "邻号个数") return &past.C_linhao;
+        return nullptr;
+    };
+    links.killNumbers = &numbers.C_tsm_sha;
+    for (int g = 1; g <= 3; ++g) links.bankers.push_back(&numbers.numbers(g));
+    links.positionKill = &numbers.C_dingwei_sha;
+    return links;
 }
 
 draws::Edition MainForm::historyEdition() {

@@ -18,6 +18,7 @@
 #include "tools/intersection/IntersectionForm.h"
 #include "tools/report/ReportForm.h"
 #include "tools/tickets/TicketForm.h"
+#include "tools/trend/TrendForm.h"
 
 namespace toolkit {
 class Host;
@@ -52,6 +53,7 @@ public:
     toolkit::Button C_tongji{"条件统计"};
     toolkit::Button C_lishi{"开奖历史"};
     toolkit::Button C_baozhong{"保中缩票"};
+    toolkit::Button C_zoushi{"走势图"};
     toolkit::Button C11xuan5_r5{"11选5任选5软件"};
     toolkit::Button Command1{"11选5游戏规则"};
     toolkit::Button C_suoshuiwang{"软件使用教程"};
@@ -73,6 +75,7 @@ public:
     report::ReportForm tongji;
     draws::HistoryForm lishi;
     tickets::TicketForm baozhong;
+    trend::TrendForm zoushi;
 
     // The banker help text, lines joined by CR LF.
     static std::string bankerHelp();
@@ -89,6 +92,7 @@ private:
     // Survivors as the result lists them: bets, or groups after 转为组选.
     int shownCount(const engine::RowBits& rows) const;
     tickets::Source ticketSource();
+    trend::Links trendLinks();
 
     toolkit::Host& m_host;
     CandidateTable m_freshTable;  // every bet alive, for the report

@@ -25,6 +25,7 @@ MainForm::MainForm(toolkit::Host& host)
       tongji(reportSource(), *this),
       lishi(historyEdition(), host, *this),
       baozhong(ticketSource(), host, *this),
+      zoushi(trendLinks(), host, *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -55,6 +56,7 @@ MainForm::MainForm(toolkit::Host& host)
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
     C_baozhong.setClickHandler([this] { baozhong.show(); });
+    C_zoushi.setClickHandler([this] { zoushi.show(); });
     shahao.setHistorySource([this](assistant::KillAssistant::HistoryAnswer answer) {
         lishi.newestDrawTexts(5, std::move(answer));
     });
@@ -105,6 +107,30 @@ tickets::Source MainForm::ticketSource() {
             [this](std::function<void(std::string)> answer) {
                 lishi.resultRecord(tickets::TicketForm::kRecordDraws, std::move(answer));
             }};
+}
+
+// The chart reads the history's draws and presses this window's buttons.
+trend::Links MainForm::trendLinks() {
+    trend::Links links;
+    links.edition = trend::Edition::Any5;
+    links.draws = [this]() -> const std::vector<history::Draw>& { return lishi.drawList().draws(); };
+    links.drawsRevision = [this] { return lishi.drawList().revision(); };
+    links.bigFrom = [this] { return counts.Op_dahao_fanwei.chosen() == 1 ? 6 : 7; };
+    links.rowOf = [this](const std::string& block) -> toolkit::ButtonArray* {
+        const std::pair<const char*, toolkit::ButtonArray*> rows[] = {
+            {"奇号个数", &counts.C_jishu_geshu}, {"大号个数", &counts.C_dahao_geshu},
+            {"质号个数", &counts.C_zhihe_geshu}, {"重号个数", &past.C_chonghao},
+            {"邻号个数", &past.C_linhao},        {"AC值", &acRoads.C_aczhi},
+            {"0路个数", &acRoads.C_lu0},         {"1路个数", &acRoads.C_lu1},
+            {"2路个数", &acRoads.C_lu2}};
+        for (const auto& [name, row] : rows) {
+            if (block == name) return row;
+        }
+        return nullptr;
+    };
+    links.killNumbers = &shapes.C_tsm_sha;
+    for (int g = 1; g <= BankerPanel::kGroups; ++g) links.bankers.push_back(&bankers.numbers(g));
+    return links;
 }
 
 draws::Edition MainForm::historyEdition() {

@@ -26,6 +26,7 @@
 #include "tools/intersection/IntersectionForm.h"
 #include "tools/report/ReportForm.h"
 #include "tools/tickets/TicketForm.h"
+#include "tools/trend/TrendForm.h"
 
 namespace toolkit {
 class Host;
@@ -68,6 +69,7 @@ public:
     toolkit::Button C_tongji{"条件统计"};
     toolkit::Button C_lishi{"开奖历史"};
     toolkit::Button C_baozhong{"保中缩票"};
+    toolkit::Button C_zoushi{"走势图"};
     ShellButtons links;
     toolkit::Label L_shahao_jiqiao{"使用作者杀号技巧"};
 
@@ -79,6 +81,7 @@ public:
     report::ReportForm tongji;
     draws::HistoryForm lishi;
     tickets::TicketForm baozhong;
+    trend::TrendForm zoushi;
 
     // The pointer over the bare window surface ends every hover highlight.
     void hoverSurface();
@@ -91,6 +94,7 @@ private:
     intersection::Universe intersectionUniverse();
     draws::Edition historyEdition();
     tickets::Source ticketSource();
+    trend::Links trendLinks();
     void copy();
     void togglePicker();
     void clearAll();
