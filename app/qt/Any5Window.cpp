@@ -25,6 +25,7 @@
 #include "app/qt/TextBoxView.h"
 #include "app/qt/TicketWindow.h"
 #include "app/qt/TimerBinding.h"
+#include "app/qt/TrendWindow.h"
 #include "app/qt/Tooltips.h"
 #include "app/qt/WindowBody.h"
 
@@ -70,6 +71,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
             m_result->addCommandRow({commandButton(form.C_jiaoji, "C_jiaoji", m_result),
                                      commandButton(form.C_tongji, "C_tongji", m_result)});
             m_result->addCommandRow({commandButton(form.C_lishi, "C_lishi", m_result),
+                                     commandButton(form.C_zoushi, "C_zoushi", m_result),
                                      commandButton(form.C_baozhong, "C_baozhong", m_result)});
             continue;
         }
@@ -95,6 +97,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     new ReportWindow(form.tongji, this);
     new HistoryWindow(form.lishi, this);
     new TicketWindow(form.baozhong, this);
+    new TrendWindow(form.zoushi, this);
     applyTooltips(*this, any5Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }

@@ -22,6 +22,7 @@
 #include "app/qt/RunShortcuts.h"
 #include "app/qt/ScreenPlacement.h"
 #include "app/qt/TicketWindow.h"
+#include "app/qt/TrendWindow.h"
 #include "app/qt/Tooltips.h"
 #include "app/qt/WindowBody.h"
 #include "front3/MainForm.h"
@@ -81,6 +82,7 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
     new ReportWindow(form.tongji, this);
     new HistoryWindow(form.lishi, this);
     new TicketWindow(form.baozhong, this);
+    new TrendWindow(form.zoushi, this);
     applyTooltips(*this, front3Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
 }
@@ -216,6 +218,7 @@ void Front3Window::buildResultColumn() {
     m_result->addCommandRow({commandButton(m_form.C_qiansan_jiaoji, "C_qiansan_jiaoji", m_result),
                              commandButton(m_form.C_tongji, "C_tongji", m_result)});
     m_result->addCommandRow({commandButton(m_form.C_lishi, "C_lishi", m_result),
+                             commandButton(m_form.C_zoushi, "C_zoushi", m_result),
                              commandButton(m_form.C_baozhong, "C_baozhong", m_result)});
     const std::pair<toolkit::Button*, const char*> links[] = {
         {&m_form.C11xuan5_r5, "C11xuan5_r5"},

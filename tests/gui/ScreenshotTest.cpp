@@ -154,6 +154,42 @@ TEST(Screenshots, HistoryWindowWithABacktest) {
     savePicture(*page->parentWidget(), "any5-past.png");
 }
 
+// The trend chart of 300 draws in both programs, two values and a number set.
+template <class Form, class Window>
+void saveTrendPicture(const char* name) {
+    historytest::TempFolder folder;
+    Shown<Form, Window> shown;
+    auto& form = shown.form;
+    form.lishi.setDatabasePath(folder.file("history.sqlite"));
+    const auto settled = [&form] { return form.lishi.working().empty(); };
+    form.lishi.drawList().add("广东11选5");
+    ASSERT_TRUE(QTest::qWaitFor(settled, 30'000));
+    std::mt19937 random(2026);
+    std::string draws;
+    for (int i = 1; i <= 300; ++i) {
+        std::vector<int> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        std::shuffle(numbers.begin(), numbers.end(), random);
+        draws += std::to_string(2026112000 + i);
+        for (int k = 0; k < 5; ++k) draws += " " + std::to_string(numbers[k]);
+        draws += "\n";
+    }
+    form.lishi.drawImport().importText(draws);
+    ASSERT_TRUE(QTest::qWaitFor(settled, 30'000));
+    form.C_zoushi.press();
+    form.past.C_chonghao.press(1);
+    form.past.C_chonghao.press(2);
+    auto* chart = shown.window.template findChild<QWidget*>(QStringLiteral("F_zoushi"));
+    ASSERT_TRUE(chart->isVisible());
+    chart->resize(1100, 700);
+    QTest::qWait(100);
+    savePicture(*chart, name);
+}
+
+TEST(Screenshots, TrendChartsOfBothPrograms) {
+    saveTrendPicture<any5::MainForm, gui::Any5Window>("any5-trend.png");
+    saveTrendPicture<front3::MainForm, gui::Front3Window>("front3-trend.png");
+}
+
 // 保中缩票 for the survivors of the main picture's buttons, every play solved,
 // 任选六 chosen.
 TEST(Screenshots, TicketWindowWithEveryPlaySolved) {

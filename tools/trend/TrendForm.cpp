@@ -19,14 +19,15 @@ std::string twoDigits(int n) {
 TrendForm::TrendForm(Links links, toolkit::Host& host, const toolkit::Window& mainWindow)
     : Window(kTitle), m_links(std::move(links)), m_host(host), m_docking(*this, mainWindow) {}
 
-const Chart& TrendForm::chart() const {
+std::shared_ptr<const Chart> TrendForm::sharedChart() const {
     const std::array<int, 3> key{m_links.drawsRevision(), m_links.bigFrom(), m_period};
     if (!m_chart || key != m_chartKey) {
-        m_chart = chartOf(m_links.edition, key[1], m_links.draws(), m_period);
+        m_chart = std::make_shared<const Chart>(
+            chartOf(m_links.edition, key[1], m_links.draws(), m_period));
         m_chartKey = key;
         ++m_revision;
     }
-    return *m_chart;
+    return m_chart;
 }
 
 int TrendForm::revision() const {

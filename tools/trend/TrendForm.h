@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,7 +48,9 @@ public:
 
     // The chart of the draws as they stand, computed again only when they, the
     // period or the 大号 option changed.
-    const Chart& chart() const;
+    const Chart& chart() const { return *sharedChart(); }
+    // The same, for a view that keeps the chart it shows until it takes another.
+    std::shared_ptr<const Chart> sharedChart() const;
     // Goes up whenever chart() would give another chart.
     int revision() const;
     int period() const { return m_period; }
@@ -92,7 +95,7 @@ private:
     int m_period = kDefaultPeriod;
     bool m_showsSkips = true;
     std::string m_status;
-    mutable std::optional<Chart> m_chart;
+    mutable std::shared_ptr<const Chart> m_chart;
     mutable std::array<int, 3> m_chartKey{};
     mutable int m_revision = 0;
 };
