@@ -14,6 +14,7 @@
 #include "cli/HistoryCommand.h"
 #include "cli/IntersectCommand.h"
 #include "cli/ReduceCommand.h"
+#include "cli/TrendCommand.h"
 
 namespace cli {
 namespace {
@@ -159,6 +160,26 @@ CLI::App& addReduce(CLI::App& app, ReduceCommand& reduce) {
     return command;
 }
 
+CLI::App& addTrend(CLI::App& app, TrendCommand& trend) {
+    auto& command = *app.add_subcommand(
+        "trend",
+        "Print a kept lottery's trend chart (走势图) statistics over its newest draws. 遗漏 (skip): "
+        "draws since the value was last drawn, over every kept draw (≥: not drawn since the "
+        "first); over the draws shown: 出现次数 draws holding it, 最大遗漏 its largest skip, "
+        "平均遗漏 = (draws - 出现次数) / (出现次数 + 1), 最大连出 its longest run of draws in a row, "
+        "当前遗漏 its skip at the newest draw. Front-3 counts each position apart");
+    addLottery(command, trend.lottery);
+    addDb(command, trend.db);
+    command.add_option("--last", trend.last, "the newest N draws (default 50; 0: all)")
+        ->check(CLI::NonNegativeNumber);
+    command.add_option("--edition", trend.edition, "any5 (default) or front3")
+        ->check(CLI::IsMember({"any5", "front3"}));
+    command.add_option("--big-from", trend.bigFrom, "the first big number: 7 (default) or 6")
+        ->check(CLI::IsMember({6, 7}));
+    command.add_flag("--csv", trend.isCsv, "print every row and column of the chart as CSV");
+    return command;
+}
+
 CLI::App& addBankers(CLI::App& app, BankersCommand& bankers) {
     auto& command = *app.add_subcommand(
         "bankers", "Print the three coldest numbers, as the kill-number assistant picks them");
@@ -237,6 +258,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     startOnParse(addCheck(app, check), check, console, code);
     ReduceCommand reduce;
     startOnParse(addReduce(app, reduce), reduce, console, code);
+    TrendCommand trend;
+    startOnParse(addTrend(app, trend), trend, console, code);
 
     try {
         app.parse(std::vector<std::string>(args.rbegin(), args.rend()));

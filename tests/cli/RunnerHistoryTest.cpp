@@ -264,3 +264,35 @@ TEST(RunnerHistory, RowsReadAgainstPastDrawsTakeTheDrawsTheArgumentsName) {
 }
 
 }  // namespace
+
+namespace {
+
+// The chart's statistics of a kept lottery, as text and as CSV.
+TEST(RunnerHistory, TrendPrintsTheWindowAndTheStatisticsOfTheKeptDraws) {
+    historytest::TempFolder folder;
+    const std::string db = folder.file("h.sqlite");
+    const std::map<std::string, std::string> files = {{"d.txt", kDraws}};
+    ASSERT_EQ(quorvel({"history", "import", "--lottery", "广东11选5", "d.txt", "--db", db}, files)
+                  .code,
+              0);
+    const auto text = quorvel({"trend", "--lottery", "广东11选5", "--db", db, "--last", "2"}, files);
+    EXPECT_EQ(text.code, 0);
+    std::istringstream lines(text.out);
+    std::string line;
+    std::vector<std::string> read;
+    while (std::getline(lines, line)) read.push_back(line);
+    ASSERT_EQ(read.size(), 6u);
+    EXPECT_EQ(read[0], "数据从 2026120803 期到 2026120804 期，共 2 期");
+    // 01 and 02 in one of the two draws shown, 03 in both.
+    EXPECT_EQ(read[1].substr(0, 27), "出现次数    1    1    2");
+    EXPECT_EQ(read[5].rfind("当前遗漏", 0), 0u);
+
+    const auto csv = quorvel(
+        {"trend", "--lottery", "广东11选5", "--db", db, "--edition", "front3", "--csv"}, files);
+    EXPECT_EQ(csv.code, 0);
+    EXPECT_EQ(std::count(csv.out.begin(), csv.out.end(), '\n'), 1 + 4 + 5);
+    EXPECT_EQ(csv.out.rfind("期号,开奖号码,第一位01,", 0), 0u);
+    EXPECT_EQ(quorvel({"trend", "--lottery", "山东11选5", "--db", db}, files).code, 2);
+}
+
+}  // namespace
