@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
@@ -205,5 +206,54 @@ BENCHMARK(BM_Import100000LinesKeepsTheWindowResponsive)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
+
+// From 【走势图】 to the chart of 10,000 stored draws painted, over the newest
+// 50 (arg 50) or every draw (arg 0); then a page scrolled and repainted.
+void BM_OpenTrendChartOf10000Draws(benchmark::State& state) {
+    const std::string path = storedHistory("quorvel-bench-trend.sqlite", 10'000, state);
+    Shown shown(path);
+    shown.form.lishi.follow();
+    if (!shown.waitSettled()) state.SkipWithError("the history was not read");
+    shown.form.zoushi.setPeriod(static_cast<int>(state.range(0)));
+    const int rows = state.range(0) > 0 ? static_cast<int>(state.range(0)) : 10'000;
+    int round = 0;
+    for (auto _ : state) {
+        // Another 大号 option each round, so that the chart is computed afresh.
+        shown.form.counts.Op_dahao_fanwei.choose(++round % 2);
+        const auto start = std::chrono::steady_clock::now();
+        shown.form.C_zoushi.press();
+        auto* table = shown.window.findChild<QTableView*>(QStringLiteral("Li_zoushi"));
+        table->viewport()->repaint();
+        state.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        if (table->model()->rowCount() != rows) state.SkipWithError("not every draw is charted");
+        shown.form.zoushi.unload();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenTrendChartOf10000Draws)
+    ->Arg(50)
+    ->Arg(0)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+void BM_ScrollTrendChartOf10000DrawsByAPage(benchmark::State& state) {
+    const std::string path = storedHistory("quorvel-bench-trend-scroll.sqlite", 10'000, state);
+    Shown shown(path);
+    shown.form.lishi.follow();
+    if (!shown.waitSettled()) state.SkipWithError("the history was not read");
+    shown.form.zoushi.setPeriod(0);
+    shown.form.C_zoushi.press();
+    QCoreApplication::processEvents();
+    auto* table = shown.window.findChild<QTableView*>(QStringLiteral("Li_zoushi"));
+    auto* bar = table->verticalScrollBar();
+    for (auto _ : state) {
+        bar->setValue(bar->value() > bar->pageStep() ? bar->value() - bar->pageStep()
+                                                     : bar->maximum());
+        table->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_ScrollTrendChartOf10000DrawsByAPage)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace

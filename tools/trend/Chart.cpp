@@ -109,6 +109,7 @@ Chart chartOf(Edition edition, int bigFrom, const std::vector<history::Draw>& ne
     std::vector<int> values;
     std::vector<int> hits;
     std::vector<char> isPlain(columns, 0);
+    std::vector<char> isHit(columns, 0);
     for (std::size_t c = 0; c < columns; ++c) {
         const Column& column = chart.columns[c];
         isPlain[c] = !column.isGrid() && chart.blocks[static_cast<std::size_t>(column.block)].isPlain;
@@ -135,28 +136,31 @@ Chart chartOf(Edition edition, int bigFrom, const std::vector<history::Draw>& ne
             chart.issues.push_back(draw.issue);
             chart.numbers.push_back(draw.numbers);
             int* out = chart.cells.data() + static_cast<std::size_t>(i - start) * columns;
-            for (std::size_t c = 0; c < columns; ++c)
-                out[c] = lastHit[c] < 0 ? -(i + 1) : i - lastHit[c];
-            for (const int h : hits) out[h] = 0;
-            for (std::size_t b = 0; b < chart.blocks.size(); ++b) {
-                if (chart.blocks[b].isPlain) out[blockStart[b]] = values[b];
-            }
+            for (const int h : hits) isHit[static_cast<std::size_t>(h)] = 1;
+            // One pass: each cell, and the statistics it adds to.
             for (std::size_t c = 0; c < columns; ++c) {
                 if (isPlain[c] != 0) continue;
                 ColumnStats& s = chart.stats[c];
-                if (out[c] == 0) {
+                if (isHit[c] != 0) {
+                    out[c] = 0;
                     ++s.appearances;
                     s.maxRun = std::max(s.maxRun, ++run[c]);
                     continue;
                 }
                 run[c] = 0;
-                const int skip = std::abs(out[c]);
+                const bool isOpen = lastHit[c] < 0;
+                const int skip = isOpen ? i + 1 : i - lastHit[c];
+                out[c] = isOpen ? -skip : skip;
                 if (skip > s.maxSkip) {
                     s.maxSkip = skip;
-                    s.isMaxSkipOpen = out[c] < 0;
-                } else if (skip == s.maxSkip && out[c] < 0) {
+                    s.isMaxSkipOpen = isOpen;
+                } else if (skip == s.maxSkip && isOpen) {
                     s.isMaxSkipOpen = true;
                 }
+            }
+            for (const int h : hits) isHit[static_cast<std::size_t>(h)] = 0;
+            for (std::size_t b = 0; b < chart.blocks.size(); ++b) {
+                if (chart.blocks[b].isPlain) out[blockStart[b]] = values[b];
             }
         }
         for (const int h : hits) lastHit[static_cast<std::size_t>(h)] = i;
