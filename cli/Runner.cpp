@@ -163,10 +163,12 @@ CLI::App& addReduce(CLI::App& app, ReduceCommand& reduce) {
 CLI::App& addTrend(CLI::App& app, TrendCommand& trend) {
     auto& command = *app.add_subcommand(
         "trend",
-        "Print a kept lottery's trend chart (走势图) statistics over its newest draws. 遗漏 (skip): "
+        "Print a kept lottery's trend chart (走势图) statistics over its newest draws. 遗漏 "
+        "(skip): "
         "draws since the value was last drawn, over every kept draw (≥: not drawn since the "
         "first); over the draws shown: 出现次数 draws holding it, 最大遗漏 its largest skip, "
-        "平均遗漏 = (draws - 出现次数) / (出现次数 + 1), 最大连出 its longest run of draws in a row, "
+        "平均遗漏 = (draws - 出现次数) / (出现次数 + 1), 最大连出 its longest run of draws in a "
+        "row, "
         "当前遗漏 its skip at the newest draw. Front-3 counts each position apart");
     addLottery(command, trend.lottery);
     addDb(command, trend.db);

@@ -17,8 +17,8 @@ int TrendCommand::run(const Console& console) const {
         return kBadInput;
     }
     const trend::Chart chart =
-        trend::chartOf(edition == "front3" ? trend::Edition::Front3 : trend::Edition::Any5,
-                       bigFrom, stored.value, last);
+        trend::chartOf(edition == "front3" ? trend::Edition::Front3 : trend::Edition::Any5, bigFrom,
+                       stored.value, last);
     console.out << (isCsv ? trend::chartCsv(chart) : trend::statsText(chart));
     return kDone;
 }

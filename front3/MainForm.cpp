@@ -131,7 +131,9 @@ tickets::Source MainForm::ticketSource() {
 trend::Links MainForm::trendLinks() {
     trend::Links links;
     links.edition = trend::Edition::Front3;
-    links.draws = [this]() -> const std::vector<history::Draw>& { return lishi.drawList().draws(); };
+    links.draws = [this]() -> const std::vector<history::Draw>& {
+        return lishi.drawList().draws();
+    };
     links.drawsRevision = [this] { return lishi.drawList().revision(); };
     links.bigFrom = [this] { return shapes.Op_dahao_fanwei.chosen() == 1 ? 6 : 7; };
     links.rowOf = [this](const std::string& block) -> toolkit::ButtonArray* {

@@ -25,8 +25,8 @@
 #include "app/qt/TextBoxView.h"
 #include "app/qt/TicketWindow.h"
 #include "app/qt/TimerBinding.h"
-#include "app/qt/TrendWindow.h"
 #include "app/qt/Tooltips.h"
+#include "app/qt/TrendWindow.h"
 #include "app/qt/WindowBody.h"
 
 namespace gui {

@@ -22,8 +22,8 @@
 #include "app/qt/RunShortcuts.h"
 #include "app/qt/ScreenPlacement.h"
 #include "app/qt/TicketWindow.h"
-#include "app/qt/TrendWindow.h"
 #include "app/qt/Tooltips.h"
+#include "app/qt/TrendWindow.h"
 #include "app/qt/WindowBody.h"
 #include "front3/MainForm.h"
 

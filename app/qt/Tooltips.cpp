@@ -98,6 +98,8 @@ const std::vector<Tooltip> kAny5Tooltips = {
      "清空所有缩水条件，各输入框清空或恢复提示文字；大号范围、逗号选项和上次的结果不变"},
     {"C_fangan_baocun", kSaveScheme},
     {"C_fangan_zairu", kLoadScheme},
+    {"C_zoushi",
+     "打开走势图：所选彩种的开奖号码、遗漏和各个数条件的走势；点表头的个数即在这里设条件"},
     {"C_chonghao", "点绿的个数（可多选）：只保留一注里上期也开出的号码（重号）个数是其中之一的注"},
     {"C_linhao",
      "点绿的个数（可多选）：只保留一注里和上期号码差 "
@@ -163,6 +165,8 @@ const std::vector<Tooltip> kFront3Tooltips = {
     {"C_all_cls", "清空所有缩水条件，直选框恢复提示文字；大号范围、逗号选项和上次的结果不变"},
     {"C_fangan_baocun", kSaveScheme},
     {"C_fangan_zairu", kLoadScheme},
+    {"C_zoushi",
+     "打开走势图：所选彩种的开奖号码、遗漏和各个数条件的走势；点表头的个数即在这里设条件"},
     {"C_chonghao",
      "点绿的个数（可多选）：只保留前三位里上期也开出的号码（重号）个数是其中之一的注"},
     {"C_linhao",

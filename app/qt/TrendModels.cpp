@@ -87,8 +87,7 @@ int TrendStatsModel::rowCount(const QModelIndex& parent) const {
 }
 
 int TrendStatsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0
-                            : TrendRowModel::kFirstChartColumn + m_chart->columnCount();
+    return parent.isValid() ? 0 : TrendRowModel::kFirstChartColumn + m_chart->columnCount();
 }
 
 QVariant TrendStatsModel::data(const QModelIndex& index, int role) const {

@@ -6,7 +6,7 @@
 namespace trend {
 class TrendForm;
 struct Chart;
-}
+}  // namespace trend
 
 namespace gui {
 

@@ -43,13 +43,14 @@ public:
         painter->save();
         const QRect rect = option.rect;
         const bool isChart = index.column() >= TrendRowModel::kFirstChartColumn;
-        painter->fillRect(rect, index.data(TrendRowModel::kChosenRole).toBool() ? kChosenFill
-                                                                                  : Qt::white);
+        painter->fillRect(
+            rect, index.data(TrendRowModel::kChosenRole).toBool() ? kChosenFill : Qt::white);
         const QString text = index.data(Qt::DisplayRole).toString();
         if (isChart && index.data(TrendRowModel::kHitRole).toBool()) {
             const bool isGrid = index.data(TrendRowModel::kGridRole).toBool();
             const int side = std::min(rect.width(), rect.height()) - 3;
-            const QRect ball(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
+            const QRect ball(rect.center().x() - side / 2, rect.center().y() - side / 2, side,
+                             side);
             painter->setRenderHint(QPainter::Antialiasing);
             painter->setPen(Qt::NoPen);
             painter->setBrush(isGrid ? kGridBall : kBlockBall);
@@ -104,7 +105,8 @@ TrendWindow::TrendWindow(trend::TrendForm& form, QWidget* mainWindow)
     m_period = new QComboBox(this);
     m_period->setObjectName(QStringLiteral("Cb_zoushi_qishu"));
     m_period->setAccessibleName(QStringLiteral("期数"));
-    for (const int draws : trend::TrendForm::kPeriods) m_period->addItem(periodCaption(draws), draws);
+    for (const int draws : trend::TrendForm::kPeriods)
+        m_period->addItem(periodCaption(draws), draws);
     m_period->setCurrentIndex(m_period->findData(form.period()));
     top->addWidget(m_period);
     m_skips = new QCheckBox(QStringLiteral("显示遗漏"), this);
@@ -301,7 +303,8 @@ void TrendWindow::exportPicture() {
     const std::string path = m_form.choosePictureFile();
     if (path.empty()) return;
     QSaveFile file(toQString(path));
-    const bool saved = file.open(QIODevice::WriteOnly) && picture().save(&file, "PNG") && file.commit();
+    const bool saved =
+        file.open(QIODevice::WriteOnly) && picture().save(&file, "PNG") && file.commit();
     m_form.say(saved ? "已导出图片到 " + path : "写不了文件：" + path);
     m_status->setText(toQString(m_form.status()));
 }

@@ -272,10 +272,11 @@ TEST(RunnerHistory, TrendPrintsTheWindowAndTheStatisticsOfTheKeptDraws) {
     historytest::TempFolder folder;
     const std::string db = folder.file("h.sqlite");
     const std::map<std::string, std::string> files = {{"d.txt", kDraws}};
-    ASSERT_EQ(quorvel({"history", "import", "--lottery", "广东11选5", "d.txt", "--db", db}, files)
-                  .code,
-              0);
-    const auto text = quorvel({"trend", "--lottery", "广东11选5", "--db", db, "--last", "2"}, files);
+    ASSERT_EQ(
+        quorvel({"history", "import", "--lottery", "广东11选5", "d.txt", "--db", db}, files).code,
+        0);
+    const auto text =
+        quorvel({"trend", "--lottery", "广东11选5", "--db", db, "--last", "2"}, files);
     EXPECT_EQ(text.code, 0);
     std::istringstream lines(text.out);
     std::string line;

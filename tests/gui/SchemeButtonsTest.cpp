@@ -16,8 +16,8 @@
 #include "app/qt/Front3Window.h"
 #include "app/qt/QtHost.h"
 #include "front3/MainForm.h"
-#include "tests/gui/FileDialogAnswer.h"
 #include "scheme/SchemeFiles.h"
+#include "tests/gui/FileDialogAnswer.h"
 
 namespace {
 

@@ -16,14 +16,12 @@ constexpr engine::BetMask kPrime = 0b100'0101'0111;  // 01 02 03 05 07 11
 
 std::vector<Block> blocksOf(Edition edition) {
     if (edition == Edition::Front3) {
-        return {{"奇号个数", 0, 3},     {"大号个数", 0, 3},      {"质号个数", 0, 3},
-                {"重号个数", 0, 3},     {"邻号个数", 0, 3},      {"和值", 0, 0, true},
-                {"跨度", 0, 0, true}};
+        return {{"奇号个数", 0, 3}, {"大号个数", 0, 3},   {"质号个数", 0, 3},  {"重号个数", 0, 3},
+                {"邻号个数", 0, 3}, {"和值", 0, 0, true}, {"跨度", 0, 0, true}};
     }
-    return {{"奇号个数", 0, 5}, {"大号个数", 0, 5}, {"质号个数", 0, 5},
-            {"重号个数", 0, 5}, {"邻号个数", 0, 5}, {"AC值", 0, 5},
-            {"0路个数", 0, 3},  {"1路个数", 0, 4},  {"2路个数", 0, 4},
-            {"和值", 0, 0, true}, {"跨度", 0, 0, true}};
+    return {{"奇号个数", 0, 5}, {"大号个数", 0, 5},   {"质号个数", 0, 5},  {"重号个数", 0, 5},
+            {"邻号个数", 0, 5}, {"AC值", 0, 5},       {"0路个数", 0, 3},   {"1路个数", 0, 4},
+            {"2路个数", 0, 4},  {"和值", 0, 0, true}, {"跨度", 0, 0, true}};
 }
 
 // The value of each block for a draw, in the blocks' order.
@@ -112,7 +110,8 @@ Chart chartOf(Edition edition, int bigFrom, const std::vector<history::Draw>& ne
     std::vector<char> isHit(columns, 0);
     for (std::size_t c = 0; c < columns; ++c) {
         const Column& column = chart.columns[c];
-        isPlain[c] = !column.isGrid() && chart.blocks[static_cast<std::size_t>(column.block)].isPlain;
+        isPlain[c] =
+            !column.isGrid() && chart.blocks[static_cast<std::size_t>(column.block)].isPlain;
     }
     engine::BetMask previous = 0;
     for (int i = 0; i < drawn; ++i) {
@@ -190,15 +189,19 @@ std::string statsCell(const Chart& chart, int statsRow, int column) {
     if (!c.isGrid() && chart.blocks[static_cast<std::size_t>(c.block)].isPlain) return {};
     const ColumnStats& s = chart.stats[static_cast<std::size_t>(column)];
     switch (statsRow) {
-        case 0: return std::to_string(s.appearances);
+        case 0:
+            return std::to_string(s.appearances);
         case 1: {
             char text[32];
             std::snprintf(text, sizeof text, "%.1f", s.meanSkip);
             return text;
         }
-        case 2: return (s.isMaxSkipOpen ? "≥" : "") + std::to_string(s.maxSkip);
-        case 3: return std::to_string(s.maxRun);
-        default: return (s.isCurrentSkipOpen ? "≥" : "") + std::to_string(s.currentSkip);
+        case 2:
+            return (s.isMaxSkipOpen ? "≥" : "") + std::to_string(s.maxSkip);
+        case 3:
+            return std::to_string(s.maxRun);
+        default:
+            return (s.isCurrentSkipOpen ? "≥" : "") + std::to_string(s.currentSkip);
     }
 }
 
