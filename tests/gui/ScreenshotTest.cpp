@@ -111,17 +111,10 @@ TEST(Screenshots, Any5WindowWithConditionsAndAResult) {
     }
 }
 
-// The draw history's back-test of the conditions above on 100 past draws.
-TEST(Screenshots, HistoryWindowWithABacktest) {
-    historytest::TempFolder folder;
-    Shown<any5::MainForm, gui::Any5Window> shown;
-    auto& form = shown.form;
-    form.lishi.setDatabasePath(folder.file("history.sqlite"));
-    pressShapes(form);
-    form.result.C_guolv_ks.press();
-    form.C_lishi.press();
-    const auto settled = [&form] { return form.lishi.working().empty(); };
-    form.lishi.drawList().add("广东11选5");
+// 广东11选5 with 300 random draws, added and imported as a player does.
+void storeThreeHundredDraws(draws::HistoryForm& history) {
+    const auto settled = [&history] { return history.working().empty(); };
+    history.drawList().add("广东11选5");
     ASSERT_TRUE(QTest::qWaitFor(settled, 30'000));
     std::mt19937 random(2026);
     std::string draws;
@@ -132,8 +125,20 @@ TEST(Screenshots, HistoryWindowWithABacktest) {
         for (int k = 0; k < 5; ++k) draws += " " + std::to_string(numbers[k]);
         draws += "\n";
     }
-    form.lishi.drawImport().importText(draws);
+    history.drawImport().importText(draws);
     ASSERT_TRUE(QTest::qWaitFor(settled, 30'000));
+}
+
+// The draw history's back-test of the conditions above on 100 past draws.
+TEST(Screenshots, HistoryWindowWithABacktest) {
+    historytest::TempFolder folder;
+    Shown<any5::MainForm, gui::Any5Window> shown;
+    auto& form = shown.form;
+    form.lishi.setDatabasePath(folder.file("history.sqlite"));
+    pressShapes(form);
+    form.result.C_guolv_ks.press();
+    form.C_lishi.press();
+    storeThreeHundredDraws(form.lishi);
     form.lishi.backtests().run(100);
     form.lishi.prizeCheck().checkNewest();
     auto* history = shown.window.findChild<QWidget*>(QStringLiteral("Flishi"));
@@ -161,20 +166,7 @@ void saveTrendPicture(const char* name) {
     Shown<Form, Window> shown;
     auto& form = shown.form;
     form.lishi.setDatabasePath(folder.file("history.sqlite"));
-    const auto settled = [&form] { return form.lishi.working().empty(); };
-    form.lishi.drawList().add("广东11选5");
-    ASSERT_TRUE(QTest::qWaitFor(settled, 30'000));
-    std::mt19937 random(2026);
-    std::string draws;
-    for (int i = 1; i <= 300; ++i) {
-        std::vector<int> numbers{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
-        std::shuffle(numbers.begin(), numbers.end(), random);
-        draws += std::to_string(2026112000 + i);
-        for (int k = 0; k < 5; ++k) draws += " " + std::to_string(numbers[k]);
-        draws += "\n";
-    }
-    form.lishi.drawImport().importText(draws);
-    ASSERT_TRUE(QTest::qWaitFor(settled, 30'000));
+    storeThreeHundredDraws(form.lishi);
     form.C_zoushi.press();
     form.past.C_chonghao.press(1);
     form.past.C_chonghao.press(2);
