@@ -15,6 +15,7 @@
 #include "cli/IntersectCommand.h"
 #include "cli/ReduceCommand.h"
 #include "cli/TrendCommand.h"
+#include "cli/DiffCommand.h"
 
 namespace cli {
 namespace {
@@ -160,6 +161,19 @@ CLI::App& addReduce(CLI::App& app, ReduceCommand& reduce) {
     return command;
 }
 
+CLI::App& addDiff(CLI::App& app, DiffCommand& diff) {
+    auto& command = *app.add_subcommand(
+        "diff", "Compare two schemes of one edition: their conditions and their results' bets");
+    addFile(command, "A.json", diff.fileA, "a scheme saved by either window");
+    addFile(command, "B.json", diff.fileB, "a scheme of the same edition");
+    command
+        .add_option("--bets", diff.bets,
+                    "print the bets in both results, only in A's or only in B's, one a line")
+        ->check(CLI::IsMember({"both", "only-a", "only-b"}));
+    addPastSource(command, diff.past);
+    return command;
+}
+
 CLI::App& addTrend(CLI::App& app, TrendCommand& trend) {
     auto& command = *app.add_subcommand(
         "trend",
@@ -262,6 +276,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     startOnParse(addReduce(app, reduce), reduce, console, code);
     TrendCommand trend;
     startOnParse(addTrend(app, trend), trend, console, code);
+    DiffCommand diff;
+    startOnParse(addDiff(app, diff), diff, console, code);
 
     try {
         app.parse(std::vector<std::string>(args.rbegin(), args.rend()));

@@ -1,0 +1,79 @@
+#include "cli/DiffCommand.h"
+
+#include <ostream>
+
+#include "cli/FilterCommand.h"
+#include "cli/SchemeRun.h"
+#include "engine/Captions.h"
+#include "engine/SchemeDiff.h"
+
+namespace cli {
+namespace {
+
+// What one scheme's window gives: its conditions' verdicts, its 容错 and its
+// result's lines.
+struct Side {
+    engine::Verdicts verdicts;
+    engine::Tolerance tolerance;
+    std::vector<std::string> lines;
+    std::string unit;
+};
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find("\r\n", start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+int runSide(const scheme::Scheme& scheme, const PastSource& past, const Console& console,
+            Side& side) {
+    return withSchemeWindow(scheme, past, console, [&](auto& form) {
+        if (!runScheme(form, scheme, console)) return kFailedRun;
+        form.tongji.refreshIfChanged();
+        side.verdicts = form.tongji.verdicts();
+        side.tolerance = form.tongji.tolerance();
+        side.lines = linesOf(form.result.ResultText);
+        side.unit = form.result.unit();
+        return kDone;
+    });
+}
+
+}  // namespace
+
+int DiffCommand::run(const Console& console) const {
+    const auto a = loadScheme(console, fileA);
+    if (!a) return kBadInput;
+    const auto b = loadScheme(console, fileB);
+    if (!b) return kBadInput;
+    if (a->edition != b->edition) {
+        console.complain(fileA + " 是" + scheme::editionName(a->edition) + "的方案，" + fileB +
+                         " 是" + scheme::editionName(b->edition) + "的方案：只能对比同一版的方案");
+        return kBadInput;
+    }
+    Side first;
+    Side second;
+    if (const int code = runSide(*a, past, console, first); code != kDone) return code;
+    if (const int code = runSide(*b, past, console, second); code != kDone) return code;
+    const engine::ResultDiff results = engine::resultDiff(first.lines, second.lines);
+    if (!bets.empty()) {
+        const auto& part = bets == "both"     ? results.both
+                           : bets == "only-a" ? results.onlyFirst
+                                              : results.onlySecond;
+        for (const auto& line : part) console.out << line << "\n";
+        return kDone;
+    }
+    const auto& names = a->edition == scheme::Edition::Any5 ? engine::any5ConditionNames()
+                                                            : engine::front3ConditionNames();
+    console.out << engine::diffText(
+        engine::diffRows(names, first.verdicts, first.tolerance, second.verdicts,
+                         second.tolerance),
+        results, "A", "B", first.unit);
+    return kDone;
+}
+
+}  // namespace cli
