@@ -88,6 +88,17 @@ public:
         return verdicts;
     }
 
+    // Each condition's name and the text of its setting ("" while not set).
+    std::vector<std::pair<std::string, std::string>> settings() const {
+        std::vector<std::pair<std::string, std::string>> all;
+        for (const auto& slot : m_slots) {
+            for (const auto& condition : slot) {
+                if (!condition.name.empty()) all.emplace_back(condition.name, condition.describe());
+            }
+        }
+        return all;
+    }
+
     std::vector<std::string> conditionNames() const {
         std::vector<std::string> names;
         for (const auto& slot : m_slots) {

@@ -23,6 +23,7 @@ MainForm::MainForm(toolkit::Host& host)
       lishi(historyEdition(), host, *this),
       baozhong(ticketSource(), host, *this),
       zoushi(trendLinks(), host, *this),
+      undo(undoWindow()),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -47,6 +48,14 @@ MainForm::MainForm(toolkit::Host& host)
     C_lishi.setClickHandler([this] { lishi.show(); });
     C_baozhong.setClickHandler([this] { baozhong.show(); });
     C_zoushi.setClickHandler([this] { zoushi.show(); });
+    C_chexiao.setClickHandler([this] { undo.undo(); });
+    C_chongzuo.setClickHandler([this] { undo.redo(); });
+    undo.setChangeListener([this] {
+        C_chexiao.setEnabled(undo.canUndo());
+        C_chexiao.setToolTip(undo.canUndo() ? undo.undoText() : "没有可撤销的改动");
+        C_chongzuo.setEnabled(undo.canRedo());
+        C_chongzuo.setToolTip(undo.canRedo() ? undo.redoText() : "没有可重做的改动");
+    });
     result.C_guolv_ks.setClickHandler([this] { m_run.press(); });
     C_guolv_zhuan_zuxuan.setClickHandler([this] {
         m_run.pressThen([this](char separator) {
@@ -59,10 +68,7 @@ MainForm::MainForm(toolkit::Host& host)
     C_all_cls.setClickHandler([this] { clearAll(); });
     C_fangan_baocun.setClickHandler(
         [this] { scheme::saveSchemeFile(m_host, captureScheme(*this)); });
-    C_fangan_zairu.setClickHandler([this] {
-        if (const auto loaded = scheme::loadSchemeFile(m_host, scheme::Edition::Front3))
-            applyScheme(*loaded, *this);
-    });
+    C_fangan_zairu.setClickHandler([this] { loadScheme(); });
     C_qiansan_jiaoji.setClickHandler([this] { jiaoji.show(); });
     C11xuan5_r5.setClickHandler([this] {
         shell::launchSibling(m_host, environment, "quorvel_any5", "文件丢失-quorvel_any5");
@@ -125,6 +131,31 @@ tickets::Source MainForm::ticketSource() {
             [this](std::function<void(std::string)> answer) {
                 lishi.resultRecord(tickets::TicketForm::kRecordDraws, std::move(answer));
             }};
+}
+
+// The undo history's view of this window: its scheme, set back as loading
+// would, but the comma option and the result's own state stay as they are.
+scheme::UndoHistory::Window MainForm::undoWindow() {
+    return {[this] { return captureScheme(*this); },
+            [this](const scheme::Scheme& state) {
+                scheme::Scheme kept = state;
+                kept.comma = result.Check_out_douhao.isTicked();
+                kept.group = lastRunGrouped;
+                applyScheme(kept, *this);
+            },
+            [this] {
+                return engine::conditionsKey(pipeline, tongji.tolerance()) + '#' +
+                       std::to_string(shapes.Op_dahao_fanwei.chosen());
+            },
+            [this] { return pipeline.settings(); }};
+}
+
+void MainForm::loadScheme() {
+    std::string path;
+    if (const auto loaded = scheme::loadSchemeFile(m_host, scheme::Edition::Front3, &path)) {
+        undo.nameNextStep("载入方案 " + path.substr(path.find_last_of("/\\") + 1));
+        applyScheme(*loaded, *this);
+    }
 }
 
 // The chart reads the history's draws and presses this window's buttons.
@@ -201,6 +232,7 @@ void MainForm::onLoad() {
     result.T_dd_by.setText({});
     result.Check_out_douhao.setTicked(false);
     result.dadi_zhushu.setCaption("0");
+    undo.start();
 }
 
 // Compound lines without three "*"-separated parts cannot be read; the run
@@ -217,6 +249,7 @@ void MainForm::noteSkippedLines() {
 // Resets every condition in the order the player knows; the big-number
 // range, the comma option, the shown tab and the last result stay.
 void MainForm::clearAll() {
+    undo.nameNextStep("清空所有条件");
     pages.T_main_shazhixuan.setText(pages.T_main_shazhixuan_by.text());
     pages.T_main_laji_fushi.setText({});
     for (std::size_t row = 0; row < 3; ++row) pages.C_laji_cls.press(row);

@@ -10,6 +10,7 @@
 #include "front3/NumberPanels.h"
 #include "front3/ShapePanels.h"
 #include "shell/Shell.h"
+#include "scheme/UndoHistory.h"
 #include "toolkit/Label.h"
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"
@@ -54,6 +55,8 @@ public:
     toolkit::Button C_lishi{"开奖历史"};
     toolkit::Button C_baozhong{"保中缩票"};
     toolkit::Button C_zoushi{"走势图"};
+    toolkit::Button C_chexiao{"撤销"};
+    toolkit::Button C_chongzuo{"重做"};
     toolkit::Button C11xuan5_r5{"11选5任选5软件"};
     toolkit::Button Command1{"11选5游戏规则"};
     toolkit::Button C_suoshuiwang{"软件使用教程"};
@@ -76,6 +79,9 @@ public:
     draws::HistoryForm lishi;
     tickets::TicketForm baozhong;
     trend::TrendForm zoushi;
+    // 撤销 / 重做 of the conditions; the window settles it after each round
+    // of its event loop.
+    scheme::UndoHistory undo;
 
     // The banker help text, lines joined by CR LF.
     static std::string bankerHelp();
@@ -93,6 +99,8 @@ private:
     int shownCount(const engine::RowBits& rows) const;
     tickets::Source ticketSource();
     trend::Links trendLinks();
+    scheme::UndoHistory::Window undoWindow();
+    void loadScheme();
 
     toolkit::Host& m_host;
     CandidateTable m_freshTable;  // every bet alive, for the report

@@ -35,9 +35,10 @@ void saveSchemeFile(toolkit::Host& host, const Scheme& scheme) {
     }
 }
 
-std::optional<Scheme> loadSchemeFile(toolkit::Host& host, Edition edition) {
+std::optional<Scheme> loadSchemeFile(toolkit::Host& host, Edition edition, std::string* chosen) {
     const std::string path = host.chooseFileToOpen(kLoadCaption, kFileFilter);
     if (path.empty()) return std::nullopt;
+    if (chosen) *chosen = path;
     const std::string notLoaded = "方案没有载入，条件没有改动。\r\n" + path + "：\r\n";
     const auto text = readFile(path);
     if (!text) {

@@ -23,7 +23,9 @@ void saveSchemeFile(toolkit::Host& host, const Scheme& scheme);
 // The "载入方案" button: asks for a file and reads it. Nothing when the player
 // cancels, or when the file cannot be read, is not a scheme or belongs to the
 // other edition; then one message says what is wrong.
-std::optional<Scheme> loadSchemeFile(toolkit::Host& host, Edition edition);
+// `chosen`, when given, takes the file's path.
+std::optional<Scheme> loadSchemeFile(toolkit::Host& host, Edition edition,
+                                     std::string* chosen = nullptr);
 
 // The whole file, or none when it cannot be read.
 std::optional<std::string> readFile(const std::string& path);

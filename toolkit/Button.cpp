@@ -34,4 +34,10 @@ void Button::press() {
     if (m_enabled && m_onClick) m_onClick();
 }
 
+void Button::setToolTip(std::string tip) {
+    if (tip == m_toolTip) return;
+    m_toolTip = std::move(tip);
+    m_view.notify();
+}
+
 }  // namespace toolkit

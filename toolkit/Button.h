@@ -22,6 +22,10 @@ public:
     void setEnabled(bool enabled);
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible);
+    // A tip that changes with what the button would do ("撤销：杀和值 …");
+    // "" leaves the window's own tip.
+    const std::string& toolTip() const { return m_toolTip; }
+    void setToolTip(std::string tip);
 
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
     // Runs the click handler inside the caller, as a click by the user would.
@@ -41,6 +45,7 @@ private:
     Rgb m_backColour = palette::kTabGrey;
     bool m_enabled = true;
     bool m_visible = true;
+    std::string m_toolTip;
     std::function<void()> m_onClick;
     std::function<void()> m_onMouseMove;
     Listener m_view;

@@ -26,6 +26,7 @@ MainForm::MainForm(toolkit::Host& host)
       lishi(historyEdition(), host, *this),
       baozhong(ticketSource(), host, *this),
       zoushi(trendLinks(), host, *this),
+      undo(undoWindow()),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -48,15 +49,20 @@ MainForm::MainForm(toolkit::Host& host)
     C_all_cls.setClickHandler([this] { clearAll(); });
     C_fangan_baocun.setClickHandler(
         [this] { scheme::saveSchemeFile(m_host, captureScheme(*this)); });
-    C_fangan_zairu.setClickHandler([this] {
-        if (const auto loaded = scheme::loadSchemeFile(m_host, scheme::Edition::Any5))
-            applyScheme(*loaded, *this);
-    });
+    C_fangan_zairu.setClickHandler([this] { loadScheme(); });
     C_jiaoji.setClickHandler([this] { jiaoji.show(); });
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
     C_baozhong.setClickHandler([this] { baozhong.show(); });
     C_zoushi.setClickHandler([this] { zoushi.show(); });
+    C_chexiao.setClickHandler([this] { undo.undo(); });
+    C_chongzuo.setClickHandler([this] { undo.redo(); });
+    undo.setChangeListener([this] {
+        C_chexiao.setEnabled(undo.canUndo());
+        C_chexiao.setToolTip(undo.canUndo() ? undo.undoText() : "没有可撤销的改动");
+        C_chongzuo.setEnabled(undo.canRedo());
+        C_chongzuo.setToolTip(undo.canRedo() ? undo.redoText() : "没有可重做的改动");
+    });
     shahao.setHistorySource([this](assistant::KillAssistant::HistoryAnswer answer) {
         lishi.newestDrawTexts(5, std::move(answer));
     });
@@ -107,6 +113,31 @@ tickets::Source MainForm::ticketSource() {
             [this](std::function<void(std::string)> answer) {
                 lishi.resultRecord(tickets::TicketForm::kRecordDraws, std::move(answer));
             }};
+}
+
+// The undo history's view of this window: its scheme, set back as loading
+// would, but the comma option and the result's own state stay as they are.
+scheme::UndoHistory::Window MainForm::undoWindow() {
+    return {[this] { return captureScheme(*this); },
+            [this](const scheme::Scheme& state) {
+                scheme::Scheme kept = state;
+                kept.comma = result.Check_out_douhao.isTicked();
+                
+                applyScheme(kept, *this);
+            },
+            [this] {
+                return engine::conditionsKey(pipeline, tongji.tolerance()) + '#' +
+                       std::to_string(counts.Op_dahao_fanwei.chosen());
+            },
+            [this] { return pipeline.settings(); }};
+}
+
+void MainForm::loadScheme() {
+    std::string path;
+    if (const auto loaded = scheme::loadSchemeFile(m_host, scheme::Edition::Any5, &path)) {
+        undo.nameNextStep("载入方案 " + path.substr(path.find_last_of("/\\") + 1));
+        applyScheme(*loaded, *this);
+    }
 }
 
 // The chart reads the history's draws and presses this window's buttons.
@@ -164,6 +195,7 @@ void MainForm::onLoad() {
     result.T_dd_by.setText({});
     result.Check_out_douhao.setTicked(false);
     result.dadi_zhushu.setCaption("0");
+    undo.start();
 }
 
 void MainForm::hoverSurface() {
@@ -189,6 +221,7 @@ void MainForm::togglePicker() {
 // compound and triple pages, the two check boxes, the big-number range, the
 // chosen tab and the last result stay as they are.
 void MainForm::clearAll() {
+    undo.nameNextStep("清空所有条件");
     entries.restoreHints();
     for (toolkit::Button* clear :
          {&pairs.C_sha2ma_cls, &pairs.C_chu2ma_cls, &shapes.C_zuobian_sha_heiwei_cls,

@@ -18,6 +18,7 @@
 #include "engine/Pipeline.h"
 #include "engine/ResultPanel.h"
 #include "engine/TableGuard.h"
+#include "scheme/UndoHistory.h"
 #include "toolkit/Label.h"
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"
@@ -70,6 +71,8 @@ public:
     toolkit::Button C_lishi{"开奖历史"};
     toolkit::Button C_baozhong{"保中缩票"};
     toolkit::Button C_zoushi{"走势图"};
+    toolkit::Button C_chexiao{"撤销"};
+    toolkit::Button C_chongzuo{"重做"};
     ShellButtons links;
     toolkit::Label L_shahao_jiqiao{"使用作者杀号技巧"};
 
@@ -82,6 +85,9 @@ public:
     draws::HistoryForm lishi;
     tickets::TicketForm baozhong;
     trend::TrendForm zoushi;
+    // 撤销 / 重做 of the conditions; the window settles it after each round
+    // of its event loop.
+    scheme::UndoHistory undo;
 
     // The pointer over the bare window surface ends every hover highlight.
     void hoverSurface();
@@ -95,6 +101,8 @@ private:
     draws::Edition historyEdition();
     tickets::Source ticketSource();
     trend::Links trendLinks();
+    scheme::UndoHistory::Window undoWindow();
+    void loadScheme();
     void copy();
     void togglePicker();
     void clearAll();

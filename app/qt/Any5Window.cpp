@@ -27,6 +27,7 @@
 #include "app/qt/TimerBinding.h"
 #include "app/qt/Tooltips.h"
 #include "app/qt/TrendWindow.h"
+#include "app/qt/UndoShortcuts.h"
 #include "app/qt/WindowBody.h"
 
 namespace gui {
@@ -66,7 +67,13 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     assistantLink->setObjectName(QStringLiteral("L_shahao_jiqiao"));
     assistantLink->setAlignment(Qt::AlignCenter);
     m_result->addCommand(assistantLink);
+    auto* undo = commandButton(form.C_chexiao, "C_chexiao", m_result);
+    auto* redo = commandButton(form.C_chongzuo, "C_chongzuo", m_result);
     for (const auto& [button, name] : commands) {
+        if (button == &form.C_all_cls) {  // 清空所有条件 beside 撤销 and 重做
+            m_result->addCommandRow({commandButton(form.C_all_cls, "C_all_cls", m_result), undo, redo});
+            continue;
+        }
         if (button == nullptr && name != nullptr) {
             m_result->addCommandRow({commandButton(form.C_jiaoji, "C_jiaoji", m_result),
                                      commandButton(form.C_tongji, "C_tongji", m_result)});
@@ -100,6 +107,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     new TrendWindow(form.zoushi, this);
     applyTooltips(*this, any5Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
+    addUndoShortcuts(*this, form.undo, *undo, *redo);
 }
 
 // "大底号码": the tick that turns the base pool on, and beside it the pool,

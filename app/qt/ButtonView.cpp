@@ -34,6 +34,7 @@ void ButtonView::sync() {
     setPalette(colours);
     setEnabled(m_button.isEnabled());
     setVisible(m_button.isVisible());
+    if (!m_button.toolTip().empty()) setToolTip(toQString(m_button.toolTip()));
 }
 
 ButtonView* commandButton(toolkit::Button& button, const char* objectName, QWidget* parent) {

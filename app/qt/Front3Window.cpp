@@ -1,5 +1,7 @@
 #include "app/qt/Front3Window.h"
 
+#include <QPushButton>
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +26,7 @@
 #include "app/qt/TicketWindow.h"
 #include "app/qt/Tooltips.h"
 #include "app/qt/TrendWindow.h"
+#include "app/qt/UndoShortcuts.h"
 #include "app/qt/WindowBody.h"
 #include "front3/MainForm.h"
 
@@ -85,6 +88,8 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
     new TrendWindow(form.zoushi, this);
     applyTooltips(*this, front3Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
+    addUndoShortcuts(*this, form.undo, *findChild<QPushButton*>(QStringLiteral("C_chexiao")),
+                     *findChild<QPushButton*>(QStringLiteral("C_chongzuo")));
 }
 
 // "胆 组": three rows of eleven numbers with their counts under "出胆个数".
@@ -213,6 +218,8 @@ void Front3Window::buildResultColumn() {
     clearAll->setObjectName(QStringLiteral("C_all_cls"));
     clearAll->setMinimumHeight(28);
     m_result->addCommand(clearAll);
+    m_result->addCommandRow({commandButton(m_form.C_chexiao, "C_chexiao", m_result),
+                             commandButton(m_form.C_chongzuo, "C_chongzuo", m_result)});
     m_result->addCommandRow({commandButton(m_form.C_fangan_baocun, "C_fangan_baocun", m_result),
                              commandButton(m_form.C_fangan_zairu, "C_fangan_zairu", m_result)});
     m_result->addCommandRow({commandButton(m_form.C_qiansan_jiaoji, "C_qiansan_jiaoji", m_result),
