@@ -70,8 +70,7 @@ int DiffCommand::run(const Console& console) const {
     const auto& names = a->edition == scheme::Edition::Any5 ? engine::any5ConditionNames()
                                                             : engine::front3ConditionNames();
     console.out << engine::diffText(
-        engine::diffRows(names, first.verdicts, first.tolerance, second.verdicts,
-                         second.tolerance),
+        engine::diffRows(names, first.verdicts, first.tolerance, second.verdicts, second.tolerance),
         results, "A", "B", first.unit);
     return kDone;
 }

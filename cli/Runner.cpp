@@ -9,13 +9,13 @@
 #include "cli/BankersCommand.h"
 #include "cli/CheckCommand.h"
 #include "cli/Console.h"
+#include "cli/DiffCommand.h"
 #include "cli/ExplainCommand.h"
 #include "cli/FilterCommand.h"
 #include "cli/HistoryCommand.h"
 #include "cli/IntersectCommand.h"
 #include "cli/ReduceCommand.h"
 #include "cli/TrendCommand.h"
-#include "cli/DiffCommand.h"
 
 namespace cli {
 namespace {

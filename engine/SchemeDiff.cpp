@@ -63,7 +63,8 @@ ResultDiff resultDiff(const std::vector<std::string>& first,
     const std::unordered_set<std::string> inFirst(first.begin(), first.end());
     const std::unordered_set<std::string> inSecond(second.begin(), second.end());
     ResultDiff diff;
-    for (const auto& line : first) (inSecond.contains(line) ? diff.both : diff.onlyFirst).push_back(line);
+    for (const auto& line : first)
+        (inSecond.contains(line) ? diff.both : diff.onlyFirst).push_back(line);
     for (const auto& line : second) {
         if (!inFirst.contains(line)) diff.onlySecond.push_back(line);
     }
@@ -73,10 +74,14 @@ ResultDiff resultDiff(const std::vector<std::string>& first,
 std::string stateText(DiffRow::State state, const std::string& firstLabel,
                       const std::string& secondLabel) {
     switch (state) {
-        case DiffRow::State::Same: return "相同";
-        case DiffRow::State::Different: return "不同";
-        case DiffRow::State::OnlyFirst: return "只在" + firstLabel;
-        case DiffRow::State::OnlySecond: break;
+        case DiffRow::State::Same:
+            return "相同";
+        case DiffRow::State::Different:
+            return "不同";
+        case DiffRow::State::OnlyFirst:
+            return "只在" + firstLabel;
+        case DiffRow::State::OnlySecond:
+            break;
     }
     return "只在" + secondLabel;
 }
@@ -86,7 +91,8 @@ std::string diffText(const std::vector<DiffRow>& rows, const ResultDiff& results
                      const std::string& unit) {
     std::vector<std::vector<std::string>> lines = {{"条件", firstLabel, secondLabel, "比较"}};
     for (const auto& row : rows)
-        lines.push_back({row.name, row.first, row.second, stateText(row.state, firstLabel, secondLabel)});
+        lines.push_back(
+            {row.name, row.first, row.second, stateText(row.state, firstLabel, secondLabel)});
     return alignedText(lines, {false, false, false, false}) + "共同 " +
            std::to_string(results.both.size()) + " " + unit + "，只在" + firstLabel + " " +
            std::to_string(results.onlyFirst.size()) + " " + unit + "，只在" + secondLabel + " " +

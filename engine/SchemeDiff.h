@@ -13,7 +13,7 @@ namespace engine {
 struct DiffRow {
     enum class State { Same, Different, OnlyFirst, OnlySecond };
     std::string name;
-    std::string first;   // the setting's text, "" when not set
+    std::string first;  // the setting's text, "" when not set
     std::string second;
     State state = State::Same;
 };

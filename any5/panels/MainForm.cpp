@@ -122,7 +122,7 @@ scheme::UndoHistory::Window MainForm::undoWindow() {
             [this](const scheme::Scheme& state) {
                 scheme::Scheme kept = state;
                 kept.comma = result.Check_out_douhao.isTicked();
-                
+
                 applyScheme(kept, *this);
             },
             [this] {

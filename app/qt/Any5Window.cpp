@@ -71,7 +71,8 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     auto* redo = commandButton(form.C_chongzuo, "C_chongzuo", m_result);
     for (const auto& [button, name] : commands) {
         if (button == &form.C_all_cls) {  // 清空所有条件 beside 撤销 and 重做
-            m_result->addCommandRow({commandButton(form.C_all_cls, "C_all_cls", m_result), undo, redo});
+            m_result->addCommandRow(
+                {commandButton(form.C_all_cls, "C_all_cls", m_result), undo, redo});
             continue;
         }
         if (button == nullptr && name != nullptr) {

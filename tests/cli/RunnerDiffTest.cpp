@@ -41,7 +41,8 @@ TEST(RunnerDiff, PartsAndCountsAgreeWithPlainRunsOfBothSchemes) {
         for (const auto& line : listedB) {
             if (!setA.contains(line)) onlyB.push_back(line);
         }
-        EXPECT_EQ(linesOf(quorvel({"diff", "a.json", "b.json", "--bets", "both"}, files).out), both);
+        EXPECT_EQ(linesOf(quorvel({"diff", "a.json", "b.json", "--bets", "both"}, files).out),
+                  both);
         EXPECT_EQ(linesOf(quorvel({"diff", "a.json", "b.json", "--bets", "only-a"}, files).out),
                   onlyA);
         EXPECT_EQ(linesOf(quorvel({"diff", "a.json", "b.json", "--bets", "only-b"}, files).out),
@@ -49,10 +50,10 @@ TEST(RunnerDiff, PartsAndCountsAgreeWithPlainRunsOfBothSchemes) {
         const auto table = quorvel({"diff", "a.json", "b.json"}, files);
         EXPECT_EQ(table.code, 0);
         const std::string unit = !any5 && a.group ? "组" : "注";
-        EXPECT_EQ(linesOf(table.out).back(),
-                  "共同 " + std::to_string(both.size()) + " " + unit + "，只在A " +
-                      std::to_string(onlyA.size()) + " " + unit + "，只在B " +
-                      std::to_string(onlyB.size()) + " " + unit);
+        EXPECT_EQ(linesOf(table.out).back(), "共同 " + std::to_string(both.size()) + " " + unit +
+                                                 "，只在A " + std::to_string(onlyA.size()) + " " +
+                                                 unit + "，只在B " + std::to_string(onlyB.size()) +
+                                                 " " + unit);
     }
 }
 
@@ -61,7 +62,8 @@ TEST(RunnerDiff, PartsAndCountsAgreeWithPlainRunsOfBothSchemes) {
 TEST(RunnerDiff, TheTableNamesEachConditionAndRefusesWhatItCannotCompare) {
     const std::map<std::string, std::string> files = {
         {"a.json", R"({"edition": "any5", "killNumbers": [11], "killSums": [15, 16]})"},
-        {"b.json", R"({"edition": "any5", "killNumbers": [11], "killSums": [15], "oddCounts": [2]})"},
+        {"b.json",
+         R"({"edition": "any5", "killNumbers": [11], "killSums": [15], "oddCounts": [2]})"},
         {"f.json", R"({"edition": "front3"})"},
         {"bad.json", R"({"edition": "any5", "killSums": [99]})"}};
     const auto table = quorvel({"diff", "a.json", "b.json"}, files);
@@ -72,8 +74,8 @@ TEST(RunnerDiff, TheTableNamesEachConditionAndRefusesWhatItCannotCompare) {
               "通杀码    杀 11     杀 11  相同\n"
               "奇号个数            出 2   只在B\n"
               "共同 99 注，只在A 151 注，只在B 1 注\n");  // B keeps 01 02 03 04 06, sum 16
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"diff", "a.json", "f.json"}, {"diff", "a.json", "bad.json"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"diff", "a.json", "f.json"},
+                                                                  {"diff", "a.json", "bad.json"}}) {
         const auto refused = quorvel(args, files);
         EXPECT_EQ(refused.code, 2);
         EXPECT_EQ(refused.out, "");
