@@ -3,6 +3,7 @@
 #include <bitset>
 #include <string>
 
+#include "engine/Captions.h"
 #include "engine/ConditionRun.h"
 #include "engine/ResultCopy.h"
 #include "engine/TypedBet.h"
@@ -10,6 +11,7 @@
 #include "front3/Publication.h"
 #include "front3/SchemeControls.h"
 #include "scheme/SchemeFiles.h"
+#include "toolkit/HeadlessHost.h"
 #include "toolkit/Host.h"
 
 namespace front3 {
@@ -24,6 +26,7 @@ MainForm::MainForm(toolkit::Host& host)
       baozhong(ticketSource(), host, *this),
       zoushi(trendLinks(), host, *this),
       undo(undoWindow()),
+      duibi(compareSource(), host, *this),
       m_host(host),
       m_run({[this](const std::function<void()>& yield) { table.generate(yield); },
              [this] {
@@ -49,6 +52,7 @@ MainForm::MainForm(toolkit::Host& host)
     C_baozhong.setClickHandler([this] { baozhong.show(); });
     C_zoushi.setClickHandler([this] { zoushi.show(); });
     C_chexiao.setClickHandler([this] { undo.undo(); });
+    C_fangan_duibi.setClickHandler([this] { duibi.chooseFile(); });
     C_chongzuo.setClickHandler([this] { undo.redo(); });
     undo.setChangeListener([this] {
         C_chexiao.setEnabled(undo.canUndo());
@@ -148,6 +152,33 @@ scheme::UndoHistory::Window MainForm::undoWindow() {
                        std::to_string(shapes.Op_dahao_fanwei.chosen());
             },
             [this] { return pipeline.settings(); }};
+}
+
+// 方案对比 runs each scheme in a window of its own, with this window's draws
+// and comma option, and replaces the conditions as 载入方案 does.
+compare::Source MainForm::compareSource() {
+    return {scheme::Edition::Front3, engine::front3ConditionNames(),
+            [this] { return captureScheme(*this); },
+            [this](const scheme::Scheme& s) { return runTwin(s); },
+            [this](const scheme::Scheme& s, const std::string& file) {
+                undo.nameNextStep("载入方案 " + file);
+                applyScheme(s, *this);
+            }};
+}
+
+compare::Run MainForm::runTwin(const scheme::Scheme& s) {
+    toolkit::HeadlessHost host;
+    MainForm twin(host);
+    twin.load();
+    twin.past.setStored(lishi.drawList().lottery(), lishi.drawList().draws());
+    twin.past.T_shangqi.setText(past.T_shangqi.text());
+    scheme::Scheme kept = s;
+    kept.comma = result.Check_out_douhao.isTicked();
+    applyScheme(kept, twin);
+    (s.group ? twin.C_guolv_zhuan_zuxuan : twin.result.C_guolv_ks).press();
+    twin.tongji.refreshIfChanged();
+    return {twin.tongji.verdicts(), twin.tongji.tolerance(),
+            compare::linesOf(twin.result.ResultText), twin.result.unit()};
 }
 
 void MainForm::loadScheme() {

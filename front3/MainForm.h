@@ -14,6 +14,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"
+#include "tools/compare/CompareForm.h"
 #include "tools/draws/HistoryForm.h"
 #include "tools/draws/PastPanel.h"
 #include "tools/intersection/IntersectionForm.h"
@@ -57,6 +58,7 @@ public:
     toolkit::Button C_zoushi{"走势图"};
     toolkit::Button C_chexiao{"撤销"};
     toolkit::Button C_chongzuo{"重做"};
+    toolkit::Button C_fangan_duibi{"方案对比"};
     toolkit::Button C11xuan5_r5{"11选5任选5软件"};
     toolkit::Button Command1{"11选5游戏规则"};
     toolkit::Button C_suoshuiwang{"软件使用教程"};
@@ -82,6 +84,7 @@ public:
     // 撤销 / 重做 of the conditions; the window settles it after each round
     // of its event loop.
     scheme::UndoHistory undo;
+    compare::CompareForm duibi;
 
     // The banker help text, lines joined by CR LF.
     static std::string bankerHelp();
@@ -101,6 +104,8 @@ private:
     trend::Links trendLinks();
     scheme::UndoHistory::Window undoWindow();
     void loadScheme();
+    compare::Source compareSource();
+    compare::Run runTwin(const scheme::Scheme& scheme);
 
     toolkit::Host& m_host;
     CandidateTable m_freshTable;  // every bet alive, for the report

@@ -22,6 +22,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/TabStrip.h"
 #include "toolkit/Window.h"
+#include "tools/compare/CompareForm.h"
 #include "tools/draws/HistoryForm.h"
 #include "tools/draws/PastPanel.h"
 #include "tools/intersection/IntersectionForm.h"
@@ -73,6 +74,7 @@ public:
     toolkit::Button C_zoushi{"走势图"};
     toolkit::Button C_chexiao{"撤销"};
     toolkit::Button C_chongzuo{"重做"};
+    toolkit::Button C_fangan_duibi{"方案对比"};
     ShellButtons links;
     toolkit::Label L_shahao_jiqiao{"使用作者杀号技巧"};
 
@@ -88,6 +90,7 @@ public:
     // 撤销 / 重做 of the conditions; the window settles it after each round
     // of its event loop.
     scheme::UndoHistory undo;
+    compare::CompareForm duibi;
 
     // The pointer over the bare window surface ends every hover highlight.
     void hoverSurface();
@@ -103,6 +106,8 @@ private:
     trend::Links trendLinks();
     scheme::UndoHistory::Window undoWindow();
     void loadScheme();
+    compare::Source compareSource();
+    compare::Run runTwin(const scheme::Scheme& scheme);
     void copy();
     void togglePicker();
     void clearAll();

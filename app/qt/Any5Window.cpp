@@ -11,6 +11,7 @@
 #include "app/qt/BankerBoxView.h"
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxView.h"
+#include "app/qt/CompareWindow.h"
 #include "app/qt/HistoryWindow.h"
 #include "app/qt/IntersectionWindow.h"
 #include "app/qt/KillAssistantWindow.h"
@@ -86,7 +87,8 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
         if (button == nullptr) {
             m_result->addCommandRow(
                 {commandButton(form.C_fangan_baocun, "C_fangan_baocun", m_result),
-                 commandButton(form.C_fangan_zairu, "C_fangan_zairu", m_result)});
+                 commandButton(form.C_fangan_zairu, "C_fangan_zairu", m_result),
+                 commandButton(form.C_fangan_duibi, "C_fangan_duibi", m_result)});
             continue;
         }
         auto* view = new ButtonView(*button, m_result);
@@ -106,6 +108,7 @@ Any5Window::Any5Window(any5::MainForm& form, QWidget* parent) : QWidget(parent),
     new HistoryWindow(form.lishi, this);
     new TicketWindow(form.baozhong, this);
     new TrendWindow(form.zoushi, this);
+    new CompareWindow(form.duibi, this);
     applyTooltips(*this, any5Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
     addUndoShortcuts(*this, form.undo, *undo, *redo);

@@ -12,6 +12,7 @@
 #include "app/qt/ButtonArrayView.h"
 #include "app/qt/ButtonView.h"
 #include "app/qt/CheckBoxGridView.h"
+#include "app/qt/CompareWindow.h"
 #include "app/qt/Front3TabAreaView.h"
 #include "app/qt/HistoryWindow.h"
 #include "app/qt/IntersectionWindow.h"
@@ -86,6 +87,7 @@ Front3Window::Front3Window(front3::MainForm& form, QWidget* parent)
     new HistoryWindow(form.lishi, this);
     new TicketWindow(form.baozhong, this);
     new TrendWindow(form.zoushi, this);
+    new CompareWindow(form.duibi, this);
     applyTooltips(*this, front3Tooltips());
     addRunShortcuts(*this, m_result->startButton(), m_result->copyButton());
     addUndoShortcuts(*this, form.undo, *findChild<QPushButton*>(QStringLiteral("C_chexiao")),
@@ -221,7 +223,8 @@ void Front3Window::buildResultColumn() {
     m_result->addCommandRow({commandButton(m_form.C_chexiao, "C_chexiao", m_result),
                              commandButton(m_form.C_chongzuo, "C_chongzuo", m_result)});
     m_result->addCommandRow({commandButton(m_form.C_fangan_baocun, "C_fangan_baocun", m_result),
-                             commandButton(m_form.C_fangan_zairu, "C_fangan_zairu", m_result)});
+                             commandButton(m_form.C_fangan_zairu, "C_fangan_zairu", m_result),
+                             commandButton(m_form.C_fangan_duibi, "C_fangan_duibi", m_result)});
     m_result->addCommandRow({commandButton(m_form.C_qiansan_jiaoji, "C_qiansan_jiaoji", m_result),
                              commandButton(m_form.C_tongji, "C_tongji", m_result)});
     m_result->addCommandRow({commandButton(m_form.C_lishi, "C_lishi", m_result),

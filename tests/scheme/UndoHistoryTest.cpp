@@ -36,10 +36,10 @@ toolkit::ButtonArray& anyOf(std::mt19937& random, const std::vector<toolkit::But
 std::vector<std::function<void(std::mt19937&)>> changes(any5::MainForm& form,
                                                         testsupport::RandomSchemes& schemes) {
     const std::vector<toolkit::ButtonArray*> rows = {
-        &form.pairs.C_sha2ma,     &form.pairs.C_chu2ma,      &form.shapes.C_sha_hezhi,
-        &form.shapes.C_tsm_sha,   &form.shapes.C_kuadu_sha,  &form.bankers.numbers(1),
-        &form.bankers.counts(1),  &form.counts.C_jishu_geshu, &form.minMax.C_min,
-        &form.past.C_chonghao,    &form.acRoads.C_aczhi,     &form.shapes.C_sha_xingtai_01};
+        &form.pairs.C_sha2ma,    &form.pairs.C_chu2ma,       &form.shapes.C_sha_hezhi,
+        &form.shapes.C_tsm_sha,  &form.shapes.C_kuadu_sha,   &form.bankers.numbers(1),
+        &form.bankers.counts(1), &form.counts.C_jishu_geshu, &form.minMax.C_min,
+        &form.past.C_chonghao,   &form.acRoads.C_aczhi,      &form.shapes.C_sha_xingtai_01};
     return {
         [&form, rows](std::mt19937& r) {
             auto& row = anyOf(r, rows);
@@ -73,8 +73,8 @@ std::vector<std::function<void(std::mt19937&)>> changes(any5::MainForm& form,
 std::vector<std::function<void(std::mt19937&)>> changes(front3::MainForm& form,
                                                         testsupport::RandomSchemes& schemes) {
     const std::vector<toolkit::ButtonArray*> rows = {
-        &form.pages.C_sha2ma,        &form.numbers.C_tsm_sha,    &form.numbers.C_kuadu_sha,
-        &form.numbers.numbers(2),    &form.numbers.C_dingwei_sha, &form.shapes.C_hezhi,
+        &form.pages.C_sha2ma,       &form.numbers.C_tsm_sha,       &form.numbers.C_kuadu_sha,
+        &form.numbers.numbers(2),   &form.numbers.C_dingwei_sha,   &form.shapes.C_hezhi,
         &form.shapes.C_jishu_geshu, &form.shapes.C_sha_xingtai_01, &form.past.C_linhao};
     return {
         [&form, rows](std::mt19937& r) {
@@ -91,7 +91,9 @@ std::vector<std::function<void(std::mt19937&)>> changes(front3::MainForm& form,
         [&form](std::mt19937& r) {
             form.pages.Check_sha_012[r() % form.pages.Check_sha_012.size()].click();
         },
-        [&form](std::mt19937& r) { form.zoushi.numberMenu(static_cast<int>(r() % 33))[0].toggle(); },
+        [&form](std::mt19937& r) {
+            form.zoushi.numberMenu(static_cast<int>(r() % 33))[0].toggle();
+        },
     };
 }
 
