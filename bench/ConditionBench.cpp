@@ -240,4 +240,34 @@ BENCHMARK(BM_Front3BacktestTenThousandDraws)
     ->ArgsProduct({{0, 1, 2}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
 
+// One click on a sum with every condition set, as the window follows it: the
+// history takes the step and the report judges the condition again (arg 0);
+// and undoing that step, then redoing it, each as the window follows it
+// (arg 1, the time of one of the two).
+void BM_Any5ClickOrUndoWithEveryCondition(benchmark::State& state) {
+    toolkit::HeadlessHost host;
+    any5::MainForm form(host);
+    form.load();
+    form.past.setStored("bench", tenThousandDraws());
+    applyScheme(everyCondition(testsupport::kAny5SchemeA, testsupport::kAny5SchemeB), form);
+    form.undo.start();
+    auto now = scheme::UndoHistory::Clock::now();
+    for (auto _ : state) {
+        if (state.range(0) == 0) {
+            clickASum(form);
+            form.tongji.refreshIfChanged();
+            form.undo.settle(now += std::chrono::seconds(2));
+        } else {
+            form.undo.undo();
+            form.tongji.refreshIfChanged();
+            form.undo.redo();
+            form.tongji.refreshIfChanged();
+        }
+        benchmark::DoNotOptimize(form.tongji.report().rows.data());
+    }
+    if (state.range(0) == 1) state.SetItemsProcessed(2 * state.iterations());
+    state.counters["historyBytes"] = static_cast<double>(form.undo.bytes());
+}
+BENCHMARK(BM_Any5ClickOrUndoWithEveryCondition)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

@@ -28,10 +28,15 @@ UndoHistory::State UndoHistory::stateOf(Scheme scheme, const State* before) cons
         text.reset();
     }
     state.scheme = std::move(scheme);
-    for (auto& setting : m_window.settings()) {
-        if (!setting.second.empty()) state.settings.push_back(std::move(setting));
-    }
     return state;
+}
+
+UndoHistory::Settings UndoHistory::setSettings() const {
+    Settings set;
+    for (auto& setting : m_window.settings()) {
+        if (!setting.second.empty()) set.push_back(std::move(setting));
+    }
+    return set;
 }
 
 Scheme UndoHistory::schemeOf(const State& state) const {
@@ -45,23 +50,25 @@ void UndoHistory::start() {
     m_states.push_back(stateOf(m_window.capture(), nullptr));
     m_at = 0;
     m_key = m_window.key();
+    m_settings = setSettings();
     m_nextName.clear();
     if (m_onChange) m_onChange();
 }
 
-std::string UndoHistory::nameOf(const State& before, const State& after) {
-    const auto settingIn = [](const State& state, const std::string& name) {
-        for (const auto& [condition, setting] : state.settings) {
+std::string UndoHistory::nameOf(const State& before, const Settings& beforeSettings,
+                                const State& after, const Settings& afterSettings) {
+    const auto settingIn = [](const Settings& settings, const std::string& name) {
+        for (const auto& [condition, setting] : settings) {
             if (condition == name) return setting;
         }
         return std::string();
     };
     std::vector<std::string> changed;
-    for (const auto& [name, setting] : after.settings) {
-        if (setting != settingIn(before, name)) changed.push_back(name + " " + setting);
+    for (const auto& [name, setting] : afterSettings) {
+        if (setting != settingIn(beforeSettings, name)) changed.push_back(name + " " + setting);
     }
-    for (const auto& [name, setting] : before.settings) {
-        if (settingIn(after, name).empty()) changed.push_back("清除" + name);
+    for (const auto& [name, setting] : beforeSettings) {
+        if (settingIn(afterSettings, name).empty()) changed.push_back("清除" + name);
     }
     if (changed.size() == 1) return changed.front();
     if (changed.size() > 1) return std::to_string(changed.size()) + " 个条件";
@@ -95,15 +102,17 @@ void UndoHistory::settle(Clock::time_point now) {
     // Typing on in the same box within a second: the same step.
     const bool isTypingOn = m_nextName.empty() && m_at > 0 && next.typedBox >= 0 &&
                             current.typedBox == next.typedBox && now - current.at < kTypingPause;
+    Settings settings = setSettings();
     if (isTypingOn) {
         next.name = current.name;
         m_states[m_at] = std::move(next);
     } else {
-        next.name = m_nextName.empty() ? nameOf(current, next) : m_nextName;
+        next.name = m_nextName.empty() ? nameOf(current, m_settings, next, settings) : m_nextName;
         m_states.push_back(std::move(next));
         if (m_states.size() > kMostSteps + 1) m_states.erase(m_states.begin());
         m_at = m_states.size() - 1;
     }
+    m_settings = std::move(settings);
     m_nextName.clear();
     if (m_onChange) m_onChange();
 }
@@ -120,6 +129,7 @@ void UndoHistory::goTo(std::size_t at) {
     m_at = at;
     m_window.restore(schemeOf(m_states[m_at]));
     m_key = m_window.key();
+    m_settings = setSettings();
     m_nextName.clear();
     if (m_onChange) m_onChange();
 }
@@ -137,9 +147,13 @@ std::size_t UndoHistory::bytes() const {
     std::size_t total = 0;
     std::set<const void*> counted;
     for (const auto& state : m_states) {
-        total += sizeof(State) + state.name.size();
-        for (const auto& [name, setting] : state.settings)
-            total += 2 * sizeof(std::string) + name.size() + setting.size();
+        // A set's values are tree nodes of about 40 bytes each.
+        const Scheme& s = state.scheme;
+        std::size_t values = s.killNumbers.size() + s.killSpans.size() + s.killSums.size() +
+                             s.oddCounts.size() + s.bigCounts.size() + s.killSumTails.size() +
+                             s.smallest.size() + s.largest.size() + s.killSpacing.size() +
+                             s.primeCounts.size() + s.killPairs.size() + s.keepPairs.size();
+        total += sizeof(State) + state.name.size() + 40 * values;
         for (const auto& text : state.texts) {
             if (counted.insert(text.get()).second)
                 total += sizeof(*text) + (*text ? (*text)->size() : 0);

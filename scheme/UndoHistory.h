@@ -63,20 +63,23 @@ private:
     struct State {
         Scheme scheme;  // its texts empty
         std::vector<std::shared_ptr<const std::optional<std::string>>> texts;
-        std::vector<std::pair<std::string, std::string>> settings;
         std::string name;   // of the step that led here
         int typedBox = -1;  // the one text this step changed, or -1
         Clock::time_point at{};
     };
     State stateOf(Scheme scheme, const State* before) const;
     Scheme schemeOf(const State& state) const;
-    static std::string nameOf(const State& before, const State& after);
+    using Settings = std::vector<std::pair<std::string, std::string>>;
+    Settings setSettings() const;  // the window's, the empty ones left out
+    static std::string nameOf(const State& before, const Settings& beforeSettings,
+                              const State& after, const Settings& afterSettings);
     void goTo(std::size_t at);
 
     Window m_window;
     std::vector<State> m_states;
     std::size_t m_at = 0;
     std::string m_key;
+    Settings m_settings;  // of the state the window is in; only to name the next step
     std::string m_nextName;
     std::function<void()> m_onChange;
 };
