@@ -10,6 +10,7 @@
 #include <random>
 
 #include "any5/panels/MainForm.h"
+#include "any5/panels/SchemeControls.h"
 #include "app/qt/Any5Window.h"
 #include "app/qt/Front3Window.h"
 #include "app/qt/QtHost.h"
@@ -175,6 +176,26 @@ void saveTrendPicture(const char* name) {
     chart->resize(1100, 700);
     QTest::qWait(100);
     savePicture(*chart, name);
+}
+
+// 方案对比 of the main picture's conditions with a scheme of the same shapes
+// and other counts.
+TEST(Screenshots, SchemeComparison) {
+    Shown<any5::MainForm, gui::Any5Window> shown;
+    auto& form = shown.form;
+    pressBankers(form);
+    pressShapes(form);
+    scheme::Scheme other = any5::captureScheme(form);
+    other.oddCounts = {1, 2, 3};
+    other.killNumbers.insert(11);
+    other.bankers.clear();
+    other.tolerance = {0, 1, {}};
+    form.duibi.compareWith(other, "any5-example.json");
+    form.duibi.show();
+    auto* compared = shown.window.findChild<QWidget*>(QStringLiteral("F_duibi"));
+    ASSERT_TRUE(compared->isVisible());
+    QTest::qWait(50);
+    savePicture(*compared, "any5-compare.png");
 }
 
 TEST(Screenshots, TrendChartsOfBothPrograms) {
