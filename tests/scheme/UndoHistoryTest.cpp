@@ -109,7 +109,8 @@ void checkUndoAndRedo(unsigned seed) {
     form.past.T_shangqi.setText("03 07 01 11 05");  // so that 重号 and 邻号 can be pressed
     const auto kinds = changes(form, schemes);
     Clock::time_point now{};
-    for (int sequence = 0; sequence < 2; ++sequence) {
+    std::size_t steps = 0;
+    for (int sequence = 0; sequence < 3; ++sequence) {
         form.undo.start();
         std::vector<std::string> states = {stateOf(form)};
         std::vector<std::size_t> kindOfStep;
@@ -130,6 +131,7 @@ void checkUndoAndRedo(unsigned seed) {
             ASSERT_EQ(form.undo.steps(), states.size() - 1) << "kind " << kind;
         }
         ASSERT_GT(states.size(), 100u);
+        steps += states.size() - 1;
         for (std::size_t at = states.size() - 1; at-- > 0;) {
             ASSERT_TRUE(form.undo.canUndo());
             form.undo.undo();
@@ -143,6 +145,7 @@ void checkUndoAndRedo(unsigned seed) {
         EXPECT_FALSE(form.undo.canRedo());
         EXPECT_LT(form.undo.bytes(), 1u << 20);
     }
+    EXPECT_GE(steps, 300u);  // over both editions, more than 500 steps
 }
 
 TEST(UndoHistory, Any5UndoesAndRedoesEveryKindOfChange) {
