@@ -96,7 +96,7 @@ std::vector<TrendForm::MenuItem> TrendForm::numberMenu(int column) {
     if (!at.isGrid()) return items;
     const auto index = static_cast<std::size_t>(at.value - 1);
     const std::string number = twoDigits(at.value);
-    const auto toggleOf = [index](toolkit::ButtonArray* array, std::size_t at) {
+    const auto toggleOf = [](toolkit::ButtonArray* array, std::size_t at) {
         return [array, at] { array->press(at); };
     };
     if (m_links.killNumbers) {
