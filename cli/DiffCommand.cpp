@@ -6,38 +6,19 @@
 #include "cli/SchemeRun.h"
 #include "engine/Captions.h"
 #include "engine/SchemeDiff.h"
+#include "tools/compare/CompareForm.h"
 
 namespace cli {
 namespace {
 
-// What one scheme's window gives: its conditions' verdicts, its 容错 and its
-// result's lines.
-struct Side {
-    engine::Verdicts verdicts;
-    engine::Tolerance tolerance;
-    std::vector<std::string> lines;
-    std::string unit;
-};
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = std::min(text.find("\r\n", start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 int runSide(const scheme::Scheme& scheme, const PastSource& past, const Console& console,
-            Side& side) {
+            compare::Run& side) {
     return withSchemeWindow(scheme, past, console, [&](auto& form) {
         if (!runScheme(form, scheme, console)) return kFailedRun;
         form.tongji.refreshIfChanged();
         side.verdicts = form.tongji.verdicts();
         side.tolerance = form.tongji.tolerance();
-        side.lines = linesOf(form.result.ResultText);
+        side.lines = compare::linesOf(form.result.ResultText);
         side.unit = form.result.unit();
         return kDone;
     });
@@ -55,8 +36,8 @@ int DiffCommand::run(const Console& console) const {
                          " 是" + scheme::editionName(b->edition) + "的方案：只能对比同一版的方案");
         return kBadInput;
     }
-    Side first;
-    Side second;
+    compare::Run first;
+    compare::Run second;
     if (const int code = runSide(*a, past, console, first); code != kDone) return code;
     if (const int code = runSide(*b, past, console, second); code != kDone) return code;
     const engine::ResultDiff results = engine::resultDiff(first.lines, second.lines);

@@ -11,8 +11,8 @@
 #include "front3/Publication.h"
 #include "front3/SchemeControls.h"
 #include "scheme/SchemeFiles.h"
-#include "toolkit/HeadlessHost.h"
 #include "toolkit/Host.h"
+#include "tools/compare/MainWindowViews.h"
 
 namespace front3 {
 
@@ -137,48 +137,22 @@ tickets::Source MainForm::ticketSource() {
             }};
 }
 
-// The undo history's view of this window: its scheme, set back as loading
-// would, but the comma option and the result's own state stay as they are.
 scheme::UndoHistory::Window MainForm::undoWindow() {
-    return {[this] { return captureScheme(*this); },
-            [this](const scheme::Scheme& state) {
-                scheme::Scheme kept = state;
-                kept.comma = result.Check_out_douhao.isTicked();
-                kept.group = lastRunGrouped;
-                applyScheme(kept, *this);
-            },
-            [this] {
-                return engine::conditionsKey(pipeline, tongji.tolerance()) + '#' +
-                       std::to_string(shapes.Op_dahao_fanwei.chosen());
-            },
-            [this] { return pipeline.settings(); }};
+    return compare::undoWindowOf(
+        *this,
+        [this](scheme::Scheme& s) {
+            s.comma = result.Check_out_douhao.isTicked();
+            s.group = lastRunGrouped;
+        },
+        [this] { return shapes.Op_dahao_fanwei.chosen(); });
 }
 
-// 方案对比 runs each scheme in a window of its own, with this window's draws
-// and comma option, and replaces the conditions as 载入方案 does.
 compare::Source MainForm::compareSource() {
-    return {scheme::Edition::Front3, engine::front3ConditionNames(),
-            [this] { return captureScheme(*this); },
-            [this](const scheme::Scheme& s) { return runTwin(s); },
-            [this](const scheme::Scheme& s, const std::string& file) {
-                undo.nameNextStep("载入方案 " + file);
-                applyScheme(s, *this);
-            }};
-}
-
-compare::Run MainForm::runTwin(const scheme::Scheme& s) {
-    toolkit::HeadlessHost host;
-    MainForm twin(host);
-    twin.load();
-    twin.past.setStored(lishi.drawList().lottery(), lishi.drawList().draws());
-    twin.past.T_shangqi.setText(past.T_shangqi.text());
-    scheme::Scheme kept = s;
-    kept.comma = result.Check_out_douhao.isTicked();
-    applyScheme(kept, twin);
-    (s.group ? twin.C_guolv_zhuan_zuxuan : twin.result.C_guolv_ks).press();
-    twin.tongji.refreshIfChanged();
-    return {twin.tongji.verdicts(), twin.tongji.tolerance(),
-            compare::linesOf(twin.result.ResultText), twin.result.unit()};
+    return compare::compareSourceOf<MainForm>(
+        *this, scheme::Edition::Front3, engine::front3ConditionNames(),
+        [](MainForm& twin, const scheme::Scheme& s) {
+            (s.group ? twin.C_guolv_zhuan_zuxuan : twin.result.C_guolv_ks).press();
+        });
 }
 
 void MainForm::loadScheme() {

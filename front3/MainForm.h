@@ -105,7 +105,6 @@ private:
     scheme::UndoHistory::Window undoWindow();
     void loadScheme();
     compare::Source compareSource();
-    compare::Run runTwin(const scheme::Scheme& scheme);
 
     toolkit::Host& m_host;
     CandidateTable m_freshTable;  // every bet alive, for the report

@@ -107,7 +107,6 @@ private:
     scheme::UndoHistory::Window undoWindow();
     void loadScheme();
     compare::Source compareSource();
-    compare::Run runTwin(const scheme::Scheme& scheme);
     void copy();
     void togglePicker();
     void clearAll();
