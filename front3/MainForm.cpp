@@ -72,7 +72,8 @@ MainForm::MainForm(toolkit::Host& host)
     C_all_cls.setClickHandler([this] { clearAll(); });
     C_fangan_baocun.setClickHandler(
         [this] { scheme::saveSchemeFile(m_host, captureScheme(*this)); });
-    C_fangan_zairu.setClickHandler([this] { loadScheme(); });
+    C_fangan_zairu.setClickHandler(
+        [this] { compare::loadSchemeInto(*this, m_host, scheme::Edition::Front3); });
     C_qiansan_jiaoji.setClickHandler([this] { jiaoji.show(); });
     C11xuan5_r5.setClickHandler([this] {
         shell::launchSibling(m_host, environment, "quorvel_any5", "文件丢失-quorvel_any5");
@@ -153,14 +154,6 @@ compare::Source MainForm::compareSource() {
         [](MainForm& twin, const scheme::Scheme& s) {
             (s.group ? twin.C_guolv_zhuan_zuxuan : twin.result.C_guolv_ks).press();
         });
-}
-
-void MainForm::loadScheme() {
-    std::string path;
-    if (const auto loaded = scheme::loadSchemeFile(m_host, scheme::Edition::Front3, &path)) {
-        undo.nameNextStep("载入方案 " + path.substr(path.find_last_of("/\\") + 1));
-        applyScheme(*loaded, *this);
-    }
 }
 
 // The chart reads the history's draws and presses this window's buttons.

@@ -103,7 +103,6 @@ private:
     tickets::Source ticketSource();
     trend::Links trendLinks();
     scheme::UndoHistory::Window undoWindow();
-    void loadScheme();
     compare::Source compareSource();
 
     toolkit::Host& m_host;

@@ -52,7 +52,8 @@ MainForm::MainForm(toolkit::Host& host)
     C_all_cls.setClickHandler([this] { clearAll(); });
     C_fangan_baocun.setClickHandler(
         [this] { scheme::saveSchemeFile(m_host, captureScheme(*this)); });
-    C_fangan_zairu.setClickHandler([this] { loadScheme(); });
+    C_fangan_zairu.setClickHandler(
+        [this] { compare::loadSchemeInto(*this, m_host, scheme::Edition::Any5); });
     C_jiaoji.setClickHandler([this] { jiaoji.show(); });
     C_tongji.setClickHandler([this] { tongji.show(); });
     C_lishi.setClickHandler([this] { lishi.show(); });
@@ -129,14 +130,6 @@ compare::Source MainForm::compareSource() {
     return compare::compareSourceOf<MainForm>(
         *this, scheme::Edition::Any5, engine::any5ConditionNames(),
         [](MainForm& twin, const scheme::Scheme&) { twin.result.C_guolv_ks.press(); });
-}
-
-void MainForm::loadScheme() {
-    std::string path;
-    if (const auto loaded = scheme::loadSchemeFile(m_host, scheme::Edition::Any5, &path)) {
-        undo.nameNextStep("载入方案 " + path.substr(path.find_last_of("/\\") + 1));
-        applyScheme(*loaded, *this);
-    }
 }
 
 // The chart reads the history's draws and presses this window's buttons.

@@ -105,7 +105,6 @@ private:
     tickets::Source ticketSource();
     trend::Links trendLinks();
     scheme::UndoHistory::Window undoWindow();
-    void loadScheme();
     compare::Source compareSource();
     void copy();
     void togglePicker();

@@ -36,7 +36,7 @@ void CompareForm::chooseFile() {
     std::string path;
     const auto loaded = scheme::loadSchemeFile(m_host, m_source.edition, &path);
     if (!loaded) return;
-    compareWith(*loaded, path.substr(path.find_last_of("/\\") + 1));
+    compareWith(*loaded, fileNameOf(path));
     show();
 }
 

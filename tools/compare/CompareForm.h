@@ -30,6 +30,11 @@ struct Run {
 // A result's text, one bet a line (CR LF between), as lines.
 std::vector<std::string> linesOf(const std::string& text);
 
+// "a.json" of "/home/u/a.json" (or of a Windows-style path).
+inline std::string fileNameOf(const std::string& path) {
+    return path.substr(path.find_last_of("/\\") + 1);
+}
+
 // What the comparison reads of its main window.
 struct Source {
     scheme::Edition edition = scheme::Edition::Any5;

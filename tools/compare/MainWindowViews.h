@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/ConditionRun.h"
+#include "scheme/SchemeFiles.h"
 #include "scheme/UndoHistory.h"
 #include "toolkit/HeadlessHost.h"
 #include "tools/compare/CompareForm.h"
@@ -18,8 +19,7 @@ namespace compare {
 // the 大号 option chosen; `press` runs a window as 【开始缩水】 would for a
 // scheme.
 template <class Form>
-scheme::UndoHistory::Window undoWindowOf(Form& form,
-                                         std::function<void(scheme::Scheme&)> keep,
+scheme::UndoHistory::Window undoWindowOf(Form& form, std::function<void(scheme::Scheme&)> keep,
                                          std::function<std::size_t()> bigOption) {
     return {[&form] { return captureScheme(form); },
             [&form, keep](const scheme::Scheme& state) {
@@ -58,6 +58,16 @@ Source compareSourceOf(Form& form, scheme::Edition edition, std::vector<std::str
                 form.undo.nameNextStep("载入方案 " + file);
                 applyScheme(s, form);
             }};
+}
+
+// 载入方案: asks for a file and loads it, one undoable step named by the file.
+template <class Form>
+void loadSchemeInto(Form& form, toolkit::Host& host, scheme::Edition edition) {
+    std::string path;
+    if (const auto loaded = scheme::loadSchemeFile(host, edition, &path)) {
+        form.undo.nameNextStep("载入方案 " + fileNameOf(path));
+        applyScheme(*loaded, form);
+    }
 }
 
 }  // namespace compare
